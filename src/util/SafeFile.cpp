@@ -1,0 +1,41 @@
+#include "util/SafeFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+    std::string tmp = path + ".tmp" + std::to_string(getpid());
+    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) {
+        fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
+        return false;
+    }
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
+            close(fd);
+            unlink(tmp.c_str());
+            return false;
+        }
+        p += n;
+        left -= size_t(n);
+    }
+    if (fsync(fd) != 0 || close(fd) != 0) {
+        fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
+        unlink(tmp.c_str());
+        return false;
+    }
+    if (rename(tmp.c_str(), path.c_str()) != 0) {
+        fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
+        unlink(tmp.c_str());
+        return false;
+    }
+    return true;
+}
