@@ -1,0 +1,45 @@
+#pragma once
+// The first-person avatar: a box that walks, lifts, falls and collides, plus the
+// tool state (which tool, which sub-option, what is being mined, templates, health).
+#include "machines/Template.h"
+
+#include <glm/glm.hpp>
+
+#include <vector>
+
+using glm::vec3;
+
+class World;
+
+class Player {
+public:
+    float yaw;
+    float pit;
+    vec3 iVel;
+    vec3 size;
+    vec3 selected;
+    vec3 selFace;
+    vec3 mass1, mass2;
+    World* world;
+    std::vector<Template> templates;
+    int health;
+    int remStatus;
+    vec3 remBlock;
+    int mode;
+    int blockMode;
+    int actMode;
+    int tempMode;
+    int remMode;
+    int menu;
+    int placeData;
+    bool run;
+    vec3 pos;
+    vec3 vel;
+    float speed;
+    float grav;
+
+    explicit Player(World* w);
+    void update();
+    vec3 getPos() { return pos; }
+    void setPos(vec3 p) { pos = p; }
+};

@@ -1,0 +1,132 @@
+#include "machines/Netable.h"
+
+#include "machines/EntityPacket.h"
+#include "machines/Ship.h"
+#include "sound/Sound.h"
+#include "world/World.h"
+
+#include <algorithm>
+
+Netable::Netable(World* w, float f, int b)
+    : ActiveBlock(w), range(f), connected(false), blockHead(b), reqLock(false), Nvao(0),
+      Nvbo{0, 0, 0}, lastSize(0) {
+    if (w->theShip) range = float(double(f) * (1.0 + 0.2 * w->theShip->levels.sensors));
+}
+
+bool Netable::isNetable() { return true; }
+
+void Netable::setPos(vec3 p) {
+    pos = p;
+    adjacent.clear();
+    establishConnection(world, adjacent, this);
+    reNet();
+}
+
+void establishConnection(World* w, std::list<Netable*>& net, Netable* n) {
+    for (ActiveBlock* b : w->actives) {
+        if (b == n || !b->isNetable()) continue;
+        Netable* a = static_cast<Netable*>(b);
+        vec3 d = n->pos - a->pos;
+        float reach = n->range + a->range;
+        if (d.x * d.x + d.y * d.y + d.z * d.z < reach * reach) {
+            net.push_back(a);
+            a->addNeighbor(n);
+        }
+    }
+    w->updateNet();
+}
+
+void Netable::reNet() {
+    path.clear();
+    std::set<Netable*> marked;
+    connected = world->theShip ? inNetwork(this, world->theShip, marked) : false;
+}
+
+bool Netable::inNetwork(Netable* curent, Netable* goal, std::set<Netable*>& marked) {
+    if (marked.count(curent)) return false;
+    if (curent == goal) {
+        path.push_front(goal);
+        return true;
+    }
+    marked.insert(curent);
+    for (Netable* next : curent->adjacent) {
+        if (inNetwork(next, goal, marked)) {
+            path.push_front(curent);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Netable::addNeighbor(Netable* n) {
+    adjacent.push_back(n);
+    reNet();
+}
+
+void Netable::removeNeighbor(Netable* n) {
+    adjacent.remove(n);
+    reNet();
+}
+
+void Netable::update(long long tick) {
+    if (tick % 20 != 1) return;
+    for (const vec3& b : blocks) {
+        if (blockAttribs[getWBlock(world, int(b.x), int(b.y), int(b.z)).type].machine) continue;
+        // A broken pattern shuts the machine down and leaves its head block,
+        // unless something else (the vask) already took the cell.
+        int own = getWBlock(world, int(pos.x), int(pos.y), int(pos.z)).type;
+        if (own == 0 || blockAttribs[own].machine)
+            setBlockWithNotify(world, int(pos.x), int(pos.y), int(pos.z), blockHead, 10);
+        soundManager.play("OFF", 1.0f);
+        alive = false;
+        return;
+    }
+}
+
+ActiveBlock* getClosestNetable(World* w, vec3 pos) {
+    float best = float(w->width + w->depth) * float(w->width + w->depth);
+    ActiveBlock* result = nullptr;
+    for (ActiveBlock* a : w->actives) {
+        if (!a->isNetable() && a->getType() != TYPE_AUTOTURRET) continue;
+        vec3 d = a->pos - pos;
+        float dist = d.x * d.x + d.y * d.y + d.z * d.z;
+        if (dist < best) {
+            best = dist;
+            result = a;
+        }
+    }
+    return result;
+}
+
+void returnMatter(Ship* s, int type) {
+    if (type >= 10 && type <= 13) s->store.data[type - 9] += 1;
+    else s->store.matter += 1;
+}
+
+resourceStruct& getShipStore(Ship* s) { return s->store; }
+
+bool giveFromStore(World* w, Netable* giver, resourceStruct& store, resourceStruct res, Netable* n) {
+    EntityPacket* packet = new EntityPacket(w, giver->pos + vec3(0.5f), {giver, n});
+    if (res.energy == -1.0f || store.energy < res.energy) {
+        packet->cargo.energy = store.energy;
+        store.energy = 0;
+    } else {
+        packet->cargo.energy = res.energy;
+        store.energy -= res.energy;
+    }
+    for (int i = 0; i < 5; i++) {
+        if (res.data[i] == -1 || store.data[i] < res.data[i]) {
+            packet->cargo.data[i] = store.data[i];
+            store.data[i] = 0;
+        } else {
+            packet->cargo.data[i] = res.data[i];
+            store.data[i] -= res.data[i];
+        }
+    }
+    if (isEmpty(packet->cargo)) {
+        delete packet;
+        return false;
+    }
+    w->placeEntity(packet);
+    return true;
+}

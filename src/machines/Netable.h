@@ -1,0 +1,52 @@
+#pragma once
+// Base of the network machines: linked without wires to every machine in reach,
+// keeping a route to the ship, watching their pattern blocks.
+#include "machines/ActiveBlock.h"
+#include "machines/Resource.h"
+
+#include <list>
+#include <set>
+
+class Ship;
+
+class Netable : public ActiveBlock {
+public:
+    float range;
+    bool connected;
+    std::list<Netable*> path;
+    std::set<vec3, veccomp> blocks;
+    int blockHead;
+    bool reqLock;
+    std::list<Netable*> adjacent;
+    unsigned int Nvao, Nvbo[3];
+    int lastSize;
+
+    // f is the base range (scaled by the ship's sensors level), b the head block type.
+    Netable(World* w, float f, int b);
+    ~Netable() override;
+
+    void update(long long tick) override;
+    void render(unsigned int program) override;
+    bool isNetable() override;
+    void setPos(vec3 p) override;
+
+    virtual bool inNetwork(Netable* curent, Netable* goal, std::set<Netable*>& marked);
+    virtual void takeCargo(resourceStruct r) = 0;
+    virtual bool handleRequest(resourceStruct res, Netable* n) = 0;
+    virtual void reNet();
+
+    void addNeighbor(Netable* n);
+    void removeNeighbor(Netable* n);
+
+    // Draws the link beams; kept apart so the network logic needs no GL.
+    void renderLinks(unsigned int program);
+};
+
+void establishConnection(World* w, std::list<Netable*>& net, Netable* n);
+// The network machine or enemy turret nearest to pos, or none.
+ActiveBlock* getClosestNetable(World* w, vec3 pos);
+void returnMatter(Ship* s, int type);
+resourceStruct& getShipStore(Ship* s);
+// The giver's rule shared by relays, the ship and factories: hand over what was
+// asked (or everything for -1, or all there is when short) as a packet to n.
+bool giveFromStore(World* w, Netable* giver, resourceStruct& store, resourceStruct res, Netable* n);

@@ -1,0 +1,84 @@
+#pragma once
+// The one panel widget: a titled, scrolling list of labels, boxes and buttons laid
+// out in a 100 x 100 space over the window.
+#include <glm/glm.hpp>
+
+#include <SDL2/SDL_events.h>
+
+#include <functional>
+#include <list>
+#include <map>
+#include <string>
+
+using glm::vec3;
+
+class SLabel {
+public:
+    int dispMode;  // 0 integers, 1 floats, 2 bar, other: caption only
+    std::string name;
+    int* num1;
+    int* num2;
+    SLabel(std::string name, int* num1, int* num2, int dispMode)
+        : dispMode(dispMode), name(name), num1(num1), num2(num2) {}
+    // Float fields are shown through the same pointers in display mode 1.
+    SLabel(std::string name, float* num1, float* num2, int dispMode)
+        : dispMode(dispMode), name(name), num1(reinterpret_cast<int*>(num1)),
+          num2(reinterpret_cast<int*>(num2)) {}
+};
+
+class SNumBox {
+public:
+    std::string name;
+    std::string text;
+    bool mode;  // false numeric, true text
+    SNumBox(std::string name, std::string text, bool mode) : name(name), text(text), mode(mode) {}
+};
+
+using ButtonAction = std::function<void(int, int)>;
+
+class SButton {
+public:
+    int mode;  // 0 plain toggle, 1 action button with a time display
+    std::map<int, std::string> tex;
+    std::string name;
+    int* toggle;
+    int num;
+    int callnum;
+    ButtonAction callBack;
+    unsigned int* times;
+    std::string buttonTex;
+
+    SButton(std::string name, std::map<int, std::string> tex, int* toggle, int num, int mode)
+        : mode(mode), tex(tex), name(name), toggle(toggle), num(num), callnum(0), times(nullptr) {}
+    SButton(std::string name, std::map<int, std::string> tex, int* toggle, int num, int callnum,
+            ButtonAction callBack, unsigned int* times, std::string buttonTex, int mode)
+        : mode(mode), tex(tex), name(name), toggle(toggle), num(num), callnum(callnum),
+          callBack(callBack), times(times), buttonTex(buttonTex) {}
+    void activate() { *toggle = (*toggle + 1) % num; }
+};
+
+class StatusScreen {
+public:
+    std::string name;
+    vec3 source;
+    std::list<SLabel> labels;
+    std::list<SButton> buttons;
+    std::list<SNumBox> boxes;
+    SNumBox* selected;
+    unsigned int vao, vbo[2];
+    int offset;
+
+    StatusScreen(std::string name, vec3 source);
+    ~StatusScreen();
+    StatusScreen(const StatusScreen&) = delete;
+    StatusScreen& operator=(const StatusScreen&) = delete;
+
+    void addLabel(SLabel l) { labels.push_back(l); }
+    void addBox(SNumBox b) { boxes.push_back(b); }
+    void addButton(SButton b) { buttons.push_back(b); }
+    void render();
+    void input(SDL_Event& e);
+    void keyInput(SDL_Event& e);
+    void setOffset(int d);
+    std::string getText(std::string name);
+};

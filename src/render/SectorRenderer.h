@@ -1,0 +1,56 @@
+#pragma once
+// One 10 x 10 column of the world: its block meshes (one per block type) and the
+// moving entities inside it. Mesh building fills plain arrays (CPU, testable
+// headless); genMesh uploads them (GL).
+#include <glm/glm.hpp>
+
+#include <cstdint>
+#include <list>
+#include <vector>
+
+using glm::vec3;
+using glm::vec4;
+
+class World;
+class Entity;
+
+struct RData {
+    unsigned int vao = 0;
+    unsigned int vbo[4] = {0, 0, 0, 0};  // positions, texcoords, indices, normal+light
+    int elements = 0;
+    std::vector<float> protoTex;
+    std::vector<float> protoCoord;
+    std::vector<uint16_t> protoElem;
+    std::vector<float> protoNorm;
+};
+
+class SectorRenderer {
+public:
+    bool needUpdate;
+    World* world;
+    int posX, posZ;
+    std::vector<RData> rData;
+    std::list<Entity*> ents;
+
+    explicit SectorRenderer(World* w);
+    ~SectorRenderer();
+    SectorRenderer(const SectorRenderer&) = default;
+    SectorRenderer& operator=(const SectorRenderer&) = default;
+
+    void setSector(int x, int z) { posX = x; posZ = z; }
+    void addCube(vec4 v, int id);
+    void addPartial(vec4 v);
+    void genMesh();
+    void render1(unsigned int shader);
+    void render2(unsigned int shader);
+    void renderEntities(unsigned int shader);
+    void addEntity(Entity* e) { ents.push_back(e); }
+    void update();
+    // Empties the staging arrays without touching GL (headless rebuilds).
+    void clearStaging();
+};
+
+float calcLight(World* w, int x, int y, int z);
+vec3 int2vec(int x);
+std::vector<vec3> get2Union(vec3 a, vec3 b);
+std::vector<vec3> get2XUnion(vec3 a, vec3 b);

@@ -1,0 +1,136 @@
+#include "sound/Sound.h"
+
+#include <SDL2/SDL.h>
+#include <dirent.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+SoundManager soundManager;
+
+void scanDirectory(std::vector<std::string>& files, std::string dirr) {
+    DIR* dir = opendir(dirr.c_str());
+    if (!dir) {
+        fprintf(stderr, "Could not open %s Folder!", dirr.c_str());
+        return;
+    }
+    while (struct dirent* ent = readdir(dir)) files.push_back(ent->d_name);
+    closedir(dir);
+}
+
+SoundManager::SoundManager() : vol(0.5f), deviceOpen(false) {
+    loadFolder("Sounds");
+    openDevice();
+}
+
+SoundManager::SoundManager(const std::string& folder, bool open) : vol(0.5f), deviceOpen(false) {
+    loadFolder(folder);
+    if (open) openDevice();
+}
+
+SoundManager::~SoundManager() {
+    if (deviceOpen && SDL_WasInit(SDL_INIT_AUDIO)) SDL_CloseAudio();
+    for (sample& s : soundLib) free(s.data);
+}
+
+void SoundManager::loadFolder(const std::string& folder) {
+    std::vector<std::string> files;
+    scanDirectory(files, folder);
+    for (const std::string& f : files) LoadFile(folder + "/" + f);
+}
+
+void SoundManager::openDevice() {
+    SDL_AudioSpec fmt;
+    memset(&fmt, 0, sizeof(fmt));
+    fmt.freq = SOUND_RATE;
+    fmt.format = AUDIO_S16LSB;
+    fmt.channels = SOUND_CHANNELS;
+    fmt.samples = SOUND_BUFFER_FRAMES;
+    fmt.callback = mixaudio;
+    fmt.userdata = this;
+    if (SDL_OpenAudio(&fmt, nullptr) < 0) {
+        fprintf(stderr, "Unable to open audio: %s\n", SDL_GetError());
+    } else {
+        deviceOpen = true;
+    }
+    if (deviceOpen) SDL_PauseAudio(0);
+}
+
+void SoundManager::LoadFile(std::string path) {
+    if (path.find(".wav") == std::string::npos) return;
+    SDL_AudioSpec wave;
+    Uint8* data = nullptr;
+    Uint32 dlen = 0;
+    if (SDL_LoadWAV(path.c_str(), &wave, &data, &dlen) == nullptr) {
+        fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
+        return;
+    }
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16LSB, SOUND_CHANNELS,
+                          SOUND_RATE) < 0) {
+        fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
+        SDL_FreeWAV(data);
+        return;
+    }
+    cvt.len = int(dlen);
+    cvt.buf = static_cast<Uint8*>(malloc(size_t(dlen) * size_t(cvt.len_mult)));
+    if (!cvt.buf) {
+        fprintf(stderr, "Couldn't load %s: out of memory\n", path.c_str());
+        SDL_FreeWAV(data);
+        return;
+    }
+    memcpy(cvt.buf, data, dlen);
+    SDL_FreeWAV(data);
+    if (cvt.needed && SDL_ConvertAudio(&cvt) < 0) {
+        fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
+        free(cvt.buf);
+        return;
+    }
+    Uint32 outLen = cvt.needed ? Uint32(cvt.len_cvt) : dlen;
+    // Whole stereo frames only, so the mixer never reads half a sample.
+    outLen -= outLen % 4;
+    soundLib.push_back(sample{cvt.buf, outLen});
+    // The name drops the folder and the ".wav" extension.
+    size_t slash = path.find_last_of('/');
+    std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string name = file.size() >= 4 ? file.substr(0, file.size() - 4) : file;
+    soundMap[name] = int(soundLib.size()) - 1;
+    printf("%s.wav Loaded\n", name.c_str());
+}
+
+void SoundManager::play(std::string name, float v) {
+    auto it = soundMap.find(name);
+    if (it == soundMap.end() || it->second >= int(soundLib.size())) {
+        printf("Sound %s was not found\n", name.c_str());
+        return;
+    }
+    if (!(v >= 0)) v = 0;  // NaN or negative volumes play silently
+    if (v > MAX_SOUND_VOLUME) v = MAX_SOUND_VOLUME;
+    // Without a device nothing would ever mix and retire the entry, so a long
+    // silent game would pile them up; just drop the sound.
+    if (!deviceOpen) return;
+    SDL_LockAudio();
+    curSounds.push_back(activeSample{0, it->second, v});
+    SDL_UnlockAudio();
+}
+
+void SoundManager::setVolume(float v) { vol = v; }
+
+void mixaudio(void* userdata, Uint8* stream, int len) {
+    SoundManager* m = static_cast<SoundManager*>(userdata);
+    memset(stream, 0, size_t(len));
+    for (auto it = m->curSounds.begin(); it != m->curSounds.end();) {
+        const sample& s = m->soundLib[size_t(it->index)];
+        Uint32 amount = s.dlen - it->dpos;
+        if (amount > Uint32(len)) amount = Uint32(len);
+        if (amount == 0) {
+            it = m->curSounds.erase(it);
+            continue;
+        }
+        int volume = int(128 * it->vol * m->vol);
+        SDL_MixAudioFormat(stream, s.data + it->dpos, AUDIO_S16LSB, amount, volume);
+        it->dpos += amount;
+        ++it;
+    }
+}

@@ -1,0 +1,262 @@
+// Reading and writing map files. Maps are shared between players, so the reader
+// treats every file as untrusted: it never reads or writes out of bounds, never
+// allocates without bound, and makes values safe that would later crash or hang
+// a game. Each problem is reported on standard error and makes read() return false.
+#include "machines/AutoTurret.h"
+#include "machines/Generator.h"
+#include "machines/Ship.h"
+#include "machines/VaskMind.h"
+#include "util/BinaryIO.h"
+#include "util/SafeFile.h"
+#include "world/World.h"
+
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <sstream>
+
+ActiveBlock* World::getActBlock(int type) {
+    switch (type) {
+    case TYPE_MIND: return new VaskMind(this, 0, 10, 50, 1);
+    case TYPE_SHIP: return new Ship(this);
+    case TYPE_GENERATOR: {
+        std::set<vec3, veccomp> none;
+        return new Generator(this, 0, 0, 0, none);
+    }
+    case TYPE_AUTOTURRET: return new AutoTurret(this);
+    default:
+        fprintf(stderr, "loaded invalid ActiveBlock %d\n", type);
+        return nullptr;
+    }
+}
+
+namespace {
+
+bool isCellInside(World* w, vec3 p) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
+    if (p.x != std::floor(p.x) || p.y != std::floor(p.y) || p.z != std::floor(p.z)) return false;
+    return w->inWorld(int(p.x), int(p.y), int(p.z));
+}
+
+// Types whose records the loader cannot build but whose length is known:
+// they carry nothing after the common part.
+bool isFieldlessMachine(int id) { return id == TYPE_TURRET || (id >= TYPE_MINE && id <= TYPE_TEMPLATE); }
+
+template <typename T>
+bool clampField(T& v, T lo, T hi, T replacement, const char* what, const std::string& path) {
+    if (v >= lo && v <= hi) return true;
+    fprintf(stderr, "%s: %s out of range, corrected\n", path.c_str(), what);
+    v = replacement;
+    return false;
+}
+
+}  // namespace
+
+bool World::read(std::string path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        fprintf(stderr, "Could not open map %s\n", path.c_str());
+        return false;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::istringstream in(bytes);
+    bool clean = true;
+
+    // Header: player position and the sides.
+    vec3 start;
+    start.x = readF32(in);
+    start.y = readF32(in);
+    start.z = readF32(in);
+    uint32_t w = readU32(in), h = readU32(in), d = readU32(in);
+    printf("%u %u %u\n", w, h, d);
+    if (!in) {
+        fprintf(stderr, "%s: header cut short, map not loaded\n", path.c_str());
+        return false;
+    }
+    if (w == 0 || h == 0 || d == 0 || w > MAX_WORLD_SIDE || h > MAX_WORLD_SIDE ||
+        d > MAX_WORLD_SIDE || (unsigned long long)w * h * d > MAX_WORLD_CELLS) {
+        fprintf(stderr, "%s: world size %ux%ux%u refused, map not loaded\n", path.c_str(), w, h, d);
+        return false;
+    }
+    allocateGrid(w, h, d);
+    buildSectors();
+    miny = 0;
+    maxy = int(height);
+
+    // Cells, parsed straight from the buffer: a million stream reads would be slow.
+    size_t at = size_t(in.tellg());
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    size_t n = bytes.size();
+    int badTypes = 0;
+    bool cut = false;
+    for (size_t i = 0; i < blocks.size(); i++) {
+        if (at + 2 > n) {
+            cut = true;
+            break;
+        }
+        int16_t type = int16_t(p[at] | (p[at + 1] << 8));
+        at += 2;
+        int16_t data = 0;
+        if (type == 2) {
+            if (at + 2 > n) {
+                cut = true;
+                break;
+            }
+            data = int16_t(p[at] | (p[at + 1] << 8));
+            at += 2;
+        }
+        if (!isKnownBlockType(type)) {
+            badTypes++;
+            type = 0;
+            data = 0;
+        }
+        blocks[i].type = type;
+        blocks[i].data = data;
+    }
+    if (badTypes) {
+        fprintf(stderr, "%s: %d cells of unknown block types loaded as empty space\n", path.c_str(), badTypes);
+        clean = false;
+    }
+    if (!std::isfinite(start.x) || !std::isfinite(start.y) || !std::isfinite(start.z)) {
+        fprintf(stderr, "%s: player position is not a number, placed above the centre\n", path.c_str());
+        int cx = int(width / 2), cz = int(depth / 2), top = 0;
+        for (int y = int(height) - 1; y >= 0; y--)
+            if (cell(cx, y, cz).type != 0) {
+                top = y;
+                break;
+            }
+        start = vec3(cx + 0.5f, float(top) + 1.0f + player.size.y, cz + 0.5f);
+        clean = false;
+    }
+    player.setPos(start);
+
+    if (cut) {
+        fprintf(stderr, "%s: file ends inside the cells\n", path.c_str());
+        clean = false;
+    } else {
+        in.seekg(std::streamoff(at));
+        clean = readRecords(in, path) && clean;
+    }
+
+    mark = char(1 - mark);
+    for (auto& row : sectors)
+        for (auto& sector : row) {
+            if (screen) rebuildSector(sector);
+            else sector.needUpdate = true;
+        }
+    return clean;
+}
+
+bool World::readRecords(std::istream& in, const std::string& path) {
+    int32_t count = readI32(in);
+    char type = char(readU8(in));
+    if (!in) {
+        fprintf(stderr, "%s: file ends before the machines\n", path.c_str());
+        return false;
+    }
+    mapType = type;
+    bool clean = true;
+    try {
+        for (int32_t i = 0; i < count; i++) {
+            int32_t id = readI32(in);
+            if (!in) {
+                fprintf(stderr, "%s: file ends inside the machines\n", path.c_str());
+                return false;
+            }
+            ActiveBlock* a = getActBlock(id);
+            if (!a) {
+                clean = false;
+                if (isFieldlessMachine(id)) {
+                    in.ignore(12);
+                    continue;
+                }
+                fprintf(stderr, "%s: unknown machine record, rest of the map skipped\n", path.c_str());
+                return false;
+            }
+            a->read(in);
+            if (!in) {
+                delete a;
+                fprintf(stderr, "%s: file ends inside a machine record\n", path.c_str());
+                return false;
+            }
+            if (!isCellInside(this, a->pos)) {
+                fprintf(stderr, "%s: machine %d outside the world dropped\n", path.c_str(), id);
+                delete a;
+                clean = false;
+                continue;
+            }
+            clean = sanitizeActive(a, path) && clean;
+            actives.push_back(a);
+            if (a->getType() == TYPE_SHIP) theShip = static_cast<Ship*>(a);
+        }
+
+        int32_t eventCount = readI32(in);
+        if (!in) {
+            fprintf(stderr, "%s: file ends before the events\n", path.c_str());
+            return false;
+        }
+        // An event takes at least 13 bytes: a count that cannot fit is damage.
+        std::streampos here = in.tellg();
+        in.seekg(0, std::ios::end);
+        std::streamoff left = in.tellg() - here;
+        in.seekg(here);
+        if (eventCount < 0 || std::streamoff(eventCount) * 13 > left) {
+            fprintf(stderr, "%s: %d events cannot fit in the file\n", path.c_str(), eventCount);
+            return false;
+        }
+        for (int32_t i = 0; i < eventCount; i++) {
+            Event e;
+            e.read(in);
+            events.push_back(e);
+        }
+    } catch (const std::exception& ex) {
+        printf("%s\n", ex.what());
+        return false;
+    }
+    return clean;
+}
+
+bool World::sanitizeActive(ActiveBlock* a, const std::string& path) {
+    bool ok = true;
+    if (a->getType() == TYPE_MIND) {
+        VaskMind* m = static_cast<VaskMind*>(a);
+        ok = clampField(m->speed, 1, INT32_MAX, 10, "mind speed", path) && ok;
+        ok = clampField(m->strength, 1, INT32_MAX, 1, "mind strength", path) && ok;
+        ok = clampField(m->size, 1, 32, m->size < 1 ? 1 : 32, "mind size", path) && ok;
+    } else if (a->getType() == TYPE_AUTOTURRET) {
+        AutoTurret* t = static_cast<AutoTurret*>(a);
+        ok = clampField(t->rate, 2, INT32_MAX, 50, "turret rate", path) && ok;
+        float r = t->range;
+        ok = clampField(t->range, 1.0f, 64.0f, (r > 64.0f) ? 64.0f : 1.0f, "turret range", path) && ok;
+    }
+    return ok;
+}
+
+bool World::write(std::string path) {
+    std::ostringstream out;
+    vec3 p = player.getPos();
+    writeF32(out, p.x);
+    writeF32(out, p.y);
+    writeF32(out, p.z);
+    writeU32(out, width);
+    writeU32(out, height);
+    writeU32(out, depth);
+    std::string cells;
+    cells.reserve(blocks.size() * 2);
+    for (const Block& b : blocks) {
+        cells.push_back(char(b.type & 0xff));
+        cells.push_back(char((b.type >> 8) & 0xff));
+        if (b.type == 2) {
+            cells.push_back(char(b.data & 0xff));
+            cells.push_back(char((b.data >> 8) & 0xff));
+        }
+    }
+    out.write(cells.data(), std::streamsize(cells.size()));
+    writeI32(out, int32_t(actives.size()));
+    writeU8(out, uint8_t(mapType));
+    for (ActiveBlock* a : actives) a->write(out);
+    writeI32(out, int32_t(events.size()));
+    for (Event& e : events) e.write(out);
+    return writeFileAtomically(path, out.str());
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Headless worlds for tests: no window, so no GL objects are made.
+#include "world/Block.h"
+#include "world/World.h"
+
+#include <cstdio>
+#include <unistd.h>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+inline std::unique_ptr<World> makeWorld(unsigned w, unsigned h, unsigned d) {
+    if (blockAttribs.empty()) setupBlockAttribs();
+    return std::make_unique<World>(w, h, d, nullptr);
+}
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// Silences standard output and error for the length of a scope (loaders print a
+// line per record; damaged-file sweeps would flood the test log).
+class Quiet {
+public:
+    Quiet() {
+        fflush(stdout);
+        fflush(stderr);
+        out = dup(1);
+        err = dup(2);
+        FILE* devnull = fopen("/dev/null", "w");
+        dup2(fileno(devnull), 1);
+        dup2(fileno(devnull), 2);
+        fclose(devnull);
+    }
+    ~Quiet() {
+        fflush(stdout);
+        fflush(stderr);
+        dup2(out, 1);
+        dup2(err, 2);
+        close(out);
+        close(err);
+    }
+
+private:
+    int out, err;
+};

@@ -1,0 +1,312 @@
+#include "WorldFixture.h"
+#include "machines/AutoTurret.h"
+#include "machines/Generator.h"
+#include "machines/Ship.h"
+#include "machines/VaskMind.h"
+#include "util/BinaryIO.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+std::string saved(World& w) {
+    Quiet q;
+    EXPECT_TRUE(w.write("map_test.map"));
+    return readBytes("map_test.map");
+}
+
+bool load(World& w, const std::string& bytes) {
+    writeBytes("map_load.map", bytes);
+    Quiet q;
+    return w.read("map_load.map");
+}
+
+template <typename T>
+T* firstOf(World& w) {
+    for (ActiveBlock* a : w.actives)
+        if (T* t = dynamic_cast<T*>(a)) return t;
+    return nullptr;
+}
+
+// A small map holding one of everything the loader builds, and two events.
+std::string richMap() {
+    auto w = makeWorld(12, 12, 12);
+    for (int x = 0; x < 12; x++)
+        for (int z = 0; z < 12; z++) w->setBlock(x, 0, z, 3, 0);
+    w->setBlock(3, 1, 3, 2, 40);
+    w->player.pos = vec3(6.5f, 5.0f, 6.5f);
+    w->mapType = 2;
+    Ship* ship = new Ship(w.get());
+    ship->special = 9;
+    ship->pos = vec3(6, 1, 6);
+    w->actives.push_back(ship);
+    VaskMind* mind = new VaskMind(w.get(), 3, 40, 20, 2);
+    mind->pos = vec3(2, 1, 2);
+    w->actives.push_back(mind);
+    std::set<vec3, veccomp> none;
+    Generator* gen = new Generator(w.get(), 0, 0, 0, none);
+    gen->pos = vec3(8, 1, 8);
+    w->actives.push_back(gen);
+    AutoTurret* t = new AutoTurret(w.get());
+    t->pos = vec3(9, 1, 2);
+    t->dmg = 3;
+    t->rate = 25;
+    t->range = 12.5f;
+    t->ammo = 2;
+    w->actives.push_back(t);
+    Event talk;
+    talk.time = 40;
+    talk.activate = displayDialog;
+    talk.items.push_back(DialogItem("Commander", "Hold the line.", "portraitCommander"));
+    talk.items.push_back(DialogItem("", "", ""));
+    w->events.push_back(talk);
+    Event win;
+    win.time = 900;
+    win.activate = victory;
+    w->events.push_back(win);
+    return saved(*w);
+}
+
+}  // namespace
+
+TEST(MapFile, ExactSizesOfATinyMap) {
+    auto w = makeWorld(1, 1, 1);
+    std::string bytes = saved(*w);
+    EXPECT_EQ(bytes.size(), 35u);
+    w->setBlock(0, 0, 0, 2, 7);
+    bytes = saved(*w);
+    ASSERT_EQ(bytes.size(), 37u);
+    EXPECT_EQ(bytes.substr(24, 4), std::string("\x02\x00\x07\x00", 4));
+    // A world that was never given a type writes 0.
+    EXPECT_EQ(bytes[28 + 4], 0);
+}
+
+TEST(MapFile, EveryRecordSurvivesSaveAndReload) {
+    std::string bytes = richMap();
+    auto w = makeWorld(100, 100, 100);
+    EXPECT_TRUE(load(*w, bytes));
+    EXPECT_EQ(w->width, 12u);
+    EXPECT_EQ(w->sectors.size(), 2u);
+    EXPECT_EQ(w->mapType, 2);
+    EXPECT_EQ(w->player.pos, vec3(6.5f, 5.0f, 6.5f));
+    EXPECT_EQ(w->cell(3, 1, 3).type, 2);
+    EXPECT_EQ(w->cell(3, 1, 3).data, 40);
+    ASSERT_EQ(w->actives.size(), 4u);
+    Ship* ship = firstOf<Ship>(*w);
+    ASSERT_TRUE(ship);
+    EXPECT_EQ(w->theShip, ship);
+    EXPECT_EQ(ship->special, 9);
+    VaskMind* mind = firstOf<VaskMind>(*w);
+    ASSERT_TRUE(mind);
+    EXPECT_EQ(mind->pos, vec3(2, 1, 2));
+    EXPECT_EQ(mind->ai, 3);
+    EXPECT_EQ(mind->strength, 40);
+    EXPECT_EQ(mind->speed, 20);
+    EXPECT_EQ(mind->size, 2);
+    AutoTurret* t = firstOf<AutoTurret>(*w);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->dmg, 3);
+    EXPECT_EQ(t->rate, 25);
+    EXPECT_FLOAT_EQ(t->range, 12.5f);
+    EXPECT_EQ(t->ammo, 2);
+    ASSERT_TRUE(firstOf<Generator>(*w));
+    ASSERT_EQ(w->events.size(), 2u);
+    Event& talk = w->events.front();
+    EXPECT_EQ(talk.time, 40);
+    EXPECT_EQ(talk.activate, displayDialog);
+    ASSERT_EQ(talk.items.size(), 2u);
+    EXPECT_EQ(talk.items.front().speaker, "Commander");
+    EXPECT_EQ(talk.items.front().text, "Hold the line.");
+    EXPECT_EQ(talk.items.front().tex, "portraitCommander");
+    EXPECT_EQ(talk.items.back().text, "");
+    EXPECT_EQ(w->events.back().activate, victory);
+    // Saving the reloaded world gives the same bytes.
+    EXPECT_EQ(saved(*w), bytes);
+}
+
+TEST(MapFile, MindCellsCarryNoStrengthInTheCellSection) {
+    auto w = makeWorld(2, 2, 2);
+    w->setBlock(1, 1, 1, 5, 0);
+    std::string bytes = saved(*w);
+    EXPECT_EQ(bytes.size(), 24u + 8 * 2 + 4 + 1 + 4);
+    auto r = makeWorld(2, 2, 2);
+    EXPECT_TRUE(load(*r, bytes));
+    EXPECT_EQ(r->cell(1, 1, 1).type, 5);
+    EXPECT_EQ(r->cell(1, 1, 1).data, 0);
+}
+
+TEST(MapFile, VaskNextToWoodIsNotReappliedOnLoad) {
+    auto w = makeWorld(4, 4, 4);
+    w->setBlock(1, 1, 1, 39, 0);
+    w->setBlock(2, 1, 1, 2, 10);
+    w->convertQueue.clear();
+    auto r = makeWorld(4, 4, 4);
+    EXPECT_TRUE(load(*r, saved(*w)));
+    EXPECT_EQ(r->cell(1, 1, 1).type, 39);
+    EXPECT_TRUE(r->convertQueue.empty());
+}
+
+TEST(MapFile, UnbuildableRecordsAreSkippedInStep) {
+    // A relay record (id 6) carries no fields: the loader reports it, consumes
+    // its 16 bytes and still reads the mind and the event after it.
+    std::string bytes = richMap();
+    auto w = makeWorld(12, 12, 12);
+    ASSERT_TRUE(load(*w, bytes));
+    std::ostringstream out;
+    writeF32(out, 1);
+    writeF32(out, 2);
+    writeF32(out, 3);
+    writeU32(out, 1);
+    writeU32(out, 1);
+    writeU32(out, 1);
+    writeI16(out, 0);
+    writeI32(out, 2);
+    writeU8(out, 2);
+    writeI32(out, 6);  // relay
+    writeF32(out, 0);
+    writeF32(out, 0);
+    writeF32(out, 0);
+    writeI32(out, 1);  // mind
+    writeF32(out, 0);
+    writeF32(out, 0);
+    writeF32(out, 0);
+    writeI32(out, 1);
+    writeI32(out, 30);
+    writeI32(out, 12);
+    writeI32(out, 4);
+    writeI32(out, 0);  // no events
+    auto r = makeWorld(12, 12, 12);
+    testing::internal::CaptureStderr();
+    bool clean = r->read((writeBytes("relay.map", out.str()), "relay.map"));
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(clean);
+    EXPECT_NE(err.find("loaded invalid ActiveBlock 6\n"), std::string::npos);
+    ASSERT_EQ(r->actives.size(), 1u);
+    EXPECT_EQ(static_cast<VaskMind*>(r->actives.front())->speed, 30);
+
+    // An id the format does not know ends the load, keeping what was read.
+    std::string odd = out.str();
+    odd[24 + 2 + 4 + 1] = 99;
+    auto o = makeWorld(12, 12, 12);
+    EXPECT_FALSE(load(*o, odd));
+    EXPECT_TRUE(o->actives.empty());
+}
+
+TEST(MapFile, UnsafeValuesAreMadeSafe) {
+    std::ostringstream out;
+    writeF32(out, NAN);
+    writeF32(out, 0);
+    writeF32(out, 0);
+    writeU32(out, 3);
+    writeU32(out, 3);
+    writeU32(out, 3);
+    for (int i = 0; i < 27; i++) writeI16(out, i == 0 ? 3 : (i == 1 ? 77 : 0));
+    writeI32(out, 3);
+    writeU8(out, 2);
+    writeI32(out, 1);  // mind with hostile numbers
+    writeF32(out, 1);
+    writeF32(out, 1);
+    writeF32(out, 1);
+    writeI32(out, 5000);  // size
+    writeI32(out, 0);     // speed
+    writeI32(out, -4);    // strength
+    writeI32(out, 0);
+    writeI32(out, 15);  // enemy turret with rate 0 and an endless range
+    writeF32(out, 2);
+    writeF32(out, 2);
+    writeF32(out, 2);
+    writeI32(out, 1);
+    writeI32(out, 0);
+    writeF32(out, INFINITY);
+    writeI32(out, 1);
+    writeI32(out, 1);  // mind outside the world
+    writeF32(out, 50);
+    writeF32(out, 1);
+    writeF32(out, 1);
+    for (int i = 0; i < 4; i++) writeI32(out, 1);
+    writeI32(out, 0);
+    auto w = makeWorld(10, 10, 10);
+    EXPECT_FALSE(load(*w, out.str()));
+    EXPECT_EQ(w->cell(0, 0, 1).type, 0);  // unknown block type 77 became air
+    EXPECT_TRUE(std::isfinite(w->player.pos.x));
+    ASSERT_EQ(w->actives.size(), 2u);
+    VaskMind* m = firstOf<VaskMind>(*w);
+    EXPECT_EQ(m->speed, 10);
+    EXPECT_EQ(m->strength, 1);
+    EXPECT_EQ(m->size, 32);
+    AutoTurret* t = firstOf<AutoTurret>(*w);
+    EXPECT_EQ(t->rate, 50);
+    EXPECT_FLOAT_EQ(t->range, 64.0f);
+}
+
+TEST(MapFile, AbsurdHeadersAreRefused) {
+    for (uint32_t side : {0u, 1025u, 0xFFFFFFFFu}) {
+        std::ostringstream out;
+        for (int i = 0; i < 3; i++) writeF32(out, 1);
+        writeU32(out, side);
+        writeU32(out, 4);
+        writeU32(out, 4);
+        auto w = makeWorld(5, 5, 5);
+        EXPECT_FALSE(load(*w, out.str()));
+        EXPECT_EQ(w->width, 5u);  // left as the constructed empty world
+        EXPECT_EQ(w->blocks.size(), 125u);
+    }
+    std::ostringstream big;
+    for (int i = 0; i < 3; i++) writeF32(big, 1);
+    for (int i = 0; i < 3; i++) writeU32(big, 1000);  // a billion cells
+    auto w = makeWorld(5, 5, 5);
+    EXPECT_FALSE(load(*w, big.str()));
+    EXPECT_EQ(w->blocks.size(), 125u);
+}
+
+TEST(MapFile, AbsurdStringAndCountLengthsEndTheLoad) {
+    std::string bytes = richMap();
+    // The first dialog string length sits right after the first event's header.
+    size_t events = bytes.rfind(std::string("\x28\0\0\0\0\0\0\0", 8));
+    ASSERT_NE(events, std::string::npos);
+    std::string huge = bytes;
+    size_t len = events + 8 + 1 + 4;
+    huge[len] = '\xff';
+    huge[len + 1] = '\xff';
+    huge[len + 2] = '\xff';
+    huge[len + 3] = '\x7f';
+    auto w = makeWorld(12, 12, 12);
+    EXPECT_FALSE(load(*w, huge));
+    EXPECT_EQ(w->actives.size(), 4u);  // what came before is kept
+    EXPECT_TRUE(w->events.empty());
+
+    std::string manyItems = bytes;
+    manyItems[events + 9 + 3] = '\x40';
+    auto v = makeWorld(12, 12, 12);
+    EXPECT_FALSE(load(*v, manyItems));
+}
+
+TEST(MapFile, DamagedFilesNeverCrash) {
+    std::string bytes = richMap();
+    // Every truncation keeps what was read and never reads past the end.
+    for (size_t cut = 0; cut < bytes.size(); cut++) {
+        auto w = makeWorld(4, 4, 4);
+        EXPECT_FALSE(load(*w, bytes.substr(0, cut))) << cut;
+    }
+    srand(1234);
+    for (int round = 0; round < 300; round++) {
+        std::string noisy = bytes;
+        int flips = 1 + rand() % 8;
+        for (int i = 0; i < flips; i++) noisy[size_t(rand()) % noisy.size()] = char(rand());
+        auto w = makeWorld(4, 4, 4);
+        load(*w, noisy);
+        for (ActiveBlock* a : w->actives) EXPECT_TRUE(w->inWorld(int(a->pos.x), int(a->pos.y), int(a->pos.z)));
+    }
+    for (int round = 0; round < 50; round++) {
+        std::string junk(size_t(rand() % 400), '\0');
+        for (char& c : junk) c = char(rand());
+        auto w = makeWorld(4, 4, 4);
+        load(*w, junk);
+    }
+    auto w = makeWorld(4, 4, 4);
+    EXPECT_FALSE(w->read("no_such_file.map"));
+}

@@ -1,0 +1,75 @@
+#include "shell/GameOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+static std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+static GameOptions loadFrom(const std::string& text) {
+    std::ofstream("opts_test.ini") << text;
+    return GameOptions("opts_test.ini");
+}
+
+TEST(GameOptions, ParsingKeepsEverythingTheFileSays) {
+    GameOptions o = loadFrom(
+        "XRES=1024\nXRES=1280\nA=b=c\nword\n# comment\n #x=1\nFULLSCREEN=TRUE\nVOL=true\r\nINVERT=true\n");
+    EXPECT_EQ(o.getInt("XRES", 800), 1280);          // later line wins
+    EXPECT_EQ(o.getString("A", ""), "b=c");          // split at the first '='
+    EXPECT_EQ(o.getString("word", ""), "word");      // no '=': key and value both the line
+    EXPECT_EQ(o.properties.count("# comment"), 0u);  // comments only in column one
+    EXPECT_EQ(o.getString(" #x", ""), "1");
+    EXPECT_FALSE(o.getBool("FULLSCREEN", true));     // only exactly "true" is true
+    EXPECT_FALSE(o.getBool("VOL", true));            // carriage return is kept
+    EXPECT_TRUE(o.getBool("INVERT", false));
+    EXPECT_EQ(o.getInt("MISSING", 7), 7);
+    EXPECT_FLOAT_EQ(o.getFloat("MISSING", 0.5f), 0.5f);
+    EXPECT_EQ(o.getInt("A", 3), 0);  // not a number reads as 0
+}
+
+TEST(GameOptions, MissingFileGivesDefaults) {
+    GameOptions o("no_such_settings.ini");
+    EXPECT_TRUE(o.properties.empty());
+    EXPECT_EQ(o.getInt("XRES", 800), 800);
+    EXPECT_EQ(o.getInt("YRES", 600), 600);
+    EXPECT_FALSE(o.getBool("FULLSCREEN", false));
+}
+
+TEST(GameOptions, WritesInByteOrderAndDropsEmptyValues) {
+    GameOptions o;
+    o.setString("YRES", "600");
+    o.setString("VOL", "0.7");
+    o.setString("XRES", "800");
+    o.setString("EMPTY", "");
+    o.setString("word", "word");
+    ASSERT_TRUE(o.writeOptions("opts_out.ini"));
+    EXPECT_EQ(slurp("opts_out.ini"), "VOL=0.7\nXRES=800\nYRES=600\nword=word\n");
+}
+
+TEST(GameOptions, FailedWriteLeavesNoFileAndReportsFailure) {
+    GameOptions o;
+    o.setString("VOL", "1");
+    EXPECT_FALSE(o.writeOptions("no_such_folder/settings.ini"));
+}
+
+TEST(GameOptions, KeyNames) {
+    EXPECT_EQ(GameOptions::stringToKey("a"), 97);
+    EXPECT_EQ(GameOptions::stringToKey("0"), 48);
+    EXPECT_EQ(GameOptions::stringToKey("="), 61);
+    EXPECT_EQ(GameOptions::stringToKey("`"), 96);
+    EXPECT_EQ(GameOptions::stringToKey("k5"), SDLK_KP_5);
+    EXPECT_EQ(GameOptions::stringToKey("kenter"), SDLK_KP_ENTER);
+    EXPECT_EQ(GameOptions::stringToKey("delete"), 127);
+    EXPECT_EQ(GameOptions::stringToKey("backspace"), 8);
+    EXPECT_EQ(GameOptions::stringToKey("esc"), 27);
+    EXPECT_EQ(GameOptions::stringToKey("f12"), SDLK_F12);
+    EXPECT_EQ(GameOptions::stringToKey("lshift"), SDLK_LSHIFT);
+    EXPECT_EQ(GameOptions::stringToKey("space"), SDLK_F15);
+    EXPECT_EQ(GameOptions::stringToKey("A"), SDLK_F15);  // case-sensitive
+}
