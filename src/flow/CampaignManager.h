@@ -1,0 +1,35 @@
+#pragma once
+// Campaign progress: 26 missions, five difficulties, kept in campaign.dat.
+#include <string>
+
+constexpr int CAMPAIGN_MISSIONS = 26;
+constexpr int CAMPAIGN_DIFFICULTIES = 5;
+// Longest mission name campaign.dat may carry; a longer one is damage.
+constexpr int MAX_MISSION_NAME = 4096;
+
+struct Mission {
+    unsigned int time[CAMPAIGN_DIFFICULTIES];  // ticks to the latest win, 0 if not won
+    std::string name;
+    int diff;
+    bool beat;  // playable
+    Mission() : time{0, 0, 0, 0, 0}, diff(2), beat(false) {}
+};
+
+class CampaignManager {
+public:
+    Mission missions[CAMPAIGN_MISSIONS];
+
+    CampaignManager();  // reads "campaign.dat"
+    explicit CampaignManager(const std::string& path);
+    bool write();
+    bool write(const std::string& path);
+    void playCamp(int mission, int diff);
+    void noplayCamp(int, int) {}
+
+private:
+    std::string file;
+    void load(const std::string& path);
+};
+
+// Difficulty factor applied to the minds: 2^(diff - 2).
+float difficultyFactor(int diff);
