@@ -4,6 +4,9 @@
 #include "machines/AutoTurret.h"
 #include "machines/EntityPacket.h"
 #include "machines/Generator.h"
+#include "machines/Mortor.h"
+#include "machines/Shield.h"
+#include "machines/Turret.h"
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "panels/StatusScreen.h"
@@ -17,15 +20,7 @@
 Netable::~Netable() {}
 void Netable::render(unsigned int) {}
 Ship::~Ship() {}
-void Ship::update(long long) {}
-void Ship::takeCargo(resourceStruct) {}
-bool Ship::handleRequest(resourceStruct, Netable*) { return false; }
-bool Ship::handleTemplateRequest(resourceStruct, Netable*) { return false; }
 void Ship::render(unsigned int) {}
-void Generator::update(long long) {}
-void Generator::takeCargo(resourceStruct) {}
-bool Generator::handleRequest(resourceStruct, Netable*) { return false; }
-void Generator::onClick() {}
 void EntityPacket::render(unsigned int) {}
 void VaskMind::update(long long) {}
 void VaskMind::editorUpdate() {}
@@ -58,3 +53,52 @@ void World::destroyGraphics() {}
 void World::renderSector(int, int, SectorRenderer&) {}
 void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
 void World::renderForSingle(unsigned int) {}
+
+// machines helper: the weapons until their own code lands. The constructors keep
+// what activation and template capture rely on (range, head, pattern, the
+// barrel or dome turned into hidden blocks).
+namespace {
+void hideParts(World* w, const std::list<vec3>& cells) {
+    for (const vec3& c : cells) w->setBlockAndUpdate(int(c.x), int(c.y), int(c.z), 6, 10);
+}
+}  // namespace
+Turret::Turret(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s, std::list<std::pair<vec3, int>>& t, int head)
+    : Netable(w, float(cmp.sensors + 5), head), hp(0), dmg(0), rate(1), ammo(0), capacity(0), energy(0), dir(0),
+      yaw(0), pit(0), top(t), Tvao(0), Tvbo{0, 0, 0} {
+    blocks = s;
+    std::list<vec3> cells;
+    for (auto& b : top) cells.push_back(b.first);
+    hideParts(w, cells);
+}
+Turret::~Turret() {}
+void Turret::setPos(vec3 p) { Netable::setPos(p); }
+void Turret::update(long long t) { Netable::update(t); }
+void Turret::takeCargo(resourceStruct) {}
+bool Turret::handleRequest(resourceStruct, Netable*) { return false; }
+void Turret::onClick() {}
+void Turret::render(unsigned int) {}
+Mortor::Mortor(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s, std::list<vec3>& t, float ss)
+    : Netable(w, float(cmp.sensors * 3 + 10), 9), hp(0), dmg(0), rate(1), ammo(0), capacity(0), energy(0), dir(0),
+      size(ss), yaw(0), top(t), Tvao(0), Tvbo{0, 0, 0} {
+    blocks = s;
+    hideParts(w, top);
+}
+Mortor::~Mortor() {}
+void Mortor::setPos(vec3 p) { Netable::setPos(p); }
+void Mortor::update(long long t) { Netable::update(t); }
+void Mortor::takeCargo(resourceStruct) {}
+bool Mortor::handleRequest(resourceStruct, Netable*) { return false; }
+void Mortor::onClick() {}
+void Mortor::render(unsigned int) {}
+Shield::Shield(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s)
+    : Netable(w, float(cmp.sensors + 5), 9), hp(0), dmg(0), rate(30), ammo(0), size(0), capacity(0), energy(0),
+      strength(0), maxStrength(0) {
+    blocks = s;
+}
+void Shield::update(long long t) { Netable::update(t); }
+void Shield::takeCargo(resourceStruct) {}
+bool Shield::handleRequest(resourceStruct, Netable*) { return false; }
+void Shield::onClick() {}
+void Shield::render(unsigned int) {}
+// machines helper: the block renderer's template icon until rendering lands.
+void BlockRenderer::renderTemplateIcon(Template&, vec3) {}
