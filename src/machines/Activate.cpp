@@ -61,8 +61,8 @@ void deactivate(vec3 pos, World* w) {
         if (a && a->getType() == TYPE_FACTORY && w->theShip) {
             Factory* f = static_cast<Factory*>(a);
             w->theShip->store.matter += f->store.matter;
-            // The factory lives until its next pattern check; emptied here so it
-            // cannot also turn the refunded matter into an item meanwhile.
+            // The factory lives on until its next pattern check: what was refunded
+            // is no longer its to work with.
             f->store.matter = 0;
             f->tabulateCargo();
         }

@@ -1,0 +1,103 @@
+#pragma once
+// Worlds with machines for tests: patterns laid by hand, a ship, and the
+// simulation steps that move machines and packets.
+#include "WorldFixture.h"
+
+#include "machines/ActiveBlock.h"
+#include "machines/Entity.h"
+#include "machines/Netable.h"
+#include "machines/Ship.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+// A world with a stone floor at y = 0 (ground for mines and patterns).
+inline std::unique_ptr<World> makeFloorWorld(unsigned w, unsigned h, unsigned d) {
+    auto world = makeWorld(w, h, d);
+    for (unsigned x = 0; x < w; x++)
+        for (unsigned z = 0; z < d; z++) world->setBlock(int(x), 0, int(z), 3, 0);
+    return world;
+}
+
+inline Ship* placeShip(World& w, vec3 p) {
+    Ship* s = new Ship(&w);
+    w.theShip = s;
+    w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), s);
+    return s;
+}
+
+inline void lay(World& w, std::initializer_list<std::pair<vec3, int>> cells) {
+    for (const auto& c : cells) w.setBlockAndUpdate(int(c.first.x), int(c.first.y), int(c.first.z), c.second, 0);
+}
+
+inline void install(World& w, vec3 p, ActiveBlock* a) { w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), a); }
+
+// The machine standing at p, as the expected class, or none.
+template <class T>
+T* machineAt(World& w, vec3 p) {
+    for (ActiveBlock* a : w.actives)
+        if (a->pos == p && a->alive) return dynamic_cast<T*>(a);
+    return nullptr;
+}
+
+inline int countMachines(World& w, int type) {
+    int n = 0;
+    for (ActiveBlock* a : w.actives) n += a->getType() == type;
+    return n;
+}
+
+inline int countEntities(World& w) {
+    int n = 0;
+    for (auto& row : w.sectors)
+        for (auto& s : row) n += int(s.ents.size());
+    return n;
+}
+
+// One simulation step as the run loop takes it: every machine in list order
+// (dead ones unlinked and deleted, routes recomputed afterwards), then every
+// sector's entities (moved between sectors, updated, or deleted).
+inline void stepWorld(World& w, long long tick) {
+    bool netChanged = false;
+    for (auto it = w.actives.begin(); it != w.actives.end();) {
+        ActiveBlock* a = *it;
+        if (a->alive) {
+            a->update(tick);
+            ++it;
+            continue;
+        }
+        it = w.actives.erase(it);
+        if (a == static_cast<ActiveBlock*>(w.theShip)) w.theShip = nullptr;
+        if (a->isNetable()) {
+            w.unlink(static_cast<Netable*>(a));
+            netChanged = true;
+        }
+        delete a;
+    }
+    if (netChanged) w.updateNet();
+    for (size_t i = 0; i < w.sectors.size(); i++)
+        for (size_t j = 0; j < w.sectors[i].size(); j++) {
+            auto& ents = w.sectors[i][j].ents;
+            for (auto it = ents.begin(); it != ents.end();) {
+                Entity* e = *it;
+                // Clamped as placeEntity clamps, so a stray entity cannot bounce forever.
+                size_t si = size_t(std::clamp(int(e->pos.x) / 10, 0, int(w.sectors.size()) - 1));
+                size_t sj = size_t(std::clamp(int(e->pos.z) / 10, 0, int(w.sectors[si].size()) - 1));
+                if (si != i || sj != j) {
+                    it = ents.erase(it);
+                    w.placeEntity(e);
+                } else if (e->alive) {
+                    e->update();
+                    ++it;
+                } else {
+                    delete e;
+                    it = ents.erase(it);
+                }
+            }
+        }
+}
+
+// Steps from tick `from` to tick `to`, both included.
+inline void runTicks(World& w, long long from, long long to) {
+    for (long long t = from; t <= to; t++) stepWorld(w, t);
+}
