@@ -19,12 +19,13 @@ void scanDirectory(std::vector<std::string>& files, std::string dirr) {
     closedir(dir);
 }
 
-SoundManager::SoundManager() : vol(0.5f), deviceOpen(false) {
+SoundManager::SoundManager() : vol(0.5f), deviceOpen(false), mixedByCaller(false) {
     loadFolder("Sounds");
     openDevice();
 }
 
-SoundManager::SoundManager(const std::string& folder, bool open) : vol(0.5f), deviceOpen(false) {
+SoundManager::SoundManager(const std::string& folder, bool open)
+    : vol(0.5f), deviceOpen(false), mixedByCaller(!open) {
     loadFolder(folder);
     if (open) openDevice();
 }
@@ -109,6 +110,10 @@ void SoundManager::play(std::string name, float v) {
     if (v > MAX_SOUND_VOLUME) v = MAX_SOUND_VOLUME;
     // Without a device nothing would ever mix and retire the entry, so a long
     // silent game would pile them up; just drop the sound.
+    if (mixedByCaller) {
+        curSounds.push_back(activeSample{0, it->second, v});
+        return;
+    }
     if (!deviceOpen) return;
     SDL_LockAudio();
     curSounds.push_back(activeSample{0, it->second, v});
