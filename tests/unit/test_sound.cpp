@@ -119,3 +119,18 @@ TEST(Sound, ScanDirectoryListsEntriesOrReports) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Could not open no_such_dir Folder!");
     EXPECT_TRUE(none.empty());
 }
+
+// Found by fuzzing: a data chunk claiming 2.5 GB made the platform's WAV reader
+// allocate it. Such a file is refused before it reaches that reader.
+TEST(Sound, ChunkLongerThanTheFileIsRefused) {
+    mkdir("snd_bad", 0755);
+    const unsigned char header[] = {'R', 'I', 'F', 'F', 0xb4, 0x01, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't',
+                                    ' ', 0x10, 0, 0, 0, 1, 0, 2, 0, 0x22, 0x56, 0, 0, 0x88, 0x58, 1, 0,
+                                    4, 0, 0x10, 0, 'd', 'a', 't', 'a', 0x8b, 0x92, 0xda, 0x99};
+    std::ofstream("snd_bad/huge.wav", std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
+    testing::internal::CaptureStderr();
+    SoundManager m("snd_bad", false);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(m.soundLib.empty());
+    EXPECT_NE(err.find("Couldn't load snd_bad/huge.wav"), std::string::npos);
+}
