@@ -123,11 +123,13 @@ TEST(ConstructionSite, IsSuppliedByTheShipAndBecomesThePattern) {
     EXPECT_EQ(ship->store.relays, 3);
     EXPECT_TRUE(site->reqLock);
     EXPECT_EQ(countEntities(*w), 1);
-    runTicks(*w, 6, 260);
+    runTicks(*w, 6, 200);  // delivered, not yet built
     EXPECT_EQ(*shownRelays, 0);
+    EXPECT_TRUE(site->alive);
+    runTicks(*w, 201, 203);
     EXPECT_FALSE(site->alive);
     setStatusScreen(w.get(), nullptr);
-    stepWorld(*w, 261);
+    stepWorld(*w, 204);
     EXPECT_EQ(countMachines(*w, TYPE_TEMPLATE), 0);
     EXPECT_EQ(w->cell(10, 1, 10).type, MATTER);
     EXPECT_EQ(w->cell(9, 1, 10).type, RELAY);
