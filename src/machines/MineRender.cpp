@@ -5,16 +5,15 @@
 void Mine::render(unsigned int program) {
     renderLinks(program);
     if (isShadowPass(program) || target.x < 0) return;
-    vec3 lo = target - vec3(0.02f), hi = target + vec3(1.02f), centre = pos + vec3(0.5f);
+    // A frame slightly larger than the cell, so it is not hidden by the cell's faces.
+    vec3 lo = target - vec3(0.02f), hi = target + vec3(1.02f);
+    vec3 points[10];
+    for (int c = 0; c < 8; c++) points[c] = vec3((c & 1) ? hi.x : lo.x, (c & 2) ? hi.y : lo.y, (c & 4) ? hi.z : lo.z);
+    points[8] = pos + vec3(0.5f);
+    points[9] = target + vec3(0.5f);
     float coords[30];
-    for (int c = 0; c < 8; c++) {
-        coords[c * 3] = (c & 1) ? hi.x : lo.x;
-        coords[c * 3 + 1] = (c & 2) ? hi.y : lo.y;
-        coords[c * 3 + 2] = (c & 4) ? hi.z : lo.z;
-    }
-    vec3 mid = target + vec3(0.5f);
-    coords[24] = centre.x, coords[25] = centre.y, coords[26] = centre.z;
-    coords[27] = mid.x, coords[28] = mid.y, coords[29] = mid.z;
+    for (int i = 0; i < 10; i++)
+        for (int k = 0; k < 3; k++) coords[i * 3 + k] = points[i][k];
     // The cube's 12 edges, a line from every corner to the mine, and one from
     // the cell's centre to the mine.
     static const unsigned short lines[42] = {0, 1, 2, 3, 4, 5, 6, 7, 0, 2, 1, 3, 4, 6, 5, 7, 0, 4, 1, 5, 2,
