@@ -19,13 +19,15 @@ bool isVaskCell(World* w, int x, int y, int z);
 bool vaskInReach(World* w, vec3 pos, float range, int x, int y, int z);
 
 // Searches cube shells of growing radius around `pos` (radius below `range`)
-// and stores the first cell that `canTarget` accepts in `target`.
+// and stores the first cell that `canTarget` accepts in `target`. The face
+// offsets run over the whole face, edges and corners included: vask sitting
+// on a shell's +/+ edge would otherwise never be seen.
 template <class Pred>
 bool searchShells(vec3 pos, float range, Pred canTarget, vec3& target) {
     int x = int(pos.x), y = int(pos.y), z = int(pos.z);
     for (int r = 1; float(r) < range; r++)
-        for (int a = -r; a < r; a++)
-            for (int b = -r; b < r; b++) {
+        for (int a = -r; a <= r; a++)
+            for (int b = -r; b <= r; b++) {
                 const int cells[6][3] = {{x + a, y + r, z + b}, {x + a, y - r, z + b},
                                          {x + a, y + b, z + r}, {x + a, y + b, z - r},
                                          {x + r, y + a, z + b}, {x - r, y + a, z + b}};
