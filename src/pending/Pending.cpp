@@ -12,6 +12,8 @@
 #include "render/SectorRenderer.h"
 #include "world/World.h"
 
+#include <vector>
+
 // machines
 Netable::~Netable() {}
 void Netable::render(unsigned int) {}
@@ -51,17 +53,23 @@ void World::renderForSingle(unsigned int) {}
 
 // weapons helper: stand-ins until the machines, panels and rendering work lands.
 void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels, std::set<vec3, veccomp>& l) {
-    int t = getWBlock(w, int(pos.x), int(pos.y), int(pos.z)).type;
-    if (!isKnownBlockType(t) || !blockAttribs[t].machine || l.count(pos)) return;
-    l.insert(pos);
+    // Iterative: a map may hold one huge connected group of machine blocks.
     resourceStruct lv = shipLevels(w);
-    if (t >= 9 && t <= 13) {
-        ret.data[t - 9] += 1;
-        levels.data[t - 9] = lv.data[t - 9];
+    std::vector<vec3> todo{pos};
+    while (!todo.empty()) {
+        vec3 p = todo.back();
+        todo.pop_back();
+        int t = getWBlock(w, int(p.x), int(p.y), int(p.z)).type;
+        if (!isKnownBlockType(t) || !blockAttribs[t].machine || l.count(p)) continue;
+        l.insert(p);
+        if (t >= 9 && t <= 13) {
+            ret.data[t - 9] += 1;
+            levels.data[t - 9] = lv.data[t - 9];
+        }
+        if (t == 14) ret.energy += 1.0f;
+        const vec3 next[6] = {vec3(0, 0, -1), vec3(0, 0, 1), vec3(0, -1, 0), vec3(0, 1, 0), vec3(-1, 0, 0), vec3(1, 0, 0)};
+        for (const vec3& n : next) todo.push_back(p + n);
     }
-    if (t == 14) ret.energy += 1.0f;
-    const vec3 next[6] = {vec3(1, 0, 0), vec3(-1, 0, 0), vec3(0, 1, 0), vec3(0, -1, 0), vec3(0, 0, 1), vec3(0, 0, -1)};
-    for (const vec3& n : next) getComposition(pos + n, w, ret, levels, l);
 }
 std::string StatusScreen::getText(std::string n) {
     for (SNumBox& b : boxes)

@@ -224,3 +224,25 @@ TEST(Mind, EditorPanelSavesClampedValues) {
     EXPECT_TRUE(isVask(*w, 9, 5, 10));
     EXPECT_EQ(countType(*w, 2), 1);
 }
+
+TEST(Mind, HunterVineStepsTowardsTheNearestMachineEveryFiftiethAction) {
+    Quiet q;
+    srand(4);
+    auto w = makeWorld(30, 30, 30);
+    floor(*w, 4);
+    AutoTurret* t = new AutoTurret(w.get());
+    w->setActiveBlockAndUpdate(25, 5, 10, t);
+    VaskMind* m = placeMind(*w, vec3(10, 5, 10), 1, 1, 1);
+    long long tick = 0;
+    for (int i = 1; i < 50; i++) nextAction(*w, m, tick);
+    EXPECT_EQ(m->pos, vec3(10, 5, 10));
+    nextAction(*w, m, tick);
+    EXPECT_EQ(m->pos, vec3(11, 5, 10));
+    EXPECT_EQ(m->target, vec3(25, 5, 10));
+    EXPECT_EQ(w->cell(10, 5, 10).type, 2);  // its trail
+    EXPECT_EQ(w->cell(10, 5, 10).data, 7);
+    for (int i = 0; i < 49; i++) nextAction(*w, m, tick);
+    EXPECT_EQ(m->pos, vec3(11, 5, 10));
+    nextAction(*w, m, tick);
+    EXPECT_EQ(m->pos, vec3(12, 5, 10));
+}

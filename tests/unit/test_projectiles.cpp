@@ -179,3 +179,14 @@ TEST(AutoTurret, EditorPanelSavesClampedValues) {
     EXPECT_EQ(t->rate, 7);
     EXPECT_LE(t->range, 64.0f);
 }
+
+TEST(AutoTurret, HugeMachineGroupFromAMapIsCollectedSafely) {
+    Quiet q;
+    // A shared map can hold one connected block of machine parts of any size.
+    auto w = makeWorld(70, 70, 70);
+    for (Block& b : w->blocks) b.type = 47;
+    AutoTurret* t = placeAutoTurret(*w, vec3(35, 1, 35), 0);
+    EXPECT_EQ(t->top.size(), size_t(70 * 70 * 68));
+    EXPECT_EQ(w->cell(35, 2, 35).type, 0);
+    EXPECT_EQ(w->cell(35, 0, 35).type, 47);
+}
