@@ -3,6 +3,7 @@
 #include "sound/Sound.h"
 #include "world/World.h"
 
+#include <cmath>
 #include <cstdlib>
 
 void VaskMind::update(long long tick) {

@@ -4,6 +4,7 @@
 #include "machines/VaskMind.h"
 #include "world/World.h"
 
+#include <cmath>
 #include <cstdlib>
 
 void VaskMind::vineAI() {
