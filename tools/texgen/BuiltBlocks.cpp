@@ -58,8 +58,8 @@ static Image road2(int w, int h) {
 
 static Image road3(int w, int h) {
   Image img = asphalt(w, h, "road3");
-  roadPaint(img, 1, 0, 5, 16, hex(0xe4e4dc), "road3");
-  roadPaint(img, 9, 0, 5, 16, hex(0xe4e4dc), "road3");
+  roadPaint(img, 2, 0, 3, 16, hex(0xe4e4dc), "road3");
+  roadPaint(img, 10, 0, 3, 16, hex(0xe4e4dc), "road3");
   return img;
 }
 
@@ -184,16 +184,22 @@ static Image woodTile(int w, int h) {
 }
 
 static Image marble(int w, int h) {
-  const Ramp ramp = {hex(0x8a8794), hex(0xb4b1b8), hex(0xcfccce), hex(0xe2e0de), hex(0xf0eeea), hex(0xfaf9f5)};
+  const Ramp ramp = {hex(0xcfccd0), hex(0xdddbda), hex(0xe8e6e2), hex(0xf2f0ec), hex(0xfaf9f5)};
   uint32_t s = seedOf("marble");
-  return rampFill(w, h, ramp, [&](float u, float v) {
-    float n = fbm(u, v, 3, 3, s);
-    float vein = std::fabs(std::sin(2 * kPi * (u + v + 1.6f * n)));
-    float t = 0.55f + 0.5f * (fbm(u, v, 4, 2, s + 3) - 0.5f) + 0.3f * vein;
-    if (vein < 0.1f) t = 0.05f;
-    else if (vein < 0.25f) t = 0.3f;
-    return t;
+  Image img = rampFill(w, h, ramp, [&](float u, float v) {
+    return 0.55f + 0.6f * (fbm(u, v, 2, 2, s) - 0.5f);
   });
+  Rng rng("marble");
+  const Rgba veins[] = {hex(0x8c8898), hex(0xb0adb8), hex(0xbab6c4)};
+  for (int k = 0; k < 3; ++k) {
+    auto path = wanderPath(w, h, rng, rng.range(0, w - 1), rng.range(0, h - 1), 0.6f + rng.unit() * 0.4f,
+                           k == 0 ? 24 : 10, 0.7f);
+    for (auto [x, y] : path) {
+      img.set(x, y, veins[k]);
+      if (k == 0) img.setWrap(x + 1, y, veins[2]);
+    }
+  }
+  return img;
 }
 
 static Image windowPane(int w, int h) {
@@ -309,12 +315,17 @@ static Image redCrystal(int w, int h) {
   const Ramp ramp = {hex(0x520a14, 190), hex(0x7e1222, 180), hex(0xa41c30, 175), hex(0xc83446, 180),
                      hex(0xe85a6c, 200), hex(0xffb0bc, 230)};
   uint32_t s = seedOf("redC");
-  return rampFill(w, h, ramp, [&](float u, float v) {
+  Image img = rampFill(w, h, ramp, [&](float u, float v) {
     Cell c = worley(u, v, 3, s);
-    float t = 0.2f + 0.45f * hash01(c.id, 0, s) - 0.4f * (c.ox + c.oy) * 0.5f;
-    if (c.f2 - c.f1 < 0.08f) t = 0.99f;  // bright facet edges
+    // Every facet has its own slant, so the light runs across it.
+    float a = hash01(c.id, 1, s) - 0.5f, b = hash01(c.id, 2, s) - 0.5f;
+    float t = 0.2f + 0.4f * hash01(c.id, 0, s) + 1.4f * (a * c.ox + b * c.oy);
+    if (c.f2 - c.f1 < 0.06f) t = c.oy < 0 ? 0.99f : 0.05f;
     return t;
   });
+  Rng rng("redC");
+  for (int i = 0; i < 3; ++i) img.set(rng.range(0, w - 1), rng.range(0, h - 1), hex(0xffffff, 240));
+  return img;
 }
 
 static const Ramp kGold = {hex(0x5e400c), hex(0x856012), hex(0xab821e), hex(0xcda22e), hex(0xe8c24c), hex(0xfbe68c)};

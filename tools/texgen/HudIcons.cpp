@@ -50,18 +50,17 @@ static Image capsIcon(int w, int h) {
   return img;
 }
 
+// A hub linked to four nodes, like the relays' network.
 static Image relayIcon(int w, int h) {
   Image img(w, h);
-  const Rgba green = hex(0x4cd070);
-  img.fillPolygon({7, 5, 9, 5, 11.5f, 15, 4.5f, 15}, hex(0x8c96a4));
-  img.fillPolygon({8, 7, 9.5f, 13, 6.5f, 13}, hex(0x00000000));
-  img.fillCircle(8, 4, 2.2f, green);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      float dx = x + 0.5f - 8, dy = y + 0.5f - 4, r = std::sqrt(dx * dx + dy * dy);
-      bool side = std::fabs(dy) < std::fabs(dx) * 0.9f;
-      if (side && (std::fabs(r - 4.6f) < 0.6f || std::fabs(r - 7.2f) < 0.6f)) img.set(x, y, green);
-    }
+  const Rgba green = hex(0x4cd070), wire = hex(0x9af0b0);
+  for (auto [x, y] : {std::pair{2, 2}, std::pair{13, 2}, std::pair{2, 13}, std::pair{13, 13}}) {
+    img.line(x, y, 7 + (x > 7), 7 + (y > 7), wire);
+    img.fillRect(x - (x > 7), y - (y > 7), 2, 2, green);
+  }
+  img.fillPolygon({8, 3.5f, 12.5f, 8, 8, 12.5f, 3.5f, 8}, green);
+  img.fillPolygon({8, 6, 10, 8, 8, 10, 6, 8}, hex(0xe0ffe8));
+  rimLight(img, 1.25f, 0.72f);
   finish(img);
   return img;
 }

@@ -58,15 +58,17 @@ static Image matterBlock(int w, int h) {
 
 static Image genBlock(int w, int h) {
   Image img = partFrame(w, h, hex(0xe2b420), "genBlock");
-  drawArt(img, 4, 4,
-          {"....kkk.",
+  drawArt(img, 4, 3,
+          {"....kkkk",
+           "...kwwk.",
+           "..kwwk..",
+           ".kwwkkkk",
+           ".kwwwwwk",
+           ".kkkkwk.",
            "...kwk..",
            "..kwk...",
-           ".kwwwwk.",
-           ".kkkwk..",
-           "...kwk..",
-           "..kwk...",
-           "..kk...."},
+           ".kwk....",
+           ".kk....."},
           kSymbolKeys, {hex(0x1c1606), {}, {}, {}, hex(0xfffbe0)});
   return img;
 }
@@ -140,33 +142,41 @@ static Image machine(int w, int h) {
 }
 
 static Image vask(int w, int h) {
-  const Ramp flesh = {hex(0x1e0830, 200), hex(0x33104c, 185), hex(0x4c1a68, 175), hex(0x672684, 170),
-                      hex(0x8236a0, 175)};
-  const Rgba vein = hex(0x9cff3c, 220), veinDim = hex(0x4fb02a, 205), spore = hex(0xe8ff8a, 235);
+  const Ramp flesh = {hex(0x1c0630, 205), hex(0x300c4a, 190), hex(0x461664, 180), hex(0x5e2280, 178),
+                      hex(0x78309a, 185), hex(0x8e48a8, 195)};
+  const Rgba vein = hex(0xb4ff4a, 230), veinDim = hex(0x5fae2c, 210), spore = hex(0xe8ff8a, 240);
   uint32_t s = seedOf("vask");
+  Rng rng("vask");
+  // Veins: meandering paths that wrap, some glowing, some dim.
+  std::vector<int> veinAt((size_t)w * h, 0);
+  for (int k = 0; k < 4; ++k) {
+    auto path = wanderPath(w, h, rng, rng.range(0, w - 1), rng.range(0, h - 1), rng.unit() * 2 * kPi,
+                           rng.range(10, 18), 0.9f);
+    for (auto [x, y] : path) veinAt[(size_t)y * w + x] = k < 2 ? 2 : 1;
+  }
   Image img(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      float u = uOf(x, w), v = uOf(y, h);
-      Cell c = worley(u, v, 3, s);
-      float edge = c.f2 - c.f1;
-      if (edge < 0.07f) {
-        img.set(x, y, vein);
+      if (int v = veinAt[(size_t)y * w + x]) {
+        img.set(x, y, v == 2 ? vein : veinDim);
         continue;
       }
-      if (edge < 0.16f) {
-        img.set(x, y, veinDim);
-        continue;
-      }
-      // Cells swell: dark hollow centre, brighter rim nearer the veins.
-      float t = 0.1f + 1.3f * c.f1 + 0.3f * (fbm(u, v, 4, 2, s + 2) - 0.5f);
+      float near = 99;  // wrapped distance to the closest vein
+      for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+          if (veinAt[(size_t)j * w + i]) {
+            int dx = std::abs(i - x), dy = std::abs(j - y);
+            dx = std::min(dx, w - dx), dy = std::min(dy, h - dy);
+            near = std::min(near, std::sqrt((float)(dx * dx + dy * dy)));
+          }
+      // Flesh swells around the veins and sinks into dark folds away from them.
+      float t = 0.95f - 0.16f * near + 0.35f * (fbm(uOf(x, w), uOf(y, h), 4, 2, s) - 0.5f);
       img.set(x, y, pick(flesh, t));
     }
-  Rng rng("vask");
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 3; ++i) {  // spore blisters
     int x = rng.range(0, w - 1), y = rng.range(0, h - 1);
     img.setWrap(x, y, spore);
-    img.setWrap(x + 1, y, withAlpha(spore, 180));
+    img.setWrap(x + 1, y + 1, hex(0x3a7a1c, 220));
   }
   return img;
 }

@@ -4,17 +4,19 @@
 #include "Rng.h"
 
 static Image stone(int w, int h) {
-  const Ramp ramp = {hex(0x3c3d45), hex(0x55565f), hex(0x6b6c75), hex(0x80818a), hex(0x9899a1)};
+  const Ramp ramp = {hex(0x4a4b53), hex(0x5a5b64), hex(0x6b6c75), hex(0x7c7d86), hex(0x8e8f98), hex(0xa2a3ab)};
   uint32_t s = seedOf("stone");
   Image img = rampFill(w, h, ramp, [&](float u, float v) {
-    float t = contrast(fbm(u, v, 4, 3, s), 1.8f);
-    Cell c = worley(u, v, 3, s + 7);
-    if (c.f2 - c.f1 < 0.07f) t = 0.05f;  // hairline cracks between chunks
-    else if (c.f2 - c.f1 < 0.16f && c.oy > 0) t -= 0.18f;
+    Cell c = worley(u, v, 4, s + 7);
+    // Each lump of rock faces the light a little differently.
+    float t = 0.3f + 0.3f * hash01(c.id, 0, s) - 0.45f * (c.ox + c.oy) * 0.5f +
+              0.45f * (fbm(u, v, 8, 2, s) - 0.5f);
+    if (c.f2 - c.f1 < 0.06f) t = 0.0f;
     return t;
   });
   Rng rng("stone");
-  for (int i = 0; i < 10; ++i) img.shade(rng.range(0, w - 1), rng.range(0, h - 1), 1.18f);
+  for (int i = 0; i < 8; ++i) img.shade(rng.range(0, w - 1), rng.range(0, h - 1), 1.15f);
+  for (int i = 0; i < 6; ++i) img.shade(rng.range(0, w - 1), rng.range(0, h - 1), 0.8f);
   return img;
 }
 

@@ -28,3 +28,27 @@ inline Ramp shadesOf(Rgba base, int n = 5, float lo = 0.6f, float hi = 1.25f) {
   for (int i = 0; i < n; ++i) r.push_back(scale(base, lo + (hi - lo) * i / (n - 1)));
   return r;
 }
+
+// A meandering one-pixel path that wraps around the edges: starts at
+// (x, y) heading roughly along angle `dir` (radians) and turns a little at
+// every step. Returns the pixels it visited.
+#include <utility>
+#include <vector>
+
+#include "Rng.h"
+
+inline std::vector<std::pair<int, int>> wanderPath(int w, int h, Rng& rng, float x, float y, float dir,
+                                                   int steps, float wobble = 0.5f) {
+  std::vector<std::pair<int, int>> path;
+  int lastX = -9999, lastY = -9999;
+  for (int i = 0; i < steps * 3; ++i) {
+    int px = (((int)std::floor(x) % w) + w) % w, py = (((int)std::floor(y) % h) + h) % h;
+    if (px != lastX || py != lastY) path.push_back({px, py});
+    lastX = px, lastY = py;
+    if ((int)path.size() >= steps) break;
+    dir += (rng.unit() - 0.5f) * wobble;
+    x += 0.5f * std::cos(dir);
+    y += 0.5f * std::sin(dir);
+  }
+  return path;
+}

@@ -3,6 +3,7 @@
 // dark outline, then set on a tinted backdrop.
 #include "Paint.h"
 #include "Painters.h"
+#include "Rng.h"
 
 static const Rgba kInk = hex(0x0c0a10);
 
@@ -50,7 +51,7 @@ static Image frame(Image back, Image figure) {
 
 static const Ramp kSkinLight = {hex(0x8a5440), hex(0xb8785a), hex(0xd89a78), hex(0xeebc98)};
 static const Ramp kSkinMid = {hex(0x6a3c24), hex(0x8e5634), hex(0xb07448), hex(0xc8905e)};
-static const Ramp kSkinDark = {hex(0x3a2014), hex(0x54301e), hex(0x6e4228), hex(0x8a5836)};
+static const Ramp kSkinDark = {hex(0x4a2a1a), hex(0x6a4028), hex(0x8a5834), hex(0xa87048)};
 
 // Head, neck and ears; eyes looking slightly to the right of the viewer.
 static void face(Image& f, const Ramp& skin, Rgba iris, bool stern) {
@@ -126,7 +127,7 @@ static Image engineer(int, int) {
 static Image scientist(int, int) {
   Image f(64, 64);
   const Ramp coat = {hex(0x9aa2ac), hex(0xc4cad2), hex(0xe4e8ec), hex(0xffffff)};
-  const Ramp hair = {hex(0x1a0e0a), hex(0x2e1a12), hex(0x4a2c1c), hex(0x6a4028)};
+  const Ramp hair = {hex(0x120c14), hex(0x221828), hex(0x342640), hex(0x4c3a5c)};
   shadedEllipse(f, 32, 34, 17, 20, hair);  // long hair behind the head
   torso(f, coat);
   f.fillPolygon({25, 50, 32, 62, 39, 50}, hex(0x2a8a8a));  // shirt
@@ -152,8 +153,8 @@ static Image pilot(int, int) {
   f.fillRect(41, 55, 6, 1, hex(0xf0f0f0));
   face(f, kSkinLight, hex(0x3a7a4a), false);
   const Ramp helmet = {hex(0x7a808a), hex(0xb0b6c0), hex(0xdce0e6), hex(0xffffff)};
-  shadedEllipse(f, 32, 22, 18, 15, helmet);
-  shadedEllipse(f, 32, 33, 14, 15, kSkinLight, 0.1f);  // face opening
+  shadedEllipse(f, 32, 25, 18, 18, helmet);
+  shadedEllipse(f, 32, 33, 11.5f, 13, kSkinLight, 0.1f);  // face opening
   for (int ex : {25, 36}) {
     f.fillRect(ex, 30, 4, 2, hex(0xf0ece8));
     f.fillRect(ex + 2, 30, 2, 2, hex(0x3a7a4a));
@@ -162,8 +163,8 @@ static Image pilot(int, int) {
   }
   f.line(31, 32, 30, 36, kSkinLight[1]);
   f.fillRect(28, 40, 8, 1, scale(kSkinLight[0], 0.8f));
-  f.fillRect(17, 10, 30, 7, hex(0x2a3a5a));  // visor pushed up
-  f.fillRect(18, 11, 10, 2, hex(0x8ab8e8));
+  f.fillRect(19, 11, 26, 7, hex(0x2a3a5a));  // visor pushed up
+  f.fillRect(20, 12, 10, 2, hex(0x8ab8e8));
   f.fillRect(14, 28, 4, 8, hex(0x3a3e46));  // ear cups and mic
   f.fillRect(46, 28, 4, 8, hex(0x3a3e46));
   f.line(17, 35, 25, 42, hex(0x3a3e46));
@@ -199,7 +200,12 @@ static Image vaskVoice(int, int) {
     f.set(x, 43, hex(0xd8e8a0));
     f.set(x + 1, 48, hex(0xd8e8a0));
   }
-  for (int k = 0; k < 5; ++k) f.line(14 + k * 2, 18 + k * 4, 20 + k, 22 + k * 4, hex(0x7ee030));  // veins
+  Rng rng("portraitVask");
+  for (int k = 0; k < 4; ++k) {  // glowing veins under the skin
+    auto path = wanderPath(64, 64, rng, 20 + 8 * k, 10 + 3 * k, kPi * (0.4f + 0.1f * k), 22, 0.8f);
+    for (auto [x, y] : path)
+      if (f.get(x, y).a && f.get(x, y) != hex(0x08020c)) f.blend(x, y, hex(0x7ee030, 150));
+  }
   Image back = backdrop(hex(0x1a2e10), hex(0x0a0410));
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) {
