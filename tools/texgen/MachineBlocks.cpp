@@ -184,7 +184,7 @@ static Image vask(int w, int h) {
 // The mind: a chitin shell around one slit-pupilled, glowing eye.
 static Image mindLike(int w, int h, bool dead) {
   uint32_t s = seedOf(dead ? "deadMind" : "mind");
-  const Ramp shell = dead ? Ramp{hex(0x1c1a1a), hex(0x2c2a2a), hex(0x3c3a39), hex(0x4e4b49), hex(0x625f5c)}
+  const Ramp shell = dead ? Ramp{hex(0x1a171c), hex(0x2a262c), hex(0x3a353c), hex(0x4c464e), hex(0x605a62)}
                           : Ramp{hex(0x0e0414), hex(0x1e0a2a), hex(0x2e1140), hex(0x431a58), hex(0x5a2670)};
   const Rgba crack = dead ? hex(0x0a0a0a) : hex(0x6cf02c);
   Image img(w, h);

@@ -15,9 +15,9 @@ zoom() {
   if [ "$w" -ge 128 ]; then echo 2; elif [ "$w" -ge 64 ]; then echo 3; else echo 6; fi
 }
 
-group() {  # group <name> <tile size> <files...>
-  local name=$1 tile=$2
-  shift 2
+group() {  # group <name> <tile size> <backdrop> <files...>
+  local name=$1 tile=$2 backdrop=$3
+  shift 3
   local args=()
   for f in "$@"; do
     local z
@@ -27,7 +27,7 @@ group() {  # group <name> <tile size> <files...>
     convert "$f" -filter point -resize "$((z * 100))%" "$tmp/$base.png"
     args+=(-label "$base" "$tmp/$base.png")
   done
-  montage "${args[@]}" -texture pattern:checkerboard -background '#20242c' -fill white \
+  montage "${args[@]}" $backdrop -background '#20242c' -fill white \
     -font DejaVu-Sans -pointsize 11 -tile "$tile" -geometry +6+6 "$tmp/group_$name.png"
 }
 
@@ -40,14 +40,17 @@ icons=(matter gens caps relay sensor energy add box2 removeIcon breakIcon activa
 wide=(button unbutton asept unsept wizard2 box on off low med high Fgens Fcaps Frelay Fsensor
       SCmatter SCgens SCrelay SCsensor)
 small=(play noplay "very easy" easy normal hard insane)
-big=(sun blackground ship2 country portraitCommander portraitEngineer portraitScientist
-     portraitPilot portraitVask TextAB)
+scenery=(sun blackground ship2 country)
+portraits=(portraitCommander portraitEngineer portraitScientist portraitPilot portraitVask)
+checker="-texture pattern:checkerboard"
 
 files() { for n in "$@"; do printf '%s\n' "$src/$n.png"; done; }
-mapfile -t f < <(files "${blocks[@]}"); group blocks 11x "${f[@]}"
-mapfile -t f < <(files "${icons[@]}"); group icons 10x "${f[@]}"
-mapfile -t f < <(files "${wide[@]}"); group wide 4x "${f[@]}"
-mapfile -t f < <(files "${small[@]}"); group small 7x "${f[@]}"
-mapfile -t f < <(files "${big[@]}"); group big 5x "${f[@]}"
-convert "$tmp"/group_blocks.png "$tmp"/group_icons.png "$tmp"/group_wide.png "$tmp"/group_small.png \
-  "$tmp"/group_big.png -background '#20242c' -gravity center -append "$out"
+mapfile -t f < <(files "${blocks[@]}"); group blocks 11x "$checker" "${f[@]}"
+mapfile -t f < <(files "${icons[@]}"); group icons 10x "$checker" "${f[@]}"
+mapfile -t f < <(files "${wide[@]}"); group wide 4x "$checker" "${f[@]}"
+mapfile -t f < <(files "${small[@]}"); group small 7x "$checker" "${f[@]}"
+mapfile -t f < <(files "${scenery[@]}"); group scenery 4x "$checker" "${f[@]}"
+mapfile -t f < <(files "${portraits[@]}"); group portraits 5x "$checker" "${f[@]}"
+mapfile -t f < <(files TextAB); group text 1x "" "${f[@]}"
+convert "$tmp"/group_{blocks,icons,wide,small,scenery,portraits,text}.png \
+  -background "#20242c" -gravity center -append +repage -depth 8 "$out"
