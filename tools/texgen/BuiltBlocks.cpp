@@ -64,7 +64,8 @@ static Image road3(int w, int h) {
 }
 
 // Overlapping rows of tiles, each row shading from a lit top to a dark lip.
-static Image tiles(int w, int h, const Ramp& ramp, int tileW, int tileH, bool rounded, const std::string& name) {
+static Image tiles(int w, int h, const Ramp& ramp, int tileW, int tileH, bool rounded,
+                   const std::string& name) {
   uint32_t s = seedOf(name);
   Image img(w, h);
   for (int y = 0; y < h; ++y)
@@ -83,12 +84,14 @@ static Image tiles(int w, int h, const Ramp& ramp, int tileW, int tileH, bool ro
 }
 
 static Image roof(int w, int h) {
-  const Ramp ramp = {hex(0x4a1a10), hex(0x6e2818), hex(0x8c3620), hex(0xa8462a), hex(0xc25a36), hex(0xd87448)};
+  const Ramp ramp = {hex(0x4a1a10), hex(0x6e2818), hex(0x8c3620),
+                     hex(0xa8462a), hex(0xc25a36), hex(0xd87448)};
   return tiles(w, h, ramp, 4, 4, true, "roof");
 }
 
 static Image roof2(int w, int h) {
-  const Ramp ramp = {hex(0x1e2129), hex(0x2b2f3a), hex(0x373c4a), hex(0x444a5b), hex(0x535a6e), hex(0x666e84)};
+  const Ramp ramp = {hex(0x1e2129), hex(0x2b2f3a), hex(0x373c4a),
+                     hex(0x444a5b), hex(0x535a6e), hex(0x666e84)};
   return tiles(w, h, ramp, 8, 4, false, "roof2");
 }
 
@@ -141,8 +144,10 @@ static Image planks(int w, int h, const Ramp& ramp, int board, bool vertical, co
       float t = 0.25f + 0.35f * hash01(id, 0, s) + 0.5f * (grain - 0.5f);
       if (std::sin(2 * kPi * (across * 0.5f / board + grain * 1.5f)) > 0.8f) t -= 0.15f;
       int joint = (int)(hash01(id, 1, s) * 16);
-      if (l == board - 1 || along == joint) t = 0.0f;
-      else if (l == 0) t += 0.15f;
+      if (l == board - 1 || along == joint)
+        t = 0.0f;
+      else if (l == 0)
+        t += 0.15f;
       img.set(x, y, pick(ramp, t));
     }
   return img;
@@ -175,9 +180,12 @@ static Image woodTile(int w, int h) {
       bool horizontal = (bx + by) % 2 == 0;
       int across = horizontal ? y % 8 : x % 8, along = horizontal ? x % 8 : y % 8;
       int id = (bx + 2 * by) * 2 + across / 4;
-      float t = 0.35f + 0.3f * hash01(id, 0, s) + 0.3f * (hash01(horizontal ? along / 2 : across, id, s) - 0.5f);
-      if (across % 4 == 3) t = 0.02f;
-      else if (across % 4 == 0) t += 0.2f;
+      float t =
+          0.35f + 0.3f * hash01(id, 0, s) + 0.3f * (hash01(horizontal ? along / 2 : across, id, s) - 0.5f);
+      if (across % 4 == 3)
+        t = 0.02f;
+      else if (across % 4 == 0)
+        t += 0.2f;
       img.set(x, y, pick(kParquet, t));
     }
   return img;
@@ -186,9 +194,8 @@ static Image woodTile(int w, int h) {
 static Image marble(int w, int h) {
   const Ramp ramp = {hex(0xcfccd0), hex(0xdddbda), hex(0xe8e6e2), hex(0xf2f0ec), hex(0xfaf9f5)};
   uint32_t s = seedOf("marble");
-  Image img = rampFill(w, h, ramp, [&](float u, float v) {
-    return 0.55f + 0.6f * (fbm(u, v, 2, 2, s) - 0.5f);
-  });
+  Image img =
+      rampFill(w, h, ramp, [&](float u, float v) { return 0.55f + 0.6f * (fbm(u, v, 2, 2, s) - 0.5f); });
   Rng rng("marble");
   const Rgba veins[] = {hex(0x8c8898), hex(0xb0adb8), hex(0xbab6c4)};
   for (int k = 0; k < 3; ++k) {
@@ -228,7 +235,8 @@ static Image painted(int w, int h, Rgba base, const std::string& name) {
   uint32_t s = seedOf(name);
   Ramp ramp = shadesOf(base, 5, 0.85f, 1.08f);
   Image img = rampFill(w, h, ramp, [&](float u, float v) {
-    return 0.55f + 0.35f * (fbm(u, v, 4, 2, s) - 0.5f) + 0.35f * (hash01((int)(u * w), (int)(v * h), s) - 0.5f);
+    return 0.55f + 0.35f * (fbm(u, v, 4, 2, s) - 0.5f) +
+           0.35f * (hash01((int)(u * w), (int)(v * h), s) - 0.5f);
   });
   img.bevel(0, 0, w, h, 1.15f, 0.78f);
   return img;
@@ -312,8 +320,8 @@ static Image fence(int w, int h) {
 }
 
 static Image redCrystal(int w, int h) {
-  const Ramp ramp = {hex(0x520a14, 190), hex(0x7e1222, 180), hex(0xa41c30, 175), hex(0xc83446, 180),
-                     hex(0xe85a6c, 200), hex(0xffb0bc, 230)};
+  const Ramp ramp = {hex(0x520a14, 190), hex(0x7e1222, 180), hex(0xa41c30, 175),
+                     hex(0xc83446, 180), hex(0xe85a6c, 200), hex(0xffb0bc, 230)};
   uint32_t s = seedOf("redC");
   Image img = rampFill(w, h, ramp, [&](float u, float v) {
     Cell c = worley(u, v, 3, s);
@@ -328,7 +336,8 @@ static Image redCrystal(int w, int h) {
   return img;
 }
 
-static const Ramp kGold = {hex(0x5e400c), hex(0x856012), hex(0xab821e), hex(0xcda22e), hex(0xe8c24c), hex(0xfbe68c)};
+static const Ramp kGold = {hex(0x5e400c), hex(0x856012), hex(0xab821e),
+                           hex(0xcda22e), hex(0xe8c24c), hex(0xfbe68c)};
 
 static Image goldEngraved(int w, int h) {
   uint32_t s = seedOf("goldE");
@@ -337,9 +346,11 @@ static Image goldEngraved(int w, int h) {
     for (int x = 0; x < w; ++x) {
       int a = (x + y) % 8, b = ((x - y) % 8 + 8) % 8;
       float t = 0.5f + 0.2f * (hash01(x, y, s) - 0.5f);
-      if (a == 0 || b == 0) t = 0.12f;       // engraved lattice
-      else if (a == 1 || b == 1) t = 0.75f;  // lit far edge of the groove
-      if (a == 4 && b == 4) t = 0.99f;       // raised studs
+      if (a == 0 || b == 0)
+        t = 0.12f;  // engraved lattice
+      else if (a == 1 || b == 1)
+        t = 0.75f;                      // lit far edge of the groove
+      if (a == 4 && b == 4) t = 0.99f;  // raised studs
       img.set(x, y, pick(kGold, t));
     }
   img.bevel(0, 0, w, h, 1.1f, 0.7f);
@@ -351,7 +362,7 @@ static Image goldPolished(int w, int h) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       float d = (x + (y % 8) * 1.5f) / 24.0f;  // diagonal sheen per bar
-      float t = 0.45f + 0.3f * std::sin(2 * kPi * d) ;
+      float t = 0.45f + 0.3f * std::sin(2 * kPi * d);
       if (std::fabs(d - 0.45f) < 0.06f) t = 0.99f;
       img.set(x, y, pick(kGold, t));
     }

@@ -27,8 +27,6 @@ inline Rgba scale(Rgba c, float f) {
   return {clampByte(c.r * f), clampByte(c.g * f), clampByte(c.b * f), c.a};
 }
 
-inline Rgba withAlpha(Rgba c, uint8_t a) { return {c.r, c.g, c.b, a}; }
-
 // A dark-to-light list of shades; pixel art picks discrete steps from it
 // instead of blending smoothly, which keeps the look crisp.
 using Ramp = std::vector<Rgba>;
@@ -36,12 +34,5 @@ using Ramp = std::vector<Rgba>;
 inline Rgba pick(const Ramp& ramp, float t) {
   int n = (int)ramp.size();
   int i = std::clamp((int)(t * n), 0, n - 1);
-  return ramp[i];
-}
-
-// The ramp index one step lighter or darker than `c`'s nearest entry.
-inline Rgba step(const Ramp& ramp, float t, int delta) {
-  int n = (int)ramp.size();
-  int i = std::clamp((int)(t * n) + delta, 0, n - 1);
   return ramp[i];
 }

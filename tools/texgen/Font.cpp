@@ -111,9 +111,7 @@ const std::vector<std::string>* glyph(char c) {
   return it == glyphs().end() ? nullptr : &it->second;
 }
 
-int textWidth(const std::string& text) {
-  return text.empty() ? 0 : (int)text.size() * (kGlyphW + 1) - 1;
-}
+int textWidth(const std::string& text) { return text.empty() ? 0 : (int)text.size() * (kGlyphW + 1) - 1; }
 
 void drawText(Image& img, int x, int y, const std::string& text, Rgba colour) {
   for (size_t i = 0; i < text.size(); ++i) {

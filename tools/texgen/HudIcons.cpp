@@ -15,8 +15,10 @@ static void rimLight(Image& img, float light, float dark) {
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) {
       if (empty(x, y)) continue;
-      if (empty(x - 1, y) || empty(x, y - 1)) img.shade(x, y, light);
-      else if (empty(x + 1, y) || empty(x, y + 1)) img.shade(x, y, dark);
+      if (empty(x - 1, y) || empty(x, y - 1))
+        img.shade(x, y, light);
+      else if (empty(x + 1, y) || empty(x, y + 1))
+        img.shade(x, y, dark);
     }
 }
 
@@ -87,10 +89,14 @@ static Image energyIcon(int w, int h) {
       float dx = std::fabs(x - c), dy = std::fabs(y - c);
       float star = std::min(dx, dy) < 1.0f ? std::max(dx, dy) : 99;  // four rays
       float r = std::sqrt(dx * dx + dy * dy);
-      if (r < 2.2f) img.set(x, y, hex(0xffffff));
-      else if (r < 4.2f) img.set(x, y, hex(0xfff2a0));
-      else if (star < 7.6f) img.set(x, y, hex(0xffd84a));
-      else if (r < 5.6f) img.set(x, y, hex(0xf0a020, 200));
+      if (r < 2.2f)
+        img.set(x, y, hex(0xffffff));
+      else if (r < 4.2f)
+        img.set(x, y, hex(0xfff2a0));
+      else if (star < 7.6f)
+        img.set(x, y, hex(0xffd84a));
+      else if (r < 5.6f)
+        img.set(x, y, hex(0xf0a020, 200));
     }
   finish(img);
   return img;
@@ -190,8 +196,8 @@ static Image reticle(int w, int h) {
 
 static Image shipIcon(int w, int h) {
   Image img(w, h);
-  img.fillPolygon({8, 0.5f, 11, 7, 15.5f, 11.5f, 15.5f, 13.5f, 10.5f, 12.5f, 10, 15, 6, 15, 5.5f, 12.5f,
-                   0.5f, 13.5f, 0.5f, 11.5f, 5, 7},
+  img.fillPolygon({8,  0.5f, 11, 7,    15.5f, 11.5f, 15.5f, 13.5f, 10.5f, 12.5f, 10,
+                   15, 6,    15, 5.5f, 12.5f, 0.5f,  13.5f, 0.5f,  11.5f, 5,     7},
                   hex(0xc8ccd4));
   rimLight(img, 1.15f, 0.7f);
   img.fillRect(7, 4, 2, 3, hex(0x58c8f0));
@@ -224,8 +230,10 @@ static Image massCorner(int w, int h, char digit) {
   img.line(8, 4, 11, 1, wire);
   img.line(1, 11, 4, 8, wire);
   img.line(8, 11, 11, 8, wire);
-  if (digit == '1') img.fillRect(0, 10, 3, 3, hex(0xffd43a));
-  else img.fillRect(10, 0, 3, 3, hex(0xffd43a));
+  if (digit == '1')
+    img.fillRect(0, 10, 3, 3, hex(0xffd43a));
+  else
+    img.fillRect(10, 0, 3, 3, hex(0xffd43a));
   font::drawText(img, 10, 8, std::string(1, digit), hex(0xffffff));
   finish(img);
   return img;

@@ -22,16 +22,9 @@ void Image::shade(int x, int y, float f) {
   if (inside(x, y)) set(x, y, scale(get(x, y), f));
 }
 
-void Image::fill(Rgba c) { std::fill(px.begin(), px.end(), c); }
-
 void Image::fillRect(int x, int y, int rw, int rh, Rgba c) {
   for (int j = y; j < y + rh; ++j)
     for (int i = x; i < x + rw; ++i) set(i, j, c);
-}
-
-void Image::blendRect(int x, int y, int rw, int rh, Rgba c) {
-  for (int j = y; j < y + rh; ++j)
-    for (int i = x; i < x + rw; ++i) blend(i, j, c);
 }
 
 void Image::outlineRect(int x, int y, int rw, int rh, Rgba c) {
@@ -121,21 +114,14 @@ void Image::draw(const Image& src, int x, int y) {
     for (int i = 0; i < src.width(); ++i) blend(x + i, y + j, src.get(i, j));
 }
 
-Image Image::scaledNearest(int factor) const {
-  Image out(w * factor, h * factor);
-  for (int y = 0; y < out.h; ++y)
-    for (int x = 0; x < out.w; ++x) out.set(x, y, get(x / factor, y / factor));
-  return out;
-}
-
 bool Image::opaque() const {
   for (const Rgba& p : px)
     if (p.a != 255) return false;
   return true;
 }
 
-void drawArt(Image& img, int x, int y, const std::vector<std::string>& rows,
-             const std::string& keys, const std::vector<Rgba>& colours, int scale) {
+void drawArt(Image& img, int x, int y, const std::vector<std::string>& rows, const std::string& keys,
+             const std::vector<Rgba>& colours, int scale) {
   for (size_t j = 0; j < rows.size(); ++j)
     for (size_t i = 0; i < rows[j].size(); ++i) {
       size_t k = keys.find(rows[j][i]);

@@ -7,7 +7,7 @@
 #include "Color.h"
 
 class Image {
-public:
+ public:
   Image(int w = 0, int h = 0, Rgba fill = {});
 
   int width() const { return w; }
@@ -15,20 +15,17 @@ public:
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
 
   Rgba get(int x, int y) const { return px[(size_t)y * w + x]; }
-  // Coordinates wrap around, for seamless block textures.
-  Rgba getWrap(int x, int y) const { return get(((x % w) + w) % w, ((y % h) + h) % h); }
   void set(int x, int y, Rgba c) {
     if (inside(x, y)) px[(size_t)y * w + x] = c;
   }
+  // Coordinates wrap around, for seamless block textures.
   void setWrap(int x, int y, Rgba c) { set(((x % w) + w) % w, ((y % h) + h) % h, c); }
   // Paints `c` over the pixel using c's alpha.
   void blend(int x, int y, Rgba c);
   // Lightens (f > 1) or darkens (f < 1) a pixel, alpha kept.
   void shade(int x, int y, float f);
 
-  void fill(Rgba c);
   void fillRect(int x, int y, int rw, int rh, Rgba c);
-  void blendRect(int x, int y, int rw, int rh, Rgba c);
   void outlineRect(int x, int y, int rw, int rh, Rgba c);
   void line(int x0, int y0, int x1, int y1, Rgba c);
   // Pixels whose centres lie within radius r of (cx, cy).
@@ -42,17 +39,16 @@ public:
   void outlineOpaque(Rgba c, bool diagonal = false);
   // Copies `src` onto this image at (x, y), blending by alpha.
   void draw(const Image& src, int x, int y);
-  Image scaledNearest(int factor) const;
 
   const std::vector<Rgba>& pixels() const { return px; }
   bool opaque() const;
 
-private:
+ private:
   int w, h;
   std::vector<Rgba> px;
 };
 
 // Draws character art: each character of `rows` is looked up in `keys`
 // (parallel to `colours`); characters not in `keys` leave the pixel as is.
-void drawArt(Image& img, int x, int y, const std::vector<std::string>& rows,
-             const std::string& keys, const std::vector<Rgba>& colours, int scale = 1);
+void drawArt(Image& img, int x, int y, const std::vector<std::string>& rows, const std::string& keys,
+             const std::vector<Rgba>& colours, int scale = 1);

@@ -24,9 +24,8 @@ bool writePng(const std::string& path, const Image& img) {
   const bool rgb = img.opaque();
   const int channels = rgb ? 3 : 4;
   png_init_io(png, f);
-  png_set_IHDR(png, info, img.width(), img.height(), 8,
-               rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, img.width(), img.height(), 8, rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   std::vector<png_byte> row((size_t)img.width() * channels);
   for (int y = 0; y < img.height(); ++y) {
@@ -66,15 +65,15 @@ bool writeBmp24(const std::string& path, const Image& img) {
   b.push_back('M');
   put32(b, 54 + dataBytes);
   put32(b, 0);
-  put32(b, 54);               // pixel data offset
-  put32(b, 40);               // BITMAPINFOHEADER
+  put32(b, 54);  // pixel data offset
+  put32(b, 40);  // BITMAPINFOHEADER
   put32(b, (unsigned)img.width());
   put32(b, (unsigned)img.height());  // positive: rows stored bottom-up
   put16(b, 1);
   put16(b, 24);
-  put32(b, 0);                // no compression
+  put32(b, 0);  // no compression
   put32(b, dataBytes);
-  put32(b, 2835);             // 72 dpi
+  put32(b, 2835);  // 72 dpi
   put32(b, 2835);
   put32(b, 0);
   put32(b, 0);

@@ -4,13 +4,14 @@
 #include "Rng.h"
 
 static Image stone(int w, int h) {
-  const Ramp ramp = {hex(0x4a4b53), hex(0x5a5b64), hex(0x6b6c75), hex(0x7c7d86), hex(0x8e8f98), hex(0xa2a3ab)};
+  const Ramp ramp = {hex(0x4a4b53), hex(0x5a5b64), hex(0x6b6c75),
+                     hex(0x7c7d86), hex(0x8e8f98), hex(0xa2a3ab)};
   uint32_t s = seedOf("stone");
   Image img = rampFill(w, h, ramp, [&](float u, float v) {
     Cell c = worley(u, v, 4, s + 7);
     // Each lump of rock faces the light a little differently.
-    float t = 0.3f + 0.3f * hash01(c.id, 0, s) - 0.45f * (c.ox + c.oy) * 0.5f +
-              0.45f * (fbm(u, v, 8, 2, s) - 0.5f);
+    float t =
+        0.3f + 0.3f * hash01(c.id, 0, s) - 0.45f * (c.ox + c.oy) * 0.5f + 0.45f * (fbm(u, v, 8, 2, s) - 0.5f);
     if (c.f2 - c.f1 < 0.06f) t = 0.0f;
     return t;
   });
@@ -80,9 +81,9 @@ static Image dirt(int w, int h) {
 // Grass variants share one look and differ in tint and small details,
 // so a meadow of mixed variants reads as one surface with some life in it.
 struct GrassStyle {
-  float hueWarm;   // shifts green towards yellow
+  float hueWarm;  // shifts green towards yellow
   float bright;
-  int flowers;     // tiny blossoms
+  int flowers;  // tiny blossoms
   bool dryPatch;
 };
 
@@ -154,7 +155,8 @@ static Image trunk(int w, int h) {
 }
 
 static Image leaves(int w, int h) {
-  const Ramp ramp = {hex(0x143712), hex(0x1e4e19), hex(0x296621), hex(0x377f2b), hex(0x4e9b3b), hex(0x6db552)};
+  const Ramp ramp = {hex(0x143712), hex(0x1e4e19), hex(0x296621),
+                     hex(0x377f2b), hex(0x4e9b3b), hex(0x6db552)};
   uint32_t s = seedOf("leaves");
   return rampFill(w, h, ramp, [&](float u, float v) {
     Cell c = worley(u, v, 5, s);
@@ -172,9 +174,12 @@ static Image water(int w, int h) {
     float n = fbm(u, v, 2, 3, s);
     float wave = std::sin(2 * kPi * (v * 3 + 0.25f * std::sin(2 * kPi * (u * 2 + n))));
     float t = 0.25f + 0.5f * n;
-    if (wave > 0.86f) t = 0.99f;        // crest glint
-    else if (wave > 0.55f) t += 0.22f;  // crest body
-    else if (wave < -0.7f) t -= 0.15f;  // trough
+    if (wave > 0.86f)
+      t = 0.99f;  // crest glint
+    else if (wave > 0.55f)
+      t += 0.22f;  // crest body
+    else if (wave < -0.7f)
+      t -= 0.15f;  // trough
     return t;
   });
 }

@@ -2,9 +2,12 @@
 // Helpers shared by the block painters.
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "Image.h"
 #include "Noise.h"
+#include "Rng.h"
 
 constexpr float kPi = 3.14159265f;
 
@@ -32,11 +35,6 @@ inline Ramp shadesOf(Rgba base, int n = 5, float lo = 0.6f, float hi = 1.25f) {
 // A meandering one-pixel path that wraps around the edges: starts at
 // (x, y) heading roughly along angle `dir` (radians) and turns a little at
 // every step. Returns the pixels it visited.
-#include <utility>
-#include <vector>
-
-#include "Rng.h"
-
 inline std::vector<std::pair<int, int>> wanderPath(int w, int h, Rng& rng, float x, float y, float dir,
                                                    int steps, float wobble = 0.5f) {
   std::vector<std::pair<int, int>> path;

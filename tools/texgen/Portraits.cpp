@@ -75,9 +75,7 @@ static void face(Image& f, const Ramp& skin, Rgba iris, bool stern) {
   f.fillRect(29, 40, 6, 1, skin[1]);
 }
 
-static void torso(Image& f, const Ramp& cloth) {
-  shadedEllipse(f, 32, 68, 30, 18, cloth, 0.1f);
-}
+static void torso(Image& f, const Ramp& cloth) { shadedEllipse(f, 32, 68, 30, 18, cloth, 0.1f); }
 
 static Image commander(int, int) {
   Image f(64, 64);

@@ -5,7 +5,7 @@
 #include <string>
 
 class Rng {
-public:
+ public:
   explicit Rng(uint64_t seed) : state(seed) {}
   explicit Rng(const std::string& name) : state(hashName(name)) {}
 
@@ -27,6 +27,6 @@ public:
     return h;
   }
 
-private:
+ private:
   uint64_t state;
 };

@@ -21,9 +21,12 @@ static Image sun(int w, int h) {
     for (int x = 0; x < w; ++x) {
       float dx = x + 0.5f - c, dy = y + 0.5f - c, r = std::sqrt(dx * dx + dy * dy);
       Rgba p{};
-      if (r < disc * 0.55f) p = hex(0xffffff);
-      else if (r < disc * 0.85f) p = hex(0xfffbe0);
-      else if (r < disc) p = hex(0xfff0a8);
+      if (r < disc * 0.55f)
+        p = hex(0xffffff);
+      else if (r < disc * 0.85f)
+        p = hex(0xfffbe0);
+      else if (r < disc)
+        p = hex(0xfff0a8);
       else if (r < c) {  // halo in steps, fading out
         float t = (r - disc) / (c - disc);
         int band = (int)(t * 4);
@@ -81,7 +84,10 @@ static Image beam(int w, int h) {
       float d = std::fabs(y + 0.5f - h / 2.0f) / (h / 2.0f);  // 0 at the core
       float pulse = 0.08f * std::sin(2 * kPi * (x + 0.5f) / w * 2);
       float t = std::clamp(1 - d + pulse, 0.0f, 1.0f);
-      Rgba p = t > 0.8f ? hex(0xffffff) : t > 0.55f ? hex(0xb8f4ff) : t > 0.3f ? hex(0x4cc8f0) : hex(0x1a78c0);
+      Rgba p = t > 0.8f    ? hex(0xffffff)
+               : t > 0.55f ? hex(0xb8f4ff)
+               : t > 0.3f  ? hex(0x4cc8f0)
+                           : hex(0x1a78c0);
       p.a = clampByte(150 + 105 * t);
       img.set(x, y, p);
     }
@@ -105,7 +111,8 @@ static Image shipHull(int w, int h) {
       img.set(x, y, pick(plate, t));
     }
   for (int x = 0; x < w; ++x) {
-    for (int y = 36; y < 42; ++y) img.set(x, y, y == 36 ? hex(0xe85a4a) : y == 41 ? hex(0x6a1a14) : hex(0xb82c24));
+    for (int y = 36; y < 42; ++y)
+      img.set(x, y, y == 36 ? hex(0xe85a4a) : y == 41 ? hex(0x6a1a14) : hex(0xb82c24));
     img.set(x, 42, hex(0x2a2e36));
   }
   for (int k = 0; k < 4; ++k) {  // ports

@@ -67,7 +67,8 @@ static Image resourcePlate(int w, int h, const Image& icon, const std::string& w
 static Image accept(int w, int h, Look look) {
   Image img = plate(w, h, kAccept, look);
   int d = look == Look::Pressed ? 1 : 0;
-  const std::vector<std::string> tick = {"......kk", ".....kwk", "kk..kwk.", "kwkkwk..", ".kwwk...", "..kk...."};
+  const std::vector<std::string> tick = {"......kk", ".....kwk", "kk..kwk.",
+                                         "kwkkwk..", ".kwwk...", "..kk...."};
   drawArt(img, 8 + d, 5 + d, tick, "kw", {kInk, hex(0xffffff)});
   letter(img, "OK", 16);
   return img;
@@ -149,10 +150,10 @@ void addWidgets(PainterTable& t) {
     const char* icon;
     const char* word;
   };
-  static const Mode modes[] = {{"Fgens", "gens", "GENERATORS"},   {"Fcaps", "caps", "CAPACITORS"},
-                               {"Frelay", "relay", "RELAYS"},     {"Fsensor", "sensor", "SENSORS"},
-                               {"SCmatter", "matter", "MATTER"},  {"SCgens", "gens", "GENERATORS"},
-                               {"SCrelay", "relay", "RELAYS"},    {"SCsensor", "sensor", "SENSORS"}};
+  static const Mode modes[] = {{"Fgens", "gens", "GENERATORS"},  {"Fcaps", "caps", "CAPACITORS"},
+                               {"Frelay", "relay", "RELAYS"},    {"Fsensor", "sensor", "SENSORS"},
+                               {"SCmatter", "matter", "MATTER"}, {"SCgens", "gens", "GENERATORS"},
+                               {"SCrelay", "relay", "RELAYS"},   {"SCsensor", "sensor", "SENSORS"}};
   for (const Mode& m : modes) {
     PainterTable* table = &t;
     std::string icon = m.icon, word = m.word;

@@ -76,7 +76,7 @@ std::string readAll(const fs::path& p) {
 
 // One generator run per test binary; a second one for the determinism check.
 class Texgen : public ::testing::Test {
-protected:
+ protected:
   static fs::path runInto(const std::string& tag) {
     std::string tmpl = (fs::temp_directory_path() / ("texgen_" + tag + "_XXXXXX")).string();
     if (!mkdtemp(tmpl.data())) return {};
