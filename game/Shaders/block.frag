@@ -72,9 +72,9 @@ vec3 shade(vec3 base, vec3 n, vec2 spec) {
 
 // Light thrown by nearby vask cells: a slow, sickly purple throb.
 vec3 vaskGlow(vec3 base) {
-    float g = vaskLight * 0.5;
+    float g = vaskLight * 0.6;
     float throb = 0.8 + 0.2 * sin(time * 0.05 + dot(worldPos, vec3(0.31, 0.23, 0.37)));
-    return (base * VASK * 1.3 + VASK * 0.3) * g * throb;
+    return (base * VASK * 1.5 + VASK * 0.45) * g * throb;
 }
 
 // Flat normal of the drawn triangle, for meshes that carry none; faces the viewer.
@@ -145,7 +145,7 @@ vec4 field() {
                   sin(worldPos.z * 1.9 + time * 0.05);
         float bands = smoothstep(0.35, 0.9, abs(w));
         vec3 col = vec3(0.25, 0.9, 1.0) * (0.7 + 0.6 * rim + 0.5 * bands);
-        return vec4(min(col, vec3(1.0)), clamp(0.2 + 0.55 * rim + 0.3 * bands, 0.0, 0.9));
+        return vec4(min(col, vec3(1.0)), clamp(0.14 + 0.55 * rim + 0.25 * bands, 0.0, 0.85));
     }
     // The world's boundary: a faint pane with lines on every sector border.
     vec3 d = abs(fract(worldPos / 10.0 + 0.5) - 0.5) * 10.0;

@@ -23,8 +23,8 @@ vec4 composeScene() {
     float grey = dot(col, vec3(0.299, 0.587, 0.114));
     col = mix(col, vec3(grey), 0.7 * danger);
     vec2 c = tex - 0.5;
-    float edge = smoothstep(0.55 - 0.3 * danger, 0.75, length(c * vec2(1.2, 1.0)) * 1.4);
-    col = mix(col, vec3(0.75, 0.0, 0.0), edge * (0.35 + 0.55 * danger));
+    float edge = smoothstep(0.95 - 0.45 * danger, 1.15, length(c * vec2(1.2, 1.0)) * 1.4);
+    col = mix(col, vec3(0.75, 0.0, 0.0), edge * (0.3 + 0.5 * danger));
     return vec4(col, 1.0);
 }
 
