@@ -163,7 +163,8 @@ vec4 sun(vec4 base) {
 vec4 ship(vec4 base, vec3 n, float ndl, float vis) {
     vec3 metal = base.rgb * vec3(0.85, 0.9, 1.0);
     vec3 toEye = normalize(playerPos - worldPos);
-    float s = max(dot(n, normalize(sunDir + toEye)), 0.0);
+    vec3 halfway = sunDir + toEye;  // zero only with the sun straight behind the eye's target
+    float s = max(dot(n, halfway), 0.0) * inversesqrt(max(dot(halfway, halfway), 1e-6));
     s *= s; s *= s; s *= s; s *= s; s *= s;  // a tight highlight: s^32
     vec3 amb = mix(NIGHT_SKY_LIGHT, DAY_SKY_LIGHT, daylight) * (0.85 + 0.15 * n.y);
     vec3 col = metal * (amb + SUNLIGHT * daylight * ndl * vis * 0.8) + SUNLIGHT * 0.9 * s * vis * daylight;

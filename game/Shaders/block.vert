@@ -44,7 +44,9 @@ void main() {
     nDotL = has ? max(dot(n, sunDir), 0.0) : -1.0;
     skyLight = 0.85 + 0.15 * n.y;
     vec3 toEye = normalize(playerPos - world.xyz);
-    float specular = pow(max(dot(n, normalize(sunDir + toEye)), 0.0), max(shiny.y, 1.0));
+    vec3 halfway = sunDir + toEye;  // zero only with the sun straight behind the eye's target
+    float facing = max(dot(n, halfway), 0.0) * inversesqrt(max(dot(halfway, halfway), 1e-6));
+    float specular = pow(facing, max(shiny.y, 1.0));
     highlight = (nDotL > 0.0 && shiny.x > 0.0) ? shiny.x * specular * daylight : 0.0;
 
     // Without normals the w component is only the attribute default, not light.
