@@ -15,7 +15,6 @@ Sound makeDeathCry() {
     // Bubble pops in the second half: quick rising blips.
     float popStart[10];
     for (float& p : popStart) p = 0.45f + 0.6f * noise.uniform();
-    Osc pop;
     for (int i = 0; i < s.frames(); ++i) {
         float t = static_cast<float>(i) / kRate;
         float k = t / s.seconds();
