@@ -1,10 +1,12 @@
 #include "PreviewGl.h"
 
 #include <glm/gtc/type_ptr.hpp>
+#include <png.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <vector>
@@ -22,13 +24,7 @@ void setInts(GLuint p, const char* n, int a, int b) { glUniform2i(glGetUniformLo
 void setFloat(GLuint p, const char* n, float v) { glUniform1f(glGetUniformLocation(p, n), v); }
 
 namespace {
-GLuint makeTexture(int w, int h, GLint filter, const std::function<glm::vec4(float, float)>& f) {
-    std::vector<uint8_t> px(static_cast<size_t>(w) * h * 4);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            glm::vec4 c = glm::clamp(f((x + 0.5f) / w, (y + 0.5f) / h), 0.0f, 1.0f);
-            for (int k = 0; k < 4; ++k) px[(static_cast<size_t>(y) * w + x) * 4 + k] = static_cast<uint8_t>(c[k] * 255.0f + 0.5f);
-        }
+GLuint upload(int w, int h, GLint filter, const std::vector<uint8_t>& px) {
     GLuint id = 0;
     glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);
@@ -40,6 +36,49 @@ GLuint makeTexture(int w, int h, GLint filter, const std::function<glm::vec4(flo
     glBindTexture(GL_TEXTURE_2D, 0);
     return id;
 }
+
+GLuint makeTexture(int w, int h, GLint filter, const std::function<glm::vec4(float, float)>& f) {
+    std::vector<uint8_t> px(static_cast<size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            glm::vec4 c = glm::clamp(f((x + 0.5f) / w, (y + 0.5f) / h), 0.0f, 1.0f);
+            for (int k = 0; k < 4; ++k)
+                px[(static_cast<size_t>(y) * w + x) * 4 + k] = static_cast<uint8_t>(c[k] * 255.0f + 0.5f);
+        }
+    return upload(w, h, filter, px);
+}
+
+// The top row first, as the game uploads its images.
+GLuint loadPng(const std::string& path) {
+    png_image img;
+    std::memset(&img, 0, sizeof img);
+    img.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&img, path.c_str())) return 0;
+    img.format = PNG_FORMAT_RGBA;
+    std::vector<uint8_t> px(PNG_IMAGE_SIZE(img));
+    if (!png_image_finish_read(&img, nullptr, px.data(), 0, nullptr)) return 0;
+    return upload(static_cast<int>(img.width), static_cast<int>(img.height), GL_NEAREST, px);
+}
+
+const char* gameName(Tex t) {
+    switch (t) {
+    case Tex::Grass: return "grass";
+    case Tex::Stone: return "stone";
+    case Tex::Vask: return "vask";
+    case Tex::Beam: return "beam";
+    case Tex::Sun: return "sun";
+    case Tex::Glyphs: return "reticle";
+    case Tex::Icon: return "matter";
+    case Tex::Frame: return "box2";
+    case Tex::White: return "white1";
+    case Tex::Portrait: return "portraitVask";
+    case Tex::Country: return "country";
+    case Tex::Hull: return "ship2";
+    }
+    return "dne";
+}
+
+std::string textureDir;
 
 float hash(float x, float y) {
     float v = std::sin(x * 127.1f + y * 311.7f) * 43758.5453f;
@@ -90,9 +129,13 @@ GLuint previewTexture(Tex t) {
     static std::map<Tex, GLuint> made;
     auto it = made.find(t);
     if (it != made.end()) return it->second;
+    if (!textureDir.empty())
+        if (GLuint id = loadPng(textureDir + "/" + gameName(t) + ".png")) return made[t] = id;
     GLint filter = (t == Tex::Sun || t == Tex::Portrait) ? GL_LINEAR : GL_NEAREST;
     return made[t] = makeTexture(64, 64, filter, [t](float u, float v) { return build(t, u, v); });
 }
+
+void usePreviewTextures(const std::string& dir) { textureDir = dir; }
 
 Target::Target(int width, int height, bool withColor) : w(width), h(height) {
     glGenFramebuffers(1, &fbo);

@@ -30,6 +30,9 @@ struct Target {
 
 enum class Tex { Grass, Stone, Vask, Beam, Sun, Glyphs, Icon, Frame, White, Portrait, Country, Hull };
 GLuint previewTexture(Tex t);  // made once, kept for the process
+// Take the game's own images (by their texture names) from `dir` instead of
+// the made-up ones; any that cannot be read stay made up.
+void usePreviewTextures(const std::string& dir);
 
 // Failed checks are printed and counted here.
 void expect(bool ok, const std::string& what);

@@ -1,8 +1,9 @@
-// shadercheck SHADERDIR [--preview OUTDIR]
+// shadercheck SHADERDIR [--preview OUTDIR [TEXTUREDIR]]
 // Builds the game's three programs in a real GL context and fails on any
 // compile or link message, on a failed link, or on a uniform or attribute the
 // game does not provide. With --preview it also renders every shading mode
-// into PNG images and checks the effects a program can measure.
+// into PNG images and checks the effects a program can measure, with made-up
+// textures or, given TEXTUREDIR, the game's own.
 #include <GL/glew.h>
 #include <SDL2/SDL.h>
 
@@ -14,8 +15,9 @@
 #include "ShaderPrograms.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--preview") == 0)) {
-        std::fprintf(stderr, "usage: shadercheck SHADERDIR [--preview OUTDIR]\n");
+    const bool preview = (argc == 4 || argc == 5) && std::strcmp(argv[2], "--preview") == 0;
+    if (argc != 2 && !preview) {
+        std::fprintf(stderr, "usage: shadercheck SHADERDIR [--preview OUTDIR [TEXTUREDIR]]\n");
         return 2;
     }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -58,7 +60,8 @@ int main(int argc, char** argv) {
         (std::strcmp(name, "block") == 0 ? progs.block : std::strcmp(name, "shadow") == 0 ? progs.shadow : progs.post) = p.id;
     }
 
-    if (argc == 4 && problems == 0) {
+    if (preview && problems == 0) {
+        if (argc == 5) usePreviewTextures(argv[4]);
         glEnable(GL_DEPTH_TEST);
         glDepthFunc(GL_LEQUAL);
         glEnable(GL_BLEND);
