@@ -43,18 +43,9 @@ StatusScreen::~StatusScreen() {}
 void displayDialog(Event*, World*) {}
 
 // rendering
-SectorRenderer::SectorRenderer(World* w) : needUpdate(false), world(w), posX(0), posZ(0) {}
-SectorRenderer::~SectorRenderer() {}
-void SectorRenderer::update() {}
-void SectorRenderer::clearStaging() {}
-BlockRenderer::BlockRenderer() : vao(0), vbo{0, 0} {}
-BlockRenderer::~BlockRenderer() {}
-EntityRenderer::EntityRenderer() : vao(0), vbo{0, 0, 0}, sides{0, 0, 0, 0, 0, 0} {}
-EntityRenderer::~EntityRenderer() {}
 PlayerRenderer::PlayerRenderer(Player* p) : player(p), screen(nullptr), vao(0), vbo{0, 0, 0} {}
 PlayerRenderer::~PlayerRenderer() {}
-void World::createGraphics() {}
-void World::destroyGraphics() {}
-void World::renderSector(int, int, SectorRenderer&) {}
-void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
-void World::renderForSingle(unsigned int) {}
+// render (frame composition) calls these; the HUD helper owns them.
+void PlayerRenderer::renderRemoval() {}
+void PlayerRenderer::renderHUD() {}
+void PlayerRenderer::renderEditorHUD() {}
