@@ -55,6 +55,17 @@ int passOf(int type) {
 }  // namespace
 
 float calcLight(World* w, int x, int y, int z) {
+    // Corners inside the world read the eight cells directly; only the border
+    // needs the per-cell range check.
+    if (x >= 1 && y >= 1 && z >= 1 && unsigned(x) < w->width && unsigned(y) < w->height &&
+        unsigned(z) < w->depth) {
+        const size_t H = w->height, D = w->depth;
+        const Block* b = w->blocks.data() + (size_t(x - 1) * H + size_t(y - 1)) * D + size_t(z - 1);
+        int count = (b[0].type == 2) + (b[1].type == 2) + (b[D].type == 2) + (b[D + 1].type == 2);
+        b += H * D;
+        count += (b[0].type == 2) + (b[1].type == 2) + (b[D].type == 2) + (b[D + 1].type == 2);
+        return 0.25f * float(count);
+    }
     float light = 0;
     for (int dx = -1; dx <= 0; dx++)
         for (int dy = -1; dy <= 0; dy++)
@@ -62,6 +73,15 @@ float calcLight(World* w, int x, int y, int z) {
                 if (w->inWorld(x + dx, y + dy, z + dz) && w->cell(x + dx, y + dy, z + dz).type == 2)
                     light += 0.25f;
     return light;
+}
+
+void SectorRenderer::reserveFaces(int type, size_t faces) {
+    if (type < 0) return;
+    RData& r = meshFor(rData, type);
+    r.protoCoord.reserve(r.protoCoord.size() + faces * 12);
+    r.protoTex.reserve(r.protoTex.size() + faces * 8);
+    r.protoNorm.reserve(r.protoNorm.size() + faces * 16);
+    r.protoElem.reserve(r.protoElem.size() + faces * 4);
 }
 
 void SectorRenderer::addCube(vec4 v, int id) {
@@ -75,12 +95,24 @@ void SectorRenderer::addCube(vec4 v, int id) {
         if (!(mask & f.bit)) continue;
         uint32_t n = uint32_t(r.vertexCount());
         r.addQuadIndices(n, n + 1, n + 2, n + 3);
+        size_t c3 = r.protoCoord.size(), c2 = r.protoTex.size(), c4 = r.protoNorm.size();
+        r.protoCoord.resize(c3 + 12);
+        r.protoTex.resize(c2 + 8);
+        r.protoNorm.resize(c4 + 16);
+        float* pos = &r.protoCoord[c3];
+        float* tex = &r.protoTex[c2];
+        float* norm = &r.protoNorm[c4];
         for (int c = 0; c < 4; c++) {
             int cx = x + f.corners[c][0], cy = y + f.corners[c][1], cz = z + f.corners[c][2];
-            float light = calcLight(world, cx, cy, cz);
-            r.protoCoord.insert(r.protoCoord.end(), {float(cx), float(cy), float(cz)});
-            r.protoTex.insert(r.protoTex.end(), {QUAD_TEX[2 * c], QUAD_TEX[2 * c + 1]});
-            r.protoNorm.insert(r.protoNorm.end(), {f.normal[0], f.normal[1], f.normal[2], light});
+            pos[3 * c] = float(cx);
+            pos[3 * c + 1] = float(cy);
+            pos[3 * c + 2] = float(cz);
+            tex[2 * c] = QUAD_TEX[2 * c];
+            tex[2 * c + 1] = QUAD_TEX[2 * c + 1];
+            norm[4 * c] = f.normal[0];
+            norm[4 * c + 1] = f.normal[1];
+            norm[4 * c + 2] = f.normal[2];
+            norm[4 * c + 3] = lightPossible ? calcLight(world, cx, cy, cz) : 0.0f;
         }
     }
 }

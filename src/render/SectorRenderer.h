@@ -62,6 +62,9 @@ public:
     int posX, posZ;
     std::vector<RData> rData;
     std::list<Entity*> ents;
+    // False while World::renderSector knows no vask cell lies in or beside the
+    // sector: every corner's light is then 0 and addCube skips counting it.
+    bool lightPossible = true;
 
     explicit SectorRenderer(World* w);
     ~SectorRenderer();
@@ -79,6 +82,8 @@ public:
     void update();
     // Empties the staging arrays without touching GL (headless rebuilds).
     void clearStaging();
+    // Makes room in the staging arrays of `type` for `faces` more cube faces.
+    void reserveFaces(int type, size_t faces);
 };
 
 float calcLight(World* w, int x, int y, int z);

@@ -4,28 +4,45 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
 // The block table flattened for the hot loop: a map lookup per neighbour would
-// cost more than the rest of the walk.
+// cost more than the rest of the walk. Types the table does not know are never
+// drawn and hide nothing.
 struct PassTable {
-    std::vector<int> pass;      // renderPass by type
-    std::vector<char> hides;    // an opaque, non-filler type: hides a face against it
+    static constexpr int SIZE = 256;
+    uint8_t pass[SIZE] = {};
+    uint8_t hides[SIZE] = {};  // an opaque non-filler: hides a face against it
 
     PassTable() {
-        int size = blockAttribs.empty() ? 0 : blockAttribs.rbegin()->first + 1;
-        pass.assign(size_t(std::max(size, 0)), 0);
-        hides.assign(pass.size(), 0);
         for (const auto& [type, attrib] : blockAttribs) {
-            if (type < 0) continue;
-            pass[size_t(type)] = attrib.renderPass;
-            hides[size_t(type)] = attrib.renderPass == 1 && type != 1;
+            if (type < 0 || type >= SIZE) continue;
+            pass[type] = uint8_t(std::min(attrib.renderPass, 255));
+            hides[type] = attrib.renderPass == 1 && type != 1;
         }
     }
-    int passOf(int t) const { return (t >= 0 && size_t(t) < pass.size()) ? pass[size_t(t)] : 0; }
-    bool hidesOf(int t) const { return t >= 0 && size_t(t) < hides.size() && hides[size_t(t)]; }
+    int passOf(int t) const { return unsigned(t) < unsigned(SIZE) ? pass[t] : 0; }
+    bool hidesOf(int t) const { return unsigned(t) < unsigned(SIZE) && hides[t]; }
 };
+
+struct VisibleCell {
+    int x, y, z, mask, type;
+};
+
+bool anyVask(World& w, int x0, int x1, int z0, int z1) {
+    x0 = std::max(x0, 0), z0 = std::max(z0, 0);
+    x1 = std::min(x1, int(w.width)), z1 = std::min(z1, int(w.depth));
+    for (int x = x0; x < x1; x++)
+        for (int y = 0; y < int(w.height); y++) {
+            const Block* row = &w.cell(x, y, 0);
+            for (int z = z0; z < z1; z++)
+                if (row[z].type == 2) return true;
+        }
+    return false;
+}
 
 }  // namespace
 
@@ -42,11 +59,18 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
     const long H = long(height), D = long(depth), W = long(width);
     const long strideX = H * D, strideY = D;
 
+    // First the face masks, so the staging arrays can be sized once and the
+    // light left out when no vask is near.
+    std::vector<VisibleCell> visible;
+    visible.reserve(1024);
+    size_t faces[PassTable::SIZE] = {};
+    bool vaskNear = false;
     for (long cx = minx; cx < maxx; cx++)
         for (long cy = 0; cy < H; cy++) {
             const Block* column = grid + cx * strideX + cy * strideY;
             for (long cz = minz; cz < maxz; cz++) {
                 int t = column[cz].type;
+                vaskNear |= t == 2;
                 int p = table.passOf(t);
                 if (p == 0) continue;
                 const Block* c = column + cz;
@@ -64,9 +88,24 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
                 if (!closed(cy + 1 < H, strideY)) mask |= 8;
                 if (!closed(cz > 0, -1)) mask |= 16;
                 if (!closed(cz + 1 < D, 1)) mask |= 32;
-                if (mask) sector.addCube(vec4(float(cx), float(cy), float(cz), float(mask)), t);
+                if (!mask) continue;
+                visible.push_back({int(cx), int(cy), int(cz), mask, t});
+                faces[t] += size_t(__builtin_popcount(unsigned(mask)));
             }
         }
+    if (visible.empty()) return;
+
+    // Corners on the sector's rim also touch the columns just outside it.
+    if (!vaskNear)
+        vaskNear = anyVask(*this, minx - 1, minx, minz - 1, maxz + 1) || anyVask(*this, maxx, maxx + 1, minz - 1, maxz + 1) ||
+                   anyVask(*this, minx, maxx, minz - 1, minz) || anyVask(*this, minx, maxx, maxz, maxz + 1);
+
+    for (int t = 2; t < PassTable::SIZE; t++)
+        if (faces[t]) sector.reserveFaces(t, faces[t]);
+    sector.lightPossible = vaskNear;
+    for (const VisibleCell& v : visible)
+        sector.addCube(vec4(float(v.x), float(v.y), float(v.z), float(v.mask)), v.type);
+    sector.lightPossible = true;
 }
 
 void World::rebuildSector(SectorRenderer& sector) {

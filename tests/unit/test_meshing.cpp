@@ -112,6 +112,23 @@ TEST(Meshing, LightCountsVaskAroundACorner) {
     EXPECT_FLOAT_EQ(s.rData[3].protoNorm[3], 0.75f);
 }
 
+TEST(Meshing, VaskInTheNextSectorLightsTheRim) {
+    auto w = makeWorld(30, 12, 30);
+    w->setBlock(9, 5, 5, 3, 0);
+    w->setBlock(10, 5, 5, 2, 5);  // sector (1, 0)
+    w->setBlock(5, 5, 0, 3, 0);
+    w->setBlock(5, 5, 29, 2, 5);  // far away: lights nothing here
+    SectorRenderer& s = mesh(*w);
+    const RData& r = s.rData[3];
+    ASSERT_EQ(r.vertexCount(), 48u);
+    // The stone at x = 9 comes second in the walk; its x+1 face is its second face.
+    for (size_t v = 4 * 6 + 4; v < 4 * 6 + 8; v++) {
+        EXPECT_EQ(corner(r, v).x, 10.0f);
+        EXPECT_FLOAT_EQ(r.protoNorm[4 * v + 3], 0.25f) << "vertex " << v;
+    }
+    for (size_t v = 0; v < 24; v++) EXPECT_FLOAT_EQ(r.protoNorm[4 * v + 3], 0.0f);
+}
+
 TEST(Meshing, FillerCornerTakesTheLastSolidNeighboursTexture) {
     auto w = makeWorld(12, 12, 12);
     w->setBlock(4, 5, 5, 3, 0);  // x-1
