@@ -1,6 +1,7 @@
 // Times the CPU half of sector meshing (the cell walk into staging arrays) on a
 // terrain like the game's: rolling stone hills under grass, lakes, trees and
 // vask patches. Prints the median of many runs for all sectors and for one.
+#include "BenchTerrain.h"
 #include "world/Block.h"
 #include "world/World.h"
 
@@ -12,49 +13,6 @@
 #include <vector>
 
 namespace {
-
-void buildTerrain(World& w) {
-    srand(1234);
-    const int W = int(w.width), D = int(w.depth);
-    const int sea = 36;
-    for (int x = 0; x < W; x++)
-        for (int z = 0; z < D; z++) {
-            double h = 38 + 9 * std::sin(x * 0.09) * std::cos(z * 0.11) + 4 * std::sin(x * 0.31 + z * 0.23) +
-                       2 * std::cos(z * 0.57 - x * 0.13) + (rand() % 3);
-            int top = std::max(1, std::min(int(w.height) - 12, int(h)));
-            for (int y = 0; y < top - 3; y++) w.setBlock(x, y, z, (x * 7 + y * 3 + z) % 11 == 0 ? 20 : 3, 0);
-            for (int y = std::max(0, top - 3); y < top; y++) w.setBlock(x, y, z, 33, 0);
-            w.setBlock(x, top, z, top < sea ? 21 : 24 + (x + z) % 3, 0);
-            for (int y = top + 1; y <= sea; y++) w.setBlock(x, y, z, 19, 0);
-        }
-    // Trees on dry land.
-    for (int i = 0; i < 60; i++) {
-        int x = 2 + rand() % (W - 4), z = 2 + rand() % (D - 4), y = int(w.height) - 1;
-        while (y > 0 && w.cell(x, y, z).type == 0) y--;
-        if (w.cell(x, y, z).type == 19) continue;
-        for (int k = 1; k <= 5; k++) w.setBlock(x, y + k, z, 17, 0);
-        for (int dx = -2; dx <= 2; dx++)
-            for (int dz = -2; dz <= 2; dz++)
-                for (int dy = 4; dy <= 6; dy++)
-                    if (w.cell(x + dx, y + dy, z + dz).type == 0) w.setBlock(x + dx, y + dy, z + dz, 18, 0);
-    }
-    // Vask patches: a skin over the ground around a few centres.
-    for (int i = 0; i < 6; i++) {
-        int cx = rand() % W, cz = rand() % D, r = 5 + rand() % 6;
-        for (int x = std::max(0, cx - r); x < std::min(W, cx + r); x++)
-            for (int z = std::max(0, cz - r); z < std::min(D, cz + r); z++) {
-                if ((x - cx) * (x - cx) + (z - cz) * (z - cz) > r * r) continue;
-                int y = int(w.height) - 1;
-                while (y > 0 && w.cell(x, y, z).type == 0) y--;
-                w.cell(x, y, z).type = 2;
-                w.cell(x, y, z).data = 10;
-                if (y + 1 < int(w.height)) {
-                    w.cell(x, y + 1, z).type = 2;
-                    w.cell(x, y + 1, z).data = 10;
-                }
-            }
-    }
-}
 
 double msSince(std::chrono::steady_clock::time_point t0) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();

@@ -3,8 +3,10 @@
 //               stone pillar, a pool of water and a stone step with a slope
 //   novask.map  the same without the vask
 //   nowall.map  the same without the wall behind the vask
+//   terrain.map the 100 x 100 x 100 benchmark terrain, for frame timing and previews
 // The player stands so that the default camera (looking along +z) has the
 // curtain in the middle of the picture, the wall behind it and sky above.
+#include "../bench_mesh/BenchTerrain.h"
 #include "world/Block.h"
 #include "world/World.h"
 
@@ -37,6 +39,13 @@ bool writeScene(const std::string& path, bool vask, bool wall) {
     return ok;
 }
 
+bool writeTerrain(const std::string& path) {
+    World w(100, 100, 100, nullptr);
+    buildTerrain(w);
+    w.player.setPos(vec3(50.5f, 70.0f, 5.0f));
+    return w.write(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,6 +56,6 @@ int main(int argc, char** argv) {
     setupBlockAttribs();
     std::string dir = argv[1];
     bool ok = writeScene(dir + "/scene.map", true, true) && writeScene(dir + "/novask.map", false, true) &&
-              writeScene(dir + "/nowall.map", true, false);
+              writeScene(dir + "/nowall.map", true, false) && writeTerrain(dir + "/terrain.map");
     return ok ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 // vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH]
-//                 [--frames N] [--shadows N] [--sun x,y,z] --out FILE.png
+//                 [--frames N] [--shadows N] [--sun x,y,z] [--time] --out FILE.png
 // Opens a window, runs the game's GL start-up, loads the map into a World with
 // that window, draws N frames with World::render and writes the last one.
 // Reads Shaders/ and Textures/ from the working directory, like the game.
@@ -13,6 +13,8 @@
 #include <SDL2/SDL.h>
 #include <png.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,18 +35,23 @@ struct Options {
     int width = 800, height = 600;
     int frames = 3;
     int shadows = -1;  // -1: the settings' value
+    bool time = false;  // print the median time of one frame
 };
 
 int usage() {
     fprintf(stderr,
             "usage: vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH] [--frames N] "
-            "[--shadows N] [--sun x,y,z] --out FILE.png\n");
+            "[--shadows N] [--sun x,y,z] [--time] --out FILE.png\n");
     return 2;
 }
 
 bool parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
+        if (a == "--time") {
+            o.time = true;
+            continue;
+        }
         if (i + 1 >= argc) return false;
         const char* v = argv[++i];
         if (a == "--map") o.map = v;
@@ -136,7 +143,20 @@ int main(int argc, char** argv) {
         if (o.hasPit) world->player.pit = o.pit;
         if (o.hasSun) world->sunPos = o.sun;
 
-        for (int i = 0; i < o.frames; i++) world->render(i);
+        std::vector<double> frameMs;
+        for (int i = 0; i < o.frames; i++) {
+            auto t0 = std::chrono::steady_clock::now();
+            world->render(i);
+            glFinish();
+            frameMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+        if (o.time) {
+            // The first frame builds every mesh; the median is of the rest.
+            std::vector<double> steady(frameMs.begin() + (frameMs.size() > 1 ? 1 : 0), frameMs.end());
+            std::sort(steady.begin(), steady.end());
+            printf("frame: median %.2f ms over %zu frames (first frame %.2f ms)\n", steady[steady.size() / 2],
+                   steady.size(), frameMs[0]);
+        }
         // render() ends with a swap, after which the back buffer is undefined:
         // compose the last scene once more without swapping and read that.
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
