@@ -9,40 +9,31 @@
 
 namespace {
 
-// The block table flattened for the hot loop: a map lookup per neighbour would
-// cost more than the rest of the walk. Types the table does not know are never
-// drawn and hide nothing.
-struct PassTable {
-    static constexpr int SIZE = 256;
-    uint8_t pass[SIZE] = {};
-    uint8_t hides[SIZE] = {};  // an opaque non-filler: hides a face against it
+// Each cell of the sector (and a one-cell rim) is reduced to one byte before the
+// walk: its render pass in the low bits, and HIDES when it is an opaque
+// non-filler that closes a neighbour's face. The walk then reads dense bytes
+// instead of looking every neighbour's type up in the block table.
+constexpr uint8_t HIDES = 0x80;
+constexpr uint8_t PASS_BITS = 0x7f;
 
-    PassTable() {
+struct CellClasses {
+    static constexpr int TYPES = 256;
+    uint8_t ofType[TYPES] = {};
+
+    CellClasses() {
         for (const auto& [type, attrib] : blockAttribs) {
-            if (type < 0 || type >= SIZE) continue;
-            pass[type] = uint8_t(std::min(attrib.renderPass, 255));
-            hides[type] = attrib.renderPass == 1 && type != 1;
+            if (type < 0 || type >= TYPES) continue;
+            int pass = std::max(0, std::min(attrib.renderPass, int(PASS_BITS)));
+            ofType[type] = uint8_t(pass | (pass == 1 && type != 1 ? HIDES : 0));
         }
     }
-    int passOf(int t) const { return unsigned(t) < unsigned(SIZE) ? pass[t] : 0; }
-    bool hidesOf(int t) const { return unsigned(t) < unsigned(SIZE) && hides[t]; }
+    // Types the table does not know are never drawn and hide nothing.
+    uint8_t of(int t) const { return unsigned(t) < unsigned(TYPES) ? ofType[t] : 0; }
 };
 
 struct VisibleCell {
     int x, y, z, mask, type;
 };
-
-bool anyVask(World& w, int x0, int x1, int z0, int z1) {
-    x0 = std::max(x0, 0), z0 = std::max(z0, 0);
-    x1 = std::min(x1, int(w.width)), z1 = std::min(z1, int(w.depth));
-    for (int x = x0; x < x1; x++)
-        for (int y = 0; y < int(w.height); y++) {
-            const Block* row = &w.cell(x, y, 0);
-            for (int z = z0; z < z1; z++)
-                if (row[z].type == 2) return true;
-        }
-    return false;
-}
 
 }  // namespace
 
@@ -54,53 +45,53 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
     minz = int(z0);
     maxz = int(std::min(z0 + 10, long(depth)));
 
-    const PassTable table;
-    const Block* grid = blocks.data();
-    const long H = long(height), D = long(depth), W = long(width);
-    const long strideX = H * D, strideY = D;
-
-    // First the face masks, so the staging arrays can be sized once and the
-    // light left out when no vask is near.
+    std::vector<uint8_t> box;
     std::vector<VisibleCell> visible;
     visible.reserve(1024);
-    size_t faces[PassTable::SIZE] = {};
-    bool vaskNear = false;
+    const CellClasses classes;
+    const long H = long(height);
+    // The box spans x in [minx-1, maxx], y in [-1, height], z in [minz-1, maxz];
+    // rim cells outside the world stay 0, which is open, like outside the world.
+    const long bx = maxx - minx + 2, by = H + 2, bz = maxz - minz + 2;
+    const long sY = bz, sX = by * bz;
+    box.assign(size_t(bx * by * bz), 0);
+    bool vaskNear = false;  // any vask cell in the box lights some corner
+    for (long cx = std::max(minx - 1, 0); cx < std::min(long(maxx) + 1, long(width)); cx++)
+        for (long cy = 0; cy < H; cy++) {
+            const Block* row = &cell(int(cx), int(cy), 0);
+            uint8_t* out = &box[size_t((cx - minx + 1) * sX + (cy + 1) * sY)];
+            for (long cz = std::max(minz - 1, 0); cz < std::min(long(maxz) + 1, long(depth)); cz++) {
+                int t = row[cz].type;
+                vaskNear |= t == 2;
+                out[cz - minz + 1] = classes.of(t);
+            }
+        }
+
+    size_t faces[CellClasses::TYPES] = {};
     for (long cx = minx; cx < maxx; cx++)
         for (long cy = 0; cy < H; cy++) {
-            const Block* column = grid + cx * strideX + cy * strideY;
+            const uint8_t* row = &box[size_t((cx - minx + 1) * sX + (cy + 1) * sY)];
             for (long cz = minz; cz < maxz; cz++) {
-                int t = column[cz].type;
-                vaskNear |= t == 2;
-                int p = table.passOf(t);
+                const uint8_t* c = row + (cz - minz + 1);
+                int p = *c & PASS_BITS;
                 if (p == 0) continue;
-                const Block* c = column + cz;
-                // A side is closed only against an inside neighbour that hides it:
-                // an opaque non-filler, or (for a translucent cell) a cell of its own pass.
-                auto closed = [&](bool inside, long offset) {
-                    if (!inside) return false;
-                    int u = c[offset].type;
-                    return table.hidesOf(u) || (p > 1 && table.passOf(u) == p);
+                // A side is closed against a neighbour that hides it, and for a
+                // translucent cell also against a cell of its own pass.
+                auto closed = [&](long offset) {
+                    uint8_t u = c[offset];
+                    return (u & HIDES) || (p > 1 && (u & PASS_BITS) == p);
                 };
-                int mask = 0;
-                if (!closed(cx > 0, -strideX)) mask |= 1;
-                if (!closed(cx + 1 < W, strideX)) mask |= 2;
-                if (!closed(cy > 0, -strideY)) mask |= 4;
-                if (!closed(cy + 1 < H, strideY)) mask |= 8;
-                if (!closed(cz > 0, -1)) mask |= 16;
-                if (!closed(cz + 1 < D, 1)) mask |= 32;
+                int mask = (closed(-sX) ? 0 : 1) | (closed(sX) ? 0 : 2) | (closed(-sY) ? 0 : 4) |
+                           (closed(sY) ? 0 : 8) | (closed(-1) ? 0 : 16) | (closed(1) ? 0 : 32);
                 if (!mask) continue;
+                int t = this->cell(int(cx), int(cy), int(cz)).type;
                 visible.push_back({int(cx), int(cy), int(cz), mask, t});
                 faces[t] += size_t(__builtin_popcount(unsigned(mask)));
             }
         }
     if (visible.empty()) return;
 
-    // Corners on the sector's rim also touch the columns just outside it.
-    if (!vaskNear)
-        vaskNear = anyVask(*this, minx - 1, minx, minz - 1, maxz + 1) || anyVask(*this, maxx, maxx + 1, minz - 1, maxz + 1) ||
-                   anyVask(*this, minx, maxx, minz - 1, minz) || anyVask(*this, minx, maxx, maxz, maxz + 1);
-
-    for (int t = 2; t < PassTable::SIZE; t++)
+    for (int t = 2; t < CellClasses::TYPES; t++)
         if (faces[t]) sector.reserveFaces(t, faces[t]);
     sector.lightPossible = vaskNear;
     for (const VisibleCell& v : visible)
