@@ -13,12 +13,13 @@ inline void buildTerrain(World& w) {
     const int sea = 36;
     for (int x = 0; x < W; x++)
         for (int z = 0; z < D; z++) {
-            double h = 38 + 9 * std::sin(x * 0.09) * std::cos(z * 0.11) + 4 * std::sin(x * 0.31 + z * 0.23) +
-                       2 * std::cos(z * 0.57 - x * 0.13) + (rand() % 3);
+            double h = 38 + 9 * std::sin(x * 0.09) * std::cos(z * 0.11) + 4 * std::sin(x * 0.21 + z * 0.17) +
+                       1.5 * std::cos(z * 0.37 - x * 0.13);
             int top = std::max(1, std::min(int(w.height) - 12, int(h)));
             for (int y = 0; y < top - 3; y++) w.setBlock(x, y, z, (x * 7 + y * 3 + z) % 11 == 0 ? 20 : 3, 0);
             for (int y = std::max(0, top - 3); y < top; y++) w.setBlock(x, y, z, 33, 0);
-            w.setBlock(x, top, z, top < sea ? 21 : 24 + (x + z) % 3, 0);
+            unsigned mix = unsigned(x * 73856093) ^ unsigned(z * 19349663);
+            w.setBlock(x, top, z, top < sea ? 21 : (mix % 7 == 0 ? 25 : 24), 0);
             for (int y = top + 1; y <= sea; y++) w.setBlock(x, y, z, 19, 0);
         }
     // Trees on dry land.
