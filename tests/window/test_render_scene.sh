@@ -1,7 +1,8 @@
 #!/bin/bash
 # Renders a small fixture scene through the game's drawing code and checks the
 # picture by regions: sky above, grass below, a tinted see-through vask curtain
-# in the middle, shadows from a low sun, and shader programs that load cleanly.
+# in the middle, shadows from a low sun, wrapped text from the character sheet,
+# and shader programs that load cleanly.
 # Arguments: run folder, build folder.
 set -u
 RUN_DIR=$(cd "$1" && pwd)
@@ -45,6 +46,7 @@ shot novask novask.map --shadows 3
 shot nowall nowall.map --shadows 3
 shot lit novask.map --shadows 3 --sun 20,200,250
 shot unlit novask.map --shadows 0 --sun 20,200,250
+shot caption scene.map --shadows 0 --text "The vask grows where nothing stops it. Cage the minds in stone before it reaches the ship."
 
 # Every program linked, and no compile or link log came out.
 for p in block post shadow; do
@@ -88,6 +90,18 @@ read -r lr lg lb <<<"$(mean "$WORK/lit.png" $SHADE)"
 read -r ur ug ub <<<"$(mean "$WORK/unlit.png" $SHADE)"
 echo "shaded ground: shadows on $lr $lg $lb, shadows off $ur $ug $ub"
 check "the wall casts no shadow" "lg < ug - 0.1" -v lg="$lg" -v ug="$ug"
+
+# The caption is white text from the character sheet, wrapped onto two lines.
+white() {  # image region: fraction of near-white pixels
+    convert "$1" -crop "$2" +repage -colorspace gray -threshold 92% -format "%[fx:mean]" info:
+}
+for line in 760x18+20+18 760x18+20+40; do
+    on=$(white "$WORK/caption.png" $line)
+    off=$(white "$WORK/scene.png" $line)
+    check "no caption text at $line ($on, without $off)" "on > 0.05 && off < 0.01" -v on="$on" -v off="$off"
+done
+below=$(white "$WORK/caption.png" 760x18+20+62)
+check "caption spills onto a third line ($below)" "b < 0.01" -v b="$below"
 
 if [ $failures -ne 0 ]; then
     echo "pictures kept in $WORK.kept"

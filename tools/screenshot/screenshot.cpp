@@ -1,5 +1,5 @@
 // vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH]
-//                 [--frames N] [--shadows N] [--sun x,y,z] [--time] --out FILE.png
+//                 [--frames N] [--shadows N] [--sun x,y,z] [--time] [--text T] --out FILE.png
 // Opens a window, runs the game's GL start-up, loads the map into a World with
 // that window, draws N frames with World::render and writes the last one.
 // Reads Shaders/ and Textures/ from the working directory, like the game.
@@ -11,6 +11,8 @@
 
 #include <GL/glew.h>
 #include <SDL2/SDL.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
 #include <png.h>
 
 #include <algorithm>
@@ -36,12 +38,13 @@ struct Options {
     int frames = 3;
     int shadows = -1;  // -1: the settings' value
     bool time = false;  // print the median time of one frame
+    std::string text;   // a caption drawn over the top of the picture
 };
 
 int usage() {
     fprintf(stderr,
             "usage: vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH] [--frames N] "
-            "[--shadows N] [--sun x,y,z] [--time] --out FILE.png\n");
+            "[--shadows N] [--sun x,y,z] [--time] [--text T] --out FILE.png\n");
     return 2;
 }
 
@@ -56,6 +59,7 @@ bool parse(int argc, char** argv, Options& o) {
         const char* v = argv[++i];
         if (a == "--map") o.map = v;
         else if (a == "--out") o.out = v;
+        else if (a == "--text") o.text = v;
         else if (a == "--pos") {
             o.hasPos = sscanf(v, "%f,%f,%f", &o.pos.x, &o.pos.y, &o.pos.z) == 3;
             if (!o.hasPos) return false;
@@ -98,6 +102,22 @@ bool writePng(const std::string& path, int w, int h, const std::vector<unsigned 
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return fclose(fp) == 0;
+}
+
+// White text from the character sheet, word-wrapped into the top of the
+// picture, drawn the way the HUD and dialogs draw theirs.
+void drawCaption(const std::string& text) {
+    GLuint post = shaders["post"];
+    glUseProgram(post);
+    glUniform1i(glGetUniformLocation(post, "mode"), 3);
+    glUniform3f(glGetUniformLocation(post, "uColor"), 1.0f, 1.0f, 1.0f);
+    glm::mat4 model = glm::translate(glm::mat4(1.0f), vec3(3, 97, 0));
+    glUniformMatrix4fv(glGetUniformLocation(post, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(model));
+    TextRenderer caption("TextAB");
+    caption.setRenderSize(2.0f, 3.5f);
+    caption.renderToBox(text, 94, 14);
+    glUniformMatrix4fv(glGetUniformLocation(post, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(glm::mat4(1.0f)));
+    glUseProgram(0);
 }
 
 }  // namespace
@@ -164,6 +184,7 @@ int main(int argc, char** argv) {
         world->renderForDialog();
         if (world->editorMode) world->pRend.renderEditorHUD();
         else world->pRend.renderHUD();
+        if (!o.text.empty()) drawCaption(o.text);
         glFinish();
 
         std::vector<unsigned char> pixels(size_t(o.width) * size_t(o.height) * 4);
