@@ -186,6 +186,9 @@ int main(int argc, char** argv) {
         else world->pRend.renderHUD();
         if (!o.text.empty()) drawCaption(o.text);
         glFinish();
+        // Any GL call the drawing got wrong leaves an error flag behind.
+        for (GLenum err = glGetError(); err != GL_NO_ERROR; err = glGetError())
+            fprintf(stderr, "GL error 0x%x while drawing\n", err);
 
         std::vector<unsigned char> pixels(size_t(o.width) * size_t(o.height) * 4);
         glReadBuffer(GL_BACK);
