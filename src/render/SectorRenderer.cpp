@@ -85,6 +85,7 @@ void SectorRenderer::reserveFaces(int type, size_t faces) {
 }
 
 void SectorRenderer::addCube(vec4 v, int id) {
+    if (id < 0) return;  // no mesh can be indexed by it
     if (id == 1) {
         addPartial(v);
         return;
