@@ -1,15 +1,11 @@
 #pragma once
 // Small GL helpers shared by the machines' drawing files (never included by
 // state files, so the simulation stays free of GL).
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+
 #include <GL/glew.h>
 #include <glm/glm.hpp>
-
-#include <map>
-#include <string>
-
-// Owned by the renderer (program table and texture table).
-extern std::map<std::string, GLuint> shaders;
-GLuint getTexture(std::string s);
 
 // Links, outlines and energy glows cast no shadow.
 inline bool isShadowPass(GLuint program) { return program != 0 && program == shaders["shadow"]; }

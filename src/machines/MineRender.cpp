@@ -25,6 +25,7 @@ void Mine::render(unsigned int program) {
     uploadAttribute(vbo[0], 0, 3, coords, 30, GL_STREAM_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, vbo[1]);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(lines), lines, GL_STREAM_DRAW);
+    glUseProgram(program);
     setModelMatrix(program, glm::mat4(1.0f));
     setDrawMode(program, 3);
     glDrawElements(GL_LINES, 42, GL_UNSIGNED_SHORT, nullptr);

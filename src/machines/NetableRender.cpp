@@ -39,6 +39,7 @@ void Netable::renderLinks(unsigned int program) {
         linkEnds.swap(ends);
     }
     if (linkEnds.empty()) return;
+    glUseProgram(program);
     setModelMatrix(program, glm::mat4(1.0f));
     setDrawMode(program, 2);
     glActiveTexture(GL_TEXTURE0);

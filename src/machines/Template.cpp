@@ -2,7 +2,6 @@
 // as offsets from its lowest cell.
 #include "machines/Template.h"
 
-#include "machines/Activate.h"
 #include "machines/CellQuery.h"
 #include "machines/Mortor.h"
 #include "machines/PatternFill.h"
@@ -60,5 +59,3 @@ void templateActiveBlock(World* w, vec3 pos, std::set<std::pair<vec3, int>, pair
     else if (a->getType() == TYPE_MORTOR)
         for (const vec3& b : static_cast<Mortor*>(a)->top) l.insert({b, 12});
 }
-
-void renderTemplateIcon(World* w, Template& t, vec3 pos) { getBlockRenderer(w)->renderTemplateIcon(t, pos); }

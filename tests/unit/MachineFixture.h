@@ -8,7 +8,6 @@
 #include "machines/Netable.h"
 #include "machines/Ship.h"
 
-#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -75,26 +74,8 @@ inline void stepWorld(World& w, long long tick) {
         delete a;
     }
     if (netChanged) w.updateNet();
-    for (size_t i = 0; i < w.sectors.size(); i++)
-        for (size_t j = 0; j < w.sectors[i].size(); j++) {
-            auto& ents = w.sectors[i][j].ents;
-            for (auto it = ents.begin(); it != ents.end();) {
-                Entity* e = *it;
-                // Clamped as placeEntity clamps, so a stray entity cannot bounce forever.
-                size_t si = size_t(std::clamp(int(e->pos.x) / 10, 0, int(w.sectors.size()) - 1));
-                size_t sj = size_t(std::clamp(int(e->pos.z) / 10, 0, int(w.sectors[si].size()) - 1));
-                if (si != i || sj != j) {
-                    it = ents.erase(it);
-                    w.placeEntity(e);
-                } else if (e->alive) {
-                    e->update();
-                    ++it;
-                } else {
-                    delete e;
-                    it = ents.erase(it);
-                }
-            }
-        }
+    for (auto& row : w.sectors)
+        for (auto& sector : row) sector.update();
 }
 
 // Steps from tick `from` to tick `to`, both included.
