@@ -29,7 +29,9 @@ void Netable::renderLinks(unsigned int program) {
         std::vector<float> coords, tex;
         for (size_t i = 0; i < ends.size(); i++) {
             coords.insert(coords.end(), {ends[i].x, ends[i].y, ends[i].z});
-            tex.insert(tex.end(), {float(i % 2), 0.5f});
+            // Across its rows the beam texture runs from a white core to a dim edge;
+            // a line samples one row, the cyan between them.
+            tex.insert(tex.end(), {float(i % 2), 0.21f});
         }
         glBindVertexArray(Nvao);
         uploadAttribute(Nvbo[0], 0, 3, coords.data(), coords.size(), GL_DYNAMIC_DRAW);
