@@ -81,4 +81,12 @@ public:
     void keyInput(SDL_Event& e);
     void setOffset(int d);
     std::string getText(std::string name);
+
+    // "Best Time: h:m:s" for a count of ticks (60 ticks a second).
+    static std::string bestTime(unsigned int ticks);
+
+private:
+    // GL side, in StatusScreenRender.cpp; only used when a GL context exists.
+    void createGL();
+    void destroyGL();
 };
