@@ -32,6 +32,8 @@ public:
     std::string text;
     bool mode;  // false numeric, true text
     SNumBox(std::string name, std::string text, bool mode) : name(name), text(text), mode(mode) {}
+    // What fits in the box: the last 11 characters.
+    std::string shown() const { return text.size() < 11 ? text : text.substr(text.size() - 11); }
 };
 
 using ButtonAction = std::function<void(int, int)>;

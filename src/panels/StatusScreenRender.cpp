@@ -95,7 +95,7 @@ void StatusScreen::render() {
     }
     for (SNumBox& b : boxes) {
         p.words(b.name, 5, y);
-        p.words(b.text.size() < 11 ? b.text : b.text.substr(b.text.size() - 11), 30, y);
+        p.words(b.shown(), 30, y);
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
         y -= 5;
     }
