@@ -1,0 +1,115 @@
+# Shared helpers of the window tests. Each test sources this file with the run
+# folder and build folder as $1 and $2; it re-runs itself under Xvfb, plays the
+# real game in a scratch copy of the run folder (so a player's settings.ini and
+# maps are never touched) and cleans up on exit.
+set -u
+RUN_DIR=$(cd "$1" && pwd)
+BUILD_DIR=$(cd "$2" && pwd)
+SCRIPT=$(readlink -f "$0")
+
+if [ -z "${VASK_IN_XVFB:-}" ]; then
+    VASK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$SCRIPT" "$RUN_DIR" "$BUILD_DIR"
+fi
+export SDL_AUDIODRIVER=dummy
+
+WORK=$(mktemp -d /tmp/vask_window.XXXXXX)
+GAME_PID=""
+cleanup() {
+    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
+    if [ -n "${KEEP_WORK:-}" ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- game output ---"
+    cat "$WORK/out.txt" 2>/dev/null | tail -20
+    exit 1
+}
+
+# A scratch run folder: the executable and the shipped data, its own Maps/.
+make_run_folder() {
+    GAME="$WORK/game"
+    mkdir -p "$GAME/Maps"
+    cp "$RUN_DIR/vask" "$GAME/"
+    for d in Shaders Textures Sounds Campaign; do
+        [ -d "$RUN_DIR/$d" ] && ln -s "$RUN_DIR/$d" "$GAME/$d"
+    done
+    [ -f "$RUN_DIR/campaign.dat" ] && cp "$RUN_DIR/campaign.dat" "$GAME/"
+    true
+}
+
+start_game() {
+    (cd "$GAME" && exec ./vask >"$WORK/out.txt" 2>&1) &
+    GAME_PID=$!
+}
+
+# Waits for the game's window; its id goes to $WINDOW.
+wait_for_window() {
+    for _ in $(seq 1 200); do
+        WINDOW=$(xdotool search --name "^The Vask v0.95$" 2>/dev/null | head -1)
+        [ -n "$WINDOW" ] && return 0
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window opened"
+        sleep 0.1
+    done
+    fail "no window after 20 s"
+}
+
+# Waits for the game to end; its exit code goes to $EXIT_CODE.
+wait_for_exit() {
+    for _ in $(seq 1 ${1:-200}); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"
+            EXIT_CODE=$?
+            GAME_PID=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game did not end"
+}
+
+shot() { import -window root "$WORK/$1.png" 2>/dev/null || fail "screenshot $1 failed"; }
+
+# Mean colour of a region of a screenshot as "r g b" in 0..255.
+region_mean() { # shot x y w h
+    convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -resize 1x1\! -depth 8 \
+        -format "%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]" info:
+}
+
+# Sum of the absolute channel differences of two region means.
+region_change() { # shotA shotB x y w h
+    local a b
+    a=($(region_mean "$1" "$3" "$4" "$5" "$6"))
+    b=($(region_mean "$2" "$3" "$4" "$5" "$6"))
+    echo $(( ${a[0]#-} - ${b[0]#-} )) $(( ${a[1]} - ${b[1]} )) $(( ${a[2]} - ${b[2]} )) |
+        awk '{ s = 0; for (i = 1; i <= 3; i++) s += ($i < 0 ? -$i : $i); print s }'
+}
+
+# Fraction (0..1) of differing pixels between two shots in a region, with a
+# small colour tolerance.
+region_diff() { # shotA shotB x y w h
+    compare -metric AE -fuzz 5% \
+        <(convert "$WORK/$1.png" -crop "${5}x${6}+${3}+${4}" +repage png:-) \
+        <(convert "$WORK/$2.png" -crop "${5}x${6}+${3}+${4}" +repage png:-) null: 2>&1 |
+        awk -v n=$(( $5 * $6 )) '{ printf "%.4f\n", $1 / n }'
+}
+
+# Polls until a command succeeds, up to $1 tenths of a second.
+poll() {
+    local tries=$1
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# xdotool moves and clicks in screen coordinates; without a window manager the
+# window sits at the top-left corner, so these are window coordinates.
+click_at() { xdotool mousemove "$1" "$2" sleep 0.05 click 1; }
+
+# The middle of a status-screen widget in the first row (83) and the rows below.
+row_y() { echo $(( (100 * 600 - (83 - 5 * $1) * 600 + 150 * 6) / 100 )); }
+WIDGET_X=320

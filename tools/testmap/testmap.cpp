@@ -1,0 +1,34 @@
+// Writes a small playable map: a stone field, a striped wall in front of the
+// player, the ship beside the player and one mind in the far corner.
+//   vask_testmap <output.map>
+#include "machines/Ship.h"
+#include "machines/VaskMind.h"
+#include "world/Block.h"
+#include "world/World.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: %s <output.map>\n", argv[0]);
+        return 2;
+    }
+    setupBlockAttribs();
+    World w(40, 30, 40, nullptr);
+    for (int x = 0; x < 40; x++)
+        for (int z = 0; z < 40; z++) {
+            w.setBlock(x, 0, z, 1, 0);
+            for (int y = 1; y <= 10; y++) w.setBlock(x, y, z, y == 10 ? 24 : 3, 0);
+        }
+    // Stripes make any movement of the view show on screen.
+    for (int x = 8; x < 32; x++)
+        for (int y = 11; y < 24; y++) w.setBlock(x, y, 22, (x / 2 + y / 2) % 2 ? 43 : 44, 0);
+
+    w.player.setPos(vec3(20.5f, 15.0f, 12.5f));  // looking along +z at the wall
+    Ship* ship = new Ship(&w);
+    w.setActiveBlockAndUpdate(16, 11, 12, ship);
+    w.theShip = ship;
+    w.setActiveBlockAndUpdate(38, 11, 38, new VaskMind(&w, 0, 10, 50, 1));
+    w.mapType = 2;
+    return w.write(argv[1]) ? 0 : 1;
+}
