@@ -23,7 +23,9 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*"
     echo "--- game output ---"
-    cat "$WORK/out.txt" 2>/dev/null | tail -20
+    tail -20 "$WORK/out.txt" 2>/dev/null
+    echo "--- standard error ---"
+    tail -20 "$WORK/err.txt" 2>/dev/null
     exit 1
 }
 
@@ -40,7 +42,7 @@ make_run_folder() {
 }
 
 start_game() {
-    (cd "$GAME" && exec ./vask >"$WORK/out.txt" 2>&1) &
+    (cd "$GAME" && exec ./vask >"$WORK/out.txt" 2>"$WORK/err.txt") &
     GAME_PID=$!
 }
 
@@ -77,15 +79,6 @@ region_mean() { # shot x y w h
         -format "%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]" info:
 }
 
-# Sum of the absolute channel differences of two region means.
-region_change() { # shotA shotB x y w h
-    local a b
-    a=($(region_mean "$1" "$3" "$4" "$5" "$6"))
-    b=($(region_mean "$2" "$3" "$4" "$5" "$6"))
-    echo $(( ${a[0]#-} - ${b[0]#-} )) $(( ${a[1]} - ${b[1]} )) $(( ${a[2]} - ${b[2]} )) |
-        awk '{ s = 0; for (i = 1; i <= 3; i++) s += ($i < 0 ? -$i : $i); print s }'
-}
-
 # Fraction (0..1) of differing pixels between two shots in a region, with a
 # small colour tolerance.
 region_diff() { # shotA shotB x y w h
@@ -110,6 +103,42 @@ poll() {
 # window sits at the top-left corner, so these are window coordinates.
 click_at() { xdotool mousemove "$1" "$2" sleep 0.05 click 1; }
 
-# The middle of a status-screen widget in the first row (83) and the rows below.
-row_y() { echo $(( (100 * 600 - (83 - 5 * $1) * 600 + 150 * 6) / 100 )); }
+# Pixel row of the middle of status-screen row k (0 = the first row, at 83) in
+# an 800 x 600 window, and the x of the widget column.
+row_y() { echo $(( 111 + 30 * $1 )); }
 WIDGET_X=320
+
+# Takes screenshots as $1 until region (x y w h) differs from shot $2 in more
+# than $7 of its pixels (a fraction), for up to $8 tenths of a second.
+wait_for_change() { # name reference x y w h fraction tries
+    for _ in $(seq 1 "${8:-100}"); do
+        shot "$1"
+        awk -v d="$(region_diff "$2" "$1" "$3" "$4" "$5" "$6")" -v f="$7" 'BEGIN { exit !(d > f) }' &&
+            return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks at (x, y) until the region changes against the shot $3 (the click may
+# reach the game before its loop runs; a second click in the same frame could
+# undo a toggle, so every try waits for a frame or two first).
+click_until_change() { # x y reference name rx ry rw rh
+    for _ in $(seq 1 20); do
+        click_at "$1" "$2"
+        wait_for_change "$4" "$3" "$5" "$6" "$7" "$8" 0.02 10 && return 0
+    done
+    return 1
+}
+
+# Waits until the main menu's first button is drawn over the black background;
+# the screenshot is left as $1.
+wait_for_menu() {
+    for _ in $(seq 1 150); do
+        shot "$1"
+        convert "$WORK/$1.png" -crop 160x18+240+102 +repage -format "%[fx:mean] %[fx:standard_deviation]" info: |
+            awk '{ exit !($1 > 0.03 || $2 > 0.01) }' && return 0
+        sleep 0.1
+    done
+    return 1
+}
