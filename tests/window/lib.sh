@@ -11,6 +11,7 @@ if [ -z "${VASK_IN_XVFB:-}" ]; then
     VASK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$SCRIPT" "$RUN_DIR" "$BUILD_DIR"
 fi
 export SDL_AUDIODRIVER=dummy
+[ -n "${VASK_TRACE:-}" ] && set -x
 
 WORK=$(mktemp -d /tmp/vask_window.XXXXXX)
 GAME_PID=""
@@ -50,7 +51,13 @@ start_game() {
 wait_for_window() {
     for _ in $(seq 1 200); do
         WINDOW=$(xdotool search --name "^The Vask v0.95$" 2>/dev/null | head -1)
-        [ -n "$WINDOW" ] && return 0
+        if [ -n "$WINDOW" ]; then
+            # Window coordinates: SDL centres the window on the screen.
+            eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+            WX=$X
+            WY=$Y
+            return 0
+        fi
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window opened"
         sleep 0.1
     done
@@ -71,7 +78,11 @@ wait_for_exit() {
     fail "the game did not end"
 }
 
-shot() { import -window root "$WORK/$1.png" 2>/dev/null || fail "screenshot $1 failed"; }
+# A screenshot of the game window's area of the screen.
+shot() {
+    import -window root -crop "800x600+$WX+$WY" +repage "$WORK/$1.png" 2>/dev/null ||
+        fail "screenshot $1 failed"
+}
 
 # Mean colour of a region of a screenshot as "r g b" in 0..255.
 region_mean() { # shot x y w h
@@ -82,9 +93,9 @@ region_mean() { # shot x y w h
 # Fraction (0..1) of differing pixels between two shots in a region, with a
 # small colour tolerance.
 region_diff() { # shotA shotB x y w h
-    compare -metric AE -fuzz 5% \
-        <(convert "$WORK/$1.png" -crop "${5}x${6}+${3}+${4}" +repage png:-) \
-        <(convert "$WORK/$2.png" -crop "${5}x${6}+${3}+${4}" +repage png:-) null: 2>&1 |
+    convert "$WORK/$1.png" -crop "${5}x${6}+${3}+${4}" +repage "$WORK/diff_a.png"
+    convert "$WORK/$2.png" -crop "${5}x${6}+${3}+${4}" +repage "$WORK/diff_b.png"
+    compare -metric AE -fuzz 5% "$WORK/diff_a.png" "$WORK/diff_b.png" null: 2>&1 |
         awk -v n=$(( $5 * $6 )) '{ printf "%.4f\n", $1 / n }'
 }
 
@@ -99,9 +110,9 @@ poll() {
     return 1
 }
 
-# xdotool moves and clicks in screen coordinates; without a window manager the
-# window sits at the top-left corner, so these are window coordinates.
-click_at() { xdotool mousemove "$1" "$2" sleep 0.05 click 1; }
+# Moves the pointer to, or clicks at, window coordinates.
+point_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )); }
+click_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )) sleep 0.05 click 1; }
 
 # Pixel row of the middle of status-screen row k (0 = the first row, at 83) in
 # an 800 x 600 window, and the x of the widget column.

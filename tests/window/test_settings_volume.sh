@@ -5,11 +5,11 @@ make_run_folder
 printf 'YRES=600\nXRES=800\n' >"$GAME/settings.ini"
 start_game
 wait_for_window
-xdotool mousemove 400 300
+point_at 400 300
 wait_for_menu menu || fail "the main menu was not drawn"
 
-# "Settings" is the second row; its screen has more rows than the menu.
-click_until_change $WIDGET_X "$(row_y 1)" menu settings 0 180 800 200 || fail "'Settings' did not open"
+# "Settings" is the second row; its screen has widgets below the menu's three.
+click_until_change $WIDGET_X "$(row_y 1)" menu settings 240 224 160 14 || fail "'Settings' did not open"
 click_at $WIDGET_X "$(row_y 3)"  # the "Volume" box
 sleep 0.3
 xdotool key BackSpace BackSpace BackSpace BackSpace 0 period 8

@@ -21,12 +21,12 @@ int main(int argc, char** argv) {
             for (int y = 1; y <= 10; y++) w.setBlock(x, y, z, y == 10 ? 24 : 3, 0);
         }
     // Stripes make any movement of the view show on screen.
-    for (int x = 8; x < 32; x++)
-        for (int y = 11; y < 24; y++) w.setBlock(x, y, 22, (x / 2 + y / 2) % 2 ? 43 : 44, 0);
+    for (int x = 12; x < 30; x++)
+        for (int y = 11; y < 19; y++) w.setBlock(x, y, 24, (x / 2 + y / 2) % 2 ? 43 : 44, 0);
 
-    w.player.setPos(vec3(20.5f, 15.0f, 12.5f));  // looking along +z at the wall
+    w.player.setPos(vec3(20.5f, 15.0f, 8.5f));  // looking along +z at the wall
     Ship* ship = new Ship(&w);
-    w.setActiveBlockAndUpdate(16, 11, 12, ship);
+    w.setActiveBlockAndUpdate(17, 11, 14, ship);
     w.theShip = ship;
     w.setActiveBlockAndUpdate(38, 11, 38, new VaskMind(&w, 0, 10, 50, 1));
     w.mapType = 2;
