@@ -153,3 +153,12 @@ wait_for_menu() {
     done
     return 1
 }
+
+# Tests that judge what is drawn need the shaders and textures in the run folder;
+# without them CTest reports the test as skipped (exit code 77), not passed.
+require_drawing() {
+    if [ -z "$(ls -A "$RUN_DIR/Shaders" 2>/dev/null)" ] || [ -z "$(ls -A "$RUN_DIR/Textures" 2>/dev/null)" ]; then
+        echo "SKIP: the run folder has no shaders or textures to draw with"
+        exit 77
+    fi
+}

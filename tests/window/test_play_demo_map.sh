@@ -1,6 +1,7 @@
 # A demo map is played: walking changes the view, Escape pauses, "Quit" shows
 # the "Failure" screen, "Back to Menu" returns to the menu and Escape exits.
 source "$(dirname "$0")/lib.sh"
+require_drawing
 make_run_folder
 (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
     fail "no fixture map"

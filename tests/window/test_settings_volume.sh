@@ -1,6 +1,7 @@
 # The settings screen stores a new volume in settings.ini on "Back", with the
 # keys in byte order.
 source "$(dirname "$0")/lib.sh"
+require_drawing
 make_run_folder
 printf 'YRES=600\nXRES=800\n' >"$GAME/settings.ini"
 start_game
