@@ -8,7 +8,8 @@ BUILD_DIR=$(cd "$2" && pwd)
 SCRIPT=$(readlink -f "$0")
 
 if [ -z "${VASK_IN_XVFB:-}" ]; then
-    VASK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$SCRIPT" "$RUN_DIR" "$BUILD_DIR"
+    # A random first display number: several test runs may start servers at once.
+    VASK_IN_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$SCRIPT" "$RUN_DIR" "$BUILD_DIR"
 fi
 export SDL_AUDIODRIVER=dummy
 [ -n "${VASK_TRACE:-}" ] && set -x
@@ -161,4 +162,29 @@ require_drawing() {
         echo "SKIP: the run folder has no shaders or textures to draw with"
         exit 77
     fi
+}
+
+# Mean brightness (0..1) of a region of a shot.
+region_brightness() { # shot x y w h
+    convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -format "%[fx:mean]" info:
+}
+
+# Builds the fixture map (extra arguments go to the generator), opens "Demo
+# Maps" and launches it: the map's row is the first of the list.
+launch_fixture_map() {
+    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" "$@" >/dev/null 2>&1) ||
+        fail "no fixture map"
+    start_game
+    wait_for_window
+    point_at 400 300
+    wait_for_menu menu || fail "the main menu was not drawn"
+    # The list holds the map and "Back", so the menu's third button goes away.
+    click_until_change $WIDGET_X "$(row_y 0)" menu load 240 163 160 16 ||
+        fail "'Demo Maps' did not open the map list"
+    for _ in $(seq 1 20); do
+        click_at $WIDGET_X "$(row_y 0)"
+        poll 10 grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" && break
+    done
+    grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" || fail "the map was not launched"
+    point_at 400 300
 }

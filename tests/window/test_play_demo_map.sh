@@ -3,22 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
-(cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
-    fail "no fixture map"
-start_game
-wait_for_window
-point_at 400 300
-wait_for_menu menu || fail "the main menu was not drawn"
-
-# "Demo Maps" opens the map list: the fixture map and "Back", so the third
-# row's button goes away.
-click_until_change $WIDGET_X "$(row_y 0)" menu load 240 163 160 16 || fail "'Demo Maps' did not open the map list"
-for _ in $(seq 1 20); do
-    click_at $WIDGET_X "$(row_y 0)"
-    poll 10 grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" && break
-done
-grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" || fail "the map was not launched"
-point_at 400 300
+launch_fixture_map
 wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
 sleep 0.5
 shot before

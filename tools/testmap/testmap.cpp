@@ -7,10 +7,12 @@
 #include "world/World.h"
 
 #include <cstdio>
+#include <string>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: %s <output.map>\n", argv[0]);
+    bool dialog = argc == 3 && std::string(argv[2]) == "dialog";
+    if (argc != 2 && !dialog) {
+        fprintf(stderr, "usage: %s <output.map> [dialog]\n", argv[0]);
         return 2;
     }
     setupBlockAttribs();
@@ -29,6 +31,14 @@ int main(int argc, char** argv) {
     w.setActiveBlockAndUpdate(17, 11, 14, ship);
     w.theShip = ship;
     w.setActiveBlockAndUpdate(38, 11, 38, new VaskMind(&w, 0, 10, 50, 1));
+    if (dialog) {
+        Event talk;
+        talk.time = 20;
+        talk.activate = displayDialog;
+        talk.items.push_back(DialogItem("Commander", "The vask is spreading from the far corner. Cage its mind before it reaches the ship.", "mind"));
+        talk.items.push_back(DialogItem("Commander", "Mine blocks for the ship and build machines from what it stores.", "ship"));
+        w.events.push_back(talk);
+    }
     w.mapType = 2;
     return w.write(argv[1]) ? 0 : 1;
 }
