@@ -208,6 +208,30 @@ TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {
     EXPECT_NE(out.find("Loading: Maps/win.map\n"), std::string::npos);
 }
 
+TEST_F(MenuTest, MapRequestsOfOneFrameRunInListOrder) {
+    writeMap("Maps/first.map", 1);
+    writeMap("Maps/second.map", 1);
+    GameManager g(nullptr);
+    int firstIndex = -1, secondIndex = -1;
+    for (size_t i = 0; i < g.missionNames.size(); i++) {
+        if (g.missionNames[i] == "first.map") firstIndex = int(i);
+        if (g.missionNames[i] == "second.map") secondIndex = int(i);
+    }
+    ASSERT_GE(firstIndex, 0);
+    ASSERT_GE(secondIndex, 0);
+    g.maps[firstIndex] = 1;
+    g.maps[secondIndex] = 1;
+    SdlEvents::key(SDLK_ESCAPE);
+    testing::internal::CaptureStdout();
+    g.run();
+    std::string out = testing::internal::GetCapturedStdout();
+    size_t first = out.find("Loading: Maps/first.map\n"), second = out.find("Loading: Maps/second.map\n");
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(first < second, firstIndex < secondIndex);
+    EXPECT_EQ(g.maps[firstIndex] + g.maps[secondIndex], 0);
+}
+
 TEST(Logo, TwentyOneConvexQuadsOnTwoRowsInTheMenuSpace) {
     std::vector<glm::vec3> v = logoVertices();
     ASSERT_EQ(v.size(), 84u);
