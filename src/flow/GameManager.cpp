@@ -51,6 +51,7 @@ GameManager::GameManager(SDL_Window* w)
     editMap.addButton(SButton("Back", BUTTON, &back, 2, 0));
 
     buildSettings();
+    releaseScene();
     endGame();
 }
 
@@ -150,17 +151,17 @@ unsigned int GameManager::mission(std::string name, bool edit, bool camp, float 
     if (!std::ifstream(path, std::ios::binary)) return 0;
     beginGame();
     unsigned int result = 0;
-    {
-        auto w = std::make_unique<World>(100, 100, 100, window);
-        w->editorMode = edit;
-        w->read(path);
-        if (w->mapType == 2) {
-            if (edit) w->mapType = 1;
-            w->applyDif(dif);
-            result = w->run();
-        }
-        endGame();
+    auto w = std::make_unique<World>(100, 100, 100, window);
+    w->editorMode = edit;
+    w->read(path);
+    if (w->mapType == 2) {
+        if (edit) w->mapType = 1;
+        w->applyDif(dif);
+        result = w->run();
     }
+    releaseScene();
+    w.reset();
+    endGame();
     return result;
 }
 
@@ -176,6 +177,8 @@ void GameManager::skirmish(int, bool edit) {
     w->genRandomWorld();
     w->mapType = 1;
     w->run();
+    releaseScene();
+    w.reset();
     endGame();
 }
 

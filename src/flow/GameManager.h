@@ -48,9 +48,11 @@ public:
 private:
     void buildMainMenu();
     void buildSettings();
-    // GL state around a game: the sky colour and hidden cursor while it runs,
-    // the black menu background and the cursor afterwards.
+    // GL state around a game: the sky colour and hidden cursor while it runs;
+    // before the world goes, a texture of our own on the scene's unit; after
+    // it has gone (its destructor hides the cursor), the menu's look again.
     void beginGame();
+    void releaseScene();
     void endGame();
 };
 

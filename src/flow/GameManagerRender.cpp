@@ -22,13 +22,16 @@ void GameManager::beginGame() {
     if (window) SDL_ShowCursor(SDL_DISABLE);
 }
 
+void GameManager::releaseScene() {
+    if (!window || !SDL_GL_GetCurrentContext()) return;
+    // The world's scene texture on unit 2 is about to go; leave a valid one.
+    glActiveTexture(GL_TEXTURE2);
+    glBindTexture(GL_TEXTURE_2D, getTexture("blackground"));
+    glActiveTexture(GL_TEXTURE0);
+}
+
 void GameManager::endGame() {
-    if (window && SDL_GL_GetCurrentContext()) {
-        // The world's scene texture on unit 2 is about to go; leave a valid one.
-        glActiveTexture(GL_TEXTURE2);
-        glBindTexture(GL_TEXTURE_2D, getTexture("blackground"));
-        glActiveTexture(GL_TEXTURE0);
-    }
-    if (window) SDL_ShowCursor(SDL_ENABLE);
-    if (window && SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
+    if (!window) return;
+    SDL_ShowCursor(SDL_ENABLE);
+    if (SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
 }
