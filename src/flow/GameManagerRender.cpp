@@ -1,6 +1,7 @@
 // The game manager's GL side: the menu frame and the colours around a game.
 #include "flow/GameManager.h"
-#include "pending/PendingDecls.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
 
 #include <GL/glew.h>
 #include <SDL2/SDL_mouse.h>

@@ -1,7 +1,8 @@
 // The title logo's GL side: one buffer of positions, drawn by the post program's
 // logo effect with a running time.
 #include "flow/GameManager.h"
-#include "pending/PendingDecls.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
 
 #include <GL/glew.h>
 #include <SDL2/SDL_video.h>

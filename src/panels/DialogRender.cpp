@@ -2,7 +2,8 @@
 // name, the wrapped text and the hint to go on.
 #include "panels/Dialog.h"
 
-#include "pending/PendingDecls.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>

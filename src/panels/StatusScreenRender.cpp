@@ -2,7 +2,8 @@
 // toggles and bars as the 20 x 3 widget quad, all in the 0..100 overlay space.
 #include "panels/StatusScreen.h"
 
-#include "pending/PendingDecls.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>

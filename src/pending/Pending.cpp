@@ -37,19 +37,6 @@ void EntityPacket::render(unsigned int) {}
 // panels
 
 // rendering
-SectorRenderer::SectorRenderer(World* w) : needUpdate(false), world(w), posX(0), posZ(0) {}
-SectorRenderer::~SectorRenderer() {}
-void SectorRenderer::update() {}
-void SectorRenderer::clearStaging() {}
-BlockRenderer::BlockRenderer() : vao(0), vbo{0, 0} {}
-BlockRenderer::~BlockRenderer() {}
-EntityRenderer::EntityRenderer() : vao(0), vbo{0, 0, 0}, sides{0, 0, 0, 0, 0, 0} {}
-EntityRenderer::~EntityRenderer() {}
-void World::createGraphics() {}
-void World::destroyGraphics() {}
-void World::renderSector(int, int, SectorRenderer&) {}
-void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
-void World::renderForSingle(unsigned int) {}
 
 // weapons helper: stand-ins until the machines, panels and rendering work lands.
 void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels, std::set<vec3, veccomp>& l) {
@@ -71,29 +58,8 @@ void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& lev
         for (const vec3& n : next) todo.push_back(p + n);
     }
 }
-void BlockRenderer::renderField(vec3, vec3) {}
-void BlockRenderer::renderEntityBlock(std::string, vec3, unsigned int) {}
 
 // flow helper: stand-ins for other helpers' work until it is merged
-std::map<std::string, unsigned int> shaders;
-glm::mat4 projectionMat(1.0f), orthoMat(1.0f);
-void setupGL() {}
-void setupUniforms() {}
-void shutdownGL() {}
-void setupVAO(float*, int, float*, int, unsigned int& vao, unsigned int (&vbo)[2]) { vao = 0; vbo[0] = vbo[1] = 0; }
-void loadTextures() {}
-void unloadTextures() {}
-unsigned int getTexture(std::string) { return 0; }
-void loadIcon(std::string, SDL_Window*) {}
-TextRenderer::TextRenderer(std::string tex)
-    : charSheet(0), charWidth(0.995f / 30), charHeight(0.995f / 19), charsPerLine(30), linesPerSheet(19),
-      renderWidth(10 * charWidth), renderHeight(10 * charHeight), text(tex), vao(0), buff{0, 0} {}
-void TextRenderer::setRenderSize(float w, float h) { renderWidth = w; renderHeight = h; }
-void TextRenderer::renderString(std::string, float) {}
-void TextRenderer::renderToBox(std::string, float, float) {}
-void World::render(long long) {}
-void World::renderForDialog() {}
-void renderTemplateIcon(World*, Template&, vec3) {}
 skirmishSettings makeSettings = {-1, -1, -1, -1, -1};
 void World::genRandomWorld() {}
 void World::editorTick(long long) {}

@@ -3,7 +3,8 @@
 #include "flow/Player.h"
 #include "machines/Activate.h"
 #include "panels/StatusScreen.h"
-#include "pending/PendingDecls.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
 #include "render/PlayerRenderer.h"
 #include "world/World.h"
 

@@ -2,7 +2,8 @@
 // ready before main runs (static initialisation); main opens the window and the
 // GL context, loads the shared rendering resources and hands over to the menus.
 #include "flow/GameManager.h"
-#include "pending/PendingDecls.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 #include "world/Block.h"
