@@ -12,7 +12,7 @@ sleep 0.3
 shot after
 moved=$(region_diff before after 100 100 600 400)
 awk -v d="$moved" 'BEGIN { exit !(d > 0.05) }' || fail "walking did not change the view ($moved)"
-cp "$WORK/after.png" "$WORK/play.png"
+cp "$WORK/before.png" "$WORK/play.png"
 
 xdotool key Escape
 wait_for_change paused after 200 60 250 120 0.05 100 || fail "no pause screen"
