@@ -53,30 +53,8 @@ inline int countEntities(World& w) {
     return n;
 }
 
-// One simulation step as the run loop takes it: every machine in list order
-// (dead ones unlinked and deleted, routes recomputed afterwards), then every
-// sector's entities (moved between sectors, updated, or deleted).
-inline void stepWorld(World& w, long long tick) {
-    bool netChanged = false;
-    for (auto it = w.actives.begin(); it != w.actives.end();) {
-        ActiveBlock* a = *it;
-        if (a->alive) {
-            a->update(tick);
-            ++it;
-            continue;
-        }
-        it = w.actives.erase(it);
-        if (a == static_cast<ActiveBlock*>(w.theShip)) w.theShip = nullptr;
-        if (a->isNetable()) {
-            w.unlink(static_cast<Netable*>(a));
-            netChanged = true;
-        }
-        delete a;
-    }
-    if (netChanged) w.updateNet();
-    for (auto& row : w.sectors)
-        for (auto& sector : row) sector.update();
-}
+// One simulation step of the run loop (machines, then packets and projectiles).
+inline void stepWorld(World& w, long long tick) { w.tick(tick); }
 
 // Steps from tick `from` to tick `to`, both included.
 inline void runTicks(World& w, long long from, long long to) {

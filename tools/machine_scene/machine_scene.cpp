@@ -5,7 +5,6 @@
 // forgets every link first, so a test can compare the two pictures where the
 // beams run. Reads Shaders/ and Textures/ from the working directory.
 #include "machines/Activate.h"
-#include "machines/Entity.h"
 #include "machines/Mine.h"
 #include "machines/Netable.h"
 #include "machines/Ship.h"
@@ -48,14 +47,6 @@ bool writePng(const std::string& path, int w, int h, const std::vector<unsigned 
 
 void lay(World& w, int x, int y, int z, int type) { w.setBlockAndUpdate(x, y, z, type, 0); }
 
-// The machines and packets of one simulation step (the run loop's part for them).
-void step(World& w, long long tick) {
-    for (ActiveBlock* a : w.actives)
-        if (a->alive) a->update(tick);
-    for (auto& row : w.sectors)
-        for (auto& sector : row) sector.update();
-}
-
 void buildBase(World& w) {
     for (int x = 0; x < int(w.width); x++)
         for (int z = 0; z < int(w.depth); z++)
@@ -75,7 +66,7 @@ void buildBase(World& w) {
     for (ActiveBlock* a : w.actives)
         if (a->getType() == TYPE_MINE) static_cast<Mine*>(a)->energy = 10;
     // Long enough for the mine's first digging step and for packets to be under way.
-    for (long long t = 1; t <= 66; t++) step(w, t);
+    for (long long t = 1; t <= 66; t++) w.tick(t);
 }
 
 }  // namespace
