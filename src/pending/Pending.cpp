@@ -58,3 +58,9 @@ void World::destroyGraphics() {}
 void World::renderSector(int, int, SectorRenderer&) {}
 void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
 void World::renderForSingle(unsigned int) {}
+
+// worldgen helper: the campaign reaches the game manager, which the flow helper writes.
+#include "flow/GameManager.h"
+GameManager* mainGame = nullptr;
+unsigned int GameManager::mission(std::string, bool, bool, float) { return 0; }
+void GameManager::refresh() {}
