@@ -26,10 +26,13 @@ public:
     std::list<activeSample> curSounds;
     std::map<std::string, int> soundMap;
     bool deviceOpen;
+    // A manager whose callback is driven by hand (tests) queues sounds even
+    // without a device.
+    bool mixedByCaller;
 
     SoundManager();
     // A manager that loads from `folder` and opens the device only when asked;
-    // tests build their own this way.
+    // without a device the caller drives mixaudio itself (tests).
     SoundManager(const std::string& folder, bool openDevice);
     ~SoundManager();
     SoundManager(const SoundManager&) = delete;
