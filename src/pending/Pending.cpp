@@ -64,3 +64,24 @@ void World::renderForSingle(unsigned int) {}
 GameManager* mainGame = nullptr;
 unsigned int GameManager::mission(std::string, bool, bool, float) { return 0; }
 void GameManager::refresh() {}
+// worldgen helper: play input and panel text the editor uses (flow helper's).
+#include "pending/PendingWorldgen.h"
+#include <SDL2/SDL_events.h>
+int statusInput(int& result, Player& p) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (e.type == SDL_QUIT) result = 2;
+        if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) setStatusScreen(p.world, nullptr);
+    }
+    return 0;
+}
+bool movementKeyDown(SDL_Keycode, Player&) { return false; }
+bool movementKeyUp(SDL_Keycode, Player&) { return false; }
+void mouseLook(int, int, Player&) {}
+void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
+std::string StatusScreen::getText(std::string n) {
+    for (SNumBox& b : boxes)
+        if (b.name == n) return b.text;
+    return "0";
+}
+void World::updatePlayer() { player.update(); }
