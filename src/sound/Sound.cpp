@@ -8,8 +8,6 @@
 #include <cstring>
 #include <string>
 
-SoundManager soundManager;
-
 void scanDirectory(std::vector<std::string>& files, std::string dirr) {
     DIR* dir = opendir(dirr.c_str());
     if (!dir) {
@@ -154,7 +152,7 @@ void SoundManager::play(std::string name, float v) {
     SDL_UnlockAudio();
 }
 
-void SoundManager::setVolume(float v) { vol = v; }
+void SoundManager::setVolume(float v) { vol.store(v, std::memory_order_relaxed); }
 
 void mixaudio(void* userdata, Uint8* stream, int len) {
     SoundManager* m = static_cast<SoundManager*>(userdata);
@@ -167,7 +165,7 @@ void mixaudio(void* userdata, Uint8* stream, int len) {
             it = m->curSounds.erase(it);
             continue;
         }
-        int volume = int(128 * it->vol * m->vol);
+        int volume = int(128 * it->vol * m->vol.load(std::memory_order_relaxed));
         SDL_MixAudioFormat(stream, s.data + it->dpos, AUDIO_S16LSB, amount, volume);
         it->dpos += amount;
         ++it;

@@ -3,6 +3,7 @@
 // format, and mixed by the audio callback when played by name.
 #include <SDL2/SDL_audio.h>
 
+#include <atomic>
 #include <list>
 #include <map>
 #include <string>
@@ -21,7 +22,8 @@ struct activeSample {
 
 class SoundManager {
 public:
-    float vol;
+    // Written by the settings screen while the audio thread mixes.
+    std::atomic<float> vol;
     std::vector<sample> soundLib;
     std::list<activeSample> curSounds;
     std::map<std::string, int> soundMap;
