@@ -84,7 +84,7 @@ void applyTool(Player& p) {
         w->removeActiveBlock(x, y, z);
         soundManager.play("RM2", 1.0f);
     } else if (p.mode == 0) {
-        if (!blockAttribs[w->cell(x, y, z).type].machine) return;
+        if (!blockAttribs[w->getBlock(p.selected).type].machine) return;
         w->setBlockAndUpdate(x, y, z, 8, 0);
         w->removeActiveBlock(x, y, z);
         soundManager.play("place1", 1.0f);
@@ -94,6 +94,7 @@ void applyTool(Player& p) {
         w->setActiveBlockAndUpdate(tx, ty, tz, a);
         if (a->getType() == TYPE_SHIP && !w->theShip) w->theShip = static_cast<Ship*>(a);
     } else if (p.mode == 2) {
+        if (!w->inWorld(tx, ty, tz)) return;
         w->setBlockAndUpdate(tx, ty, tz, p.blockMode, p.placeData);
         soundManager.play("place3", 1.0f);
     } else if (p.mode == 3) {
