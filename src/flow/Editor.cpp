@@ -1,12 +1,12 @@
 #include "flow/Editor.h"
 
+#include "flow/Input.h"
 #include "flow/Player.h"
 #include "machines/AutoTurret.h"
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "panels/DialogMenu.h"
 #include "panels/StatusScreen.h"
-#include "pending/PendingWorldgen.h"
 #include "sound/Sound.h"
 #include "world/World.h"
 
@@ -71,7 +71,7 @@ ActiveBlock* newActor(World* w, int actMode) {
     }
 }
 
-void applyTool(Player& p) {
+void applyEditorTool(Player& p) {
     World* w = p.world;
     // (0,0,0) means the ray hit nothing: no tool acts on empty sky.
     if (p.selected == vec3(0, 0, 0)) return;
@@ -110,9 +110,9 @@ void applyTool(Player& p) {
 
 // Vask placed next to an objective block loses a game; in the editor it must
 // not end the session and throw away unsaved work.
-void useTool(Player& p) {
+void useEditorTool(Player& p) {
     int before = p.world->result;
-    applyTool(p);
+    applyEditorTool(p);
     p.world->result = before;
 }
 
@@ -135,7 +135,7 @@ int editorInput(int& result, Player& p) {
             if (e.button.button == SDL_BUTTON_LEFT)
                 w->onClick(int(p.selected.x), int(p.selected.y), int(p.selected.z));
             else if (e.button.button == SDL_BUTTON_RIGHT)
-                useTool(p);
+                useEditorTool(p);
             break;
         default: break;
         }

@@ -11,6 +11,9 @@
 #include "render/PlayerRenderer.h"
 #include "render/SectorRenderer.h"
 #include "world/World.h"
+#include "flow/Input.h"
+#include "machines/Activate.h"
+#include "machines/TemplateBlock.h"
 
 #include <vector>
 
@@ -30,48 +33,9 @@ void Generator::onClick() {}
 void EntityPacket::render(unsigned int) {}
 
 // panels
-StatusScreen::StatusScreen(std::string n, vec3 s) : name(n), source(s), selected(nullptr), vao(0), vbo{0, 0}, offset(83) {}
-StatusScreen::~StatusScreen() {}
-void displayDialog(Event*, World*) {}
 
 // rendering
-SectorRenderer::SectorRenderer(World* w) : needUpdate(false), world(w), posX(0), posZ(0) {}
-SectorRenderer::~SectorRenderer() {}
-void SectorRenderer::update() {}
-void SectorRenderer::clearStaging() {}
-BlockRenderer::BlockRenderer() : vao(0), vbo{0, 0} {}
-BlockRenderer::~BlockRenderer() {}
-EntityRenderer::EntityRenderer() : vao(0), vbo{0, 0, 0}, sides{0, 0, 0, 0, 0, 0} {}
-EntityRenderer::~EntityRenderer() {}
-PlayerRenderer::PlayerRenderer(Player* p) : player(p), screen(nullptr), vao(0), vbo{0, 0, 0} {}
-PlayerRenderer::~PlayerRenderer() {}
-void World::createGraphics() {}
-void World::destroyGraphics() {}
-void World::renderSector(int, int, SectorRenderer&) {}
-void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
-void World::renderForSingle(unsigned int) {}
 
-// worldgen helper: the campaign reaches the game manager, which the flow helper writes.
-#include "flow/GameManager.h"
-GameManager* mainGame = nullptr;
-unsigned int GameManager::mission(std::string, bool, bool, float) { return 0; }
-void GameManager::refresh() {}
-// worldgen helper: play input and panel text the editor uses (flow helper's).
-#include "pending/PendingWorldgen.h"
-#include <SDL2/SDL_events.h>
-int statusInput(int& result, Player& p) {
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        if (e.type == SDL_QUIT) result = 2;
-        if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) setStatusScreen(p.world, nullptr);
-    }
-    return 0;
-}
-bool movementKeyDown(SDL_Keycode, Player&) { return false; }
-bool movementKeyUp(SDL_Keycode, Player&) { return false; }
-void mouseLook(int, int, Player&) {}
-void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
-void World::updatePlayer() { player.update(); }
 // weapons helper: stand-ins until the machines, panels and rendering work lands.
 void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels, std::set<vec3, veccomp>& l) {
     // Iterative: a map may hold one huge connected group of machine blocks.
@@ -92,14 +56,14 @@ void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& lev
         for (const vec3& n : next) todo.push_back(p + n);
     }
 }
-// worldgen and weapons helpers
-std::string StatusScreen::getText(std::string n) {
-    for (SNumBox& b : boxes)
-        if (b.name == n) return b.text;
-    return "0";
-}
-std::map<std::string, unsigned int> shaders;
-glm::mat4 projectionMat(1.0f);
-unsigned int getTexture(std::string) { return 0; }
-void BlockRenderer::renderField(vec3, vec3) {}
-void BlockRenderer::renderEntityBlock(std::string, vec3, unsigned int) {}
+
+// flow helper: stand-ins for other helpers' work until it is merged
+void activate(vec3, World*) {}
+void deactivate(vec3, World*) {}
+Template::Template(World*, vec3 v) : start(v) {}
+TemplateBlock::TemplateBlock(World* w, Template t) : Netable(w, 5.0f, 14), plan(t) {}
+void TemplateBlock::setPos(vec3 p) { pos = p; }
+void TemplateBlock::update(long long) {}
+void TemplateBlock::takeCargo(resourceStruct) {}
+bool TemplateBlock::handleRequest(resourceStruct, Netable*) { return false; }
+void TemplateBlock::onClick() {}
