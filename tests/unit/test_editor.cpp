@@ -6,6 +6,7 @@
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "panels/StatusScreen.h"
+#include "shell/GameOptions.h"
 
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
@@ -79,21 +80,67 @@ protected:
         return names;
     }
 
-    // Presses the nth button of that name on the open panel, then runs a step.
+    // Window pixel of a point of the 100 x 100 panel space.
+    void clickPanel(float px, float py) {
+        float w = float(gameOptions.getInt("XRES", 800)), h = float(gameOptions.getInt("YRES", 600));
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.state = SDL_PRESSED;
+        e.button.x = int(px / 100 * w + 0.5f);
+        e.button.y = int((100 - py) / 100 * h + 0.5f);
+        push(e);
+        dispatch();
+    }
+
+    // Row tops run down from the panel's offset: labels, then boxes, then buttons.
+    float rowTop(int row) { return float(screen()->offset - 5 * row); }
+
+    // Clicks the nth button of that name on the open panel, then runs a step.
     void press(const std::string& name, int nth = 0) {
         ASSERT_NE(screen(), nullptr);
-        for (SButton& b : screen()->buttons)
+        int row = int(screen()->labels.size() + screen()->boxes.size());
+        for (SButton& b : screen()->buttons) {
             if (b.name == name && nth-- == 0) {
-                b.activate();
+                clickPanel(40, rowTop(row) - 1.5f);
                 tick();
                 return;
             }
+            row++;
+        }
         FAIL() << "no button " << name;
     }
 
-    void setBox(const std::string& name, const std::string& text) {
-        for (SNumBox& b : screen()->boxes)
-            if (b.name == name) b.text = text;
+    void typeChar(char c) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        bool shift = (c >= 'A' && c <= 'Z') || c == '!' || c == '?';
+        e.key.keysym.mod = shift ? KMOD_LSHIFT : KMOD_NONE;
+        switch (c) {
+        case '!': e.key.keysym.sym = SDLK_1; break;
+        case '?': e.key.keysym.sym = SDLK_SLASH; break;
+        default: e.key.keysym.sym = SDL_Keycode(shift ? c - 'A' + 'a' : c);
+        }
+        push(e);
+    }
+
+    // Selects the box with a click, clears it and types the text.
+    void typeInto(const std::string& name, const std::string& text) {
+        ASSERT_NE(screen(), nullptr);
+        int row = int(screen()->labels.size());
+        for (SNumBox& b : screen()->boxes) {
+            if (b.name == name) {
+                clickPanel(40, rowTop(row) - 1.5f);
+                ASSERT_EQ(screen()->selected, &b);
+                for (size_t i = b.text.size(); i > 0; i--) key(SDLK_BACKSPACE);
+                for (char c : text) typeChar(c);
+                dispatch();
+                return;
+            }
+            row++;
+        }
+        FAIL() << "no box " << name;
     }
 
     int count(int type) {
@@ -281,14 +328,14 @@ TEST_F(Editor, StrengthPanelSetsThePlacedData) {
     EXPECT_EQ(screen()->name, "Meta?");
     EXPECT_EQ(screen()->getText("Vask Strength"), "10");
     EXPECT_FALSE(screen()->boxes.front().mode);
-    setBox("Vask Strength", "250.9");
+    typeInto("Vask Strength", "250.9");
     press("Set");
     EXPECT_EQ(screen(), nullptr);
     EXPECT_EQ(w->player.placeData, 250);
     for (auto [typed, want] : std::vector<std::pair<std::string, int>>{{"abc", 0}, {"99999", 32767}, {"-5", 0}}) {
         key(SDLK_v);
         dispatch();
-        setBox("Vask Strength", typed);
+        typeInto("Vask Strength", typed);
         press("Set");
         EXPECT_EQ(w->player.placeData, want) << typed;
     }
@@ -296,7 +343,7 @@ TEST_F(Editor, StrengthPanelSetsThePlacedData) {
 
 TEST_F(Editor, SavedMapShowsWhatWasPlaced) {
     mkdir("Maps", 0755);
-    unlink("Maps/editor_save.map");
+    unlink("Maps/editor-save.map");
     w->mapType = 1;
     w->player.mode = 2;
     w->player.blockMode = 2;  // vask
@@ -318,14 +365,14 @@ TEST_F(Editor, SavedMapShowsWhatWasPlaced) {
     ASSERT_NE(screen(), nullptr);
     EXPECT_EQ(screen()->name, "Save");
     EXPECT_EQ(screen()->getText("Save as"), "test");
-    setBox("Save as", "editor_save");
+    typeInto("Save as", "editor-save");
     {
         Quiet q;
         press("Save");
     }
     EXPECT_EQ(screen(), nullptr);
     std::string info;
-    ASSERT_EQ(runTool("vaskmap", "info Maps/editor_save.map", info), 0) << info;
+    ASSERT_EQ(runTool("vaskmap", "info Maps/editor-save.map", info), 0) << info;
     EXPECT_NE(info.find("\"mapType\":1,"), std::string::npos) << info;
     EXPECT_NE(info.find("\"vask\":{\"cells\":1,\"strength\":33}"), std::string::npos) << info;
     EXPECT_NE(info.find("\"actives\":[{\"type\":1,\"pos\":[4,2,4],\"size\":1,\"speed\":50,\"strength\":10,\"ai\":0}]"),
@@ -357,15 +404,15 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
     ASSERT_EQ(e.items.size(), 1u);
     EXPECT_EQ(e.items.front().speaker, "name");
     EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Delete", "Back", "new"}));
-    setBox("Time", "300");
+    typeInto("Time", "300");
     press("new");  // the new line's panel; the typed time is kept
     EXPECT_EQ(e.time, 300);
     EXPECT_EQ(screen()->getText("Name"), "name");
     EXPECT_EQ(screen()->getText("Text"), "text");
     EXPECT_EQ(screen()->getText("Texture"), "texture");
-    setBox("Name", "Mira");
-    setBox("Text", "Hold the ridge, we're coming!");
-    setBox("Texture", "face1");
+    typeInto("Name", "Mira");
+    typeInto("Text", "Hold the ridge, we're coming!");
+    typeInto("Texture", "face1");
     press("Save");
     EXPECT_EQ(e.items.front().speaker, "Mira");
     EXPECT_EQ(e.items.front().text, "Hold the ridge, we're coming!");
@@ -373,7 +420,7 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
     tick();  // the event panel comes back on the next step
     EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Exchange", "Add", "Delete", "Back"}));
     EXPECT_EQ(screen()->getText("Time"), "300");
-    setBox("Time", "-1");
+    typeInto("Time", "-1");
     press("Back");
     EXPECT_EQ(e.time, -1);
     EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Event at -1", "Add"}));
