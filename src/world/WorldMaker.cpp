@@ -91,6 +91,12 @@ TerrainParams deriveTerrainParams(const skirmishSettings& s) {
 
 namespace {
 
+// Each phase is reported as it happens, even when standard output is a file.
+void report(const char* message) {
+    printf("%s\n", message);
+    fflush(stdout);
+}
+
 // The highest non-empty cell of a column, or -1 when the column is all air.
 int columnTop(World& w, int x, int z) {
     for (int y = int(w.height) - 1; y >= 0; y--)
@@ -151,7 +157,7 @@ void buildLandingPlatform(World& w, int& tx, int& ty, int& tz) {
     ty = std::max(ty, std::min(columnTop(w, tx, tz), int(w.height) - 2));
     for (int x = tx - 3; x <= tx + 3; x++)
         for (int z = tz - 2; z <= tz + 5; z++) w.setBlock(x, ty, z, 3, 0);
-    printf("no dry landing site found, landing on a platform\n");
+    report("no dry landing site found, landing on a platform");
 }
 
 void landShip(World& w, int tx, int ground, int tz) {
@@ -221,23 +227,23 @@ void World::genRandomWorld() {
     int tx = 0, ty = 0, tz = 0;
     bool landed = false;
     for (int build = 0; build <= MAX_REGENERATIONS && !landed; build++) {
-        printf("started building world!\n");
+        report("started building world!");
         params = shapeTerrain(*this);
-        printf("populating\n");
+        report("populating");
         landed = findLandingSite(*this, tx, ty, tz);
     }
     if (!landed) buildLandingPlatform(*this, tx, ty, tz);
     landShip(*this, tx, ty, tz);
     placeMinds(*this, params.bads, tx, tz);
     genTrees(params.trees);
-    printf("world built\n");
+    report("world built");
     mark = char(1 - mark);
     for (auto& row : sectors)
         for (auto& sector : row) {
             if (screen) rebuildSector(sector);
             else sector.needUpdate = true;
         }
-    printf("done building world!\n");
+    report("done building world!");
 }
 
 void World::genTrees(int count) {
