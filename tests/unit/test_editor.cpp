@@ -381,6 +381,26 @@ TEST_F(Editor, SavedMapShowsWhatWasPlaced) {
     EXPECT_NE(info.find("\"events\":[{\"time\":2,\"victory\":false,\"items\":[]}]"), std::string::npos) << info;
 }
 
+// A save the file system refuses (here the name is taken by a folder holding a
+// file) reports it and leaves neither a damaged file nor a temporary one.
+TEST_F(Editor, FailedSaveIsReportedAndLeavesNothingBehind) {
+    mkdir("Maps", 0755);
+    mkdir("Maps/taken.map", 0755);
+    writeBytes("Maps/taken.map/keep", "kept");
+    key(SDLK_g);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    typeInto("Save as", "taken");
+    CaptureOutput out;
+    press("Save");
+    EXPECT_NE(out.errors().find("Could not save Maps/taken.map: "), std::string::npos) << out.errors();
+    EXPECT_EQ(readBytes("Maps/taken.map/keep"), "kept");
+    struct stat st;
+    EXPECT_NE(stat(("Maps/taken.map.tmp" + std::to_string(getpid())).c_str(), &st), 0);
+    unlink("Maps/taken.map/keep");
+    rmdir("Maps/taken.map");
+}
+
 // B, Add, the event's button, Add a line, Exchange, edit, Save, Back: the
 // whole editing cycle, then deleting a line and the event.
 TEST_F(Editor, EventAndDialogEditingCycle) {
