@@ -240,6 +240,7 @@ int Script::yAt(const std::string& s, int x, int z) {
 }
 
 void Script::set(int x, int y, int z, int type) {
+    ensureGrid();
     if (w->inWorld(x, y, z)) w->setBlock(x, y, z, type, 0);
 }
 
@@ -628,6 +629,7 @@ void Script::command(const std::vector<std::string>& t) {
         hasPlayer = true;
     } else if (c == "ship") {
         need(t, 3, 3);
+        ensureGrid();
         int x = num(t[1]), z = num(t[3]);
         int y = yAt(t[2], x, z);
         if (!w->inWorld(x, y, z)) fail("ship outside the world");
