@@ -98,6 +98,17 @@ int Terrain::columnTop(int x, int z, int worldHeight) const {
 
 void Terrain::materialize(World& w) const {
     const int H = int(w.height);
+    // Shores are the low land within a few steps of open water, not every low spot.
+    std::vector<char> nearWater(heights.size(), 0);
+    if (waterLevel >= 0 && shoreType >= 0)
+        for (int x = 0; x < width; x++)
+            for (int z = 0; z < depth; z++) {
+                if (columnTop(x, z, H) >= waterLevel) continue;
+                for (int dx = -3; dx <= 3; dx++)
+                    for (int dz = -3; dz <= 3; dz++)
+                        if (x + dx >= 0 && z + dz >= 0 && x + dx < width && z + dz < depth)
+                            nearWater[size_t(x + dx) * depth + z + dz] = 1;
+            }
     for (int x = 0; x < width; x++)
         for (int z = 0; z < depth; z++) {
             int t = columnTop(x, z, H);
@@ -106,7 +117,7 @@ void Terrain::materialize(World& w) const {
             float u = std::clamp(0.75f * patch + 0.25f * hashUnit(x, 0, z, seed + 12), 0.0f, 0.999f);
             int topType = pickWeighted(top, u);
             bool underwater = waterLevel >= 0 && t < waterLevel;
-            bool shore = waterLevel >= 0 && shoreType >= 0 && t >= waterLevel && t <= waterLevel + 1;
+            bool shore = nearWater[size_t(x) * depth + z] && t >= waterLevel && t <= waterLevel + 1;
             if (underwater) topType = shoreType >= 0 ? shoreType : soilType;
             else if (shore) topType = shoreType;
             for (int y = 0; y <= t; y++) {
