@@ -8,6 +8,7 @@ PACKAGES=(
   libsdl2-dev libglew-dev libglu1-mesa-dev libpng-dev libglm-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick mesa-utils libgl1-mesa-dri
+  clang libclang-rt-14-dev
 )
 
 missing=()

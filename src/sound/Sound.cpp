@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-SoundManager soundManager;
+#include <string>
 
 void scanDirectory(std::vector<std::string>& files, std::string dirr) {
     DIR* dir = opendir(dirr.c_str());
@@ -19,12 +18,13 @@ void scanDirectory(std::vector<std::string>& files, std::string dirr) {
     closedir(dir);
 }
 
-SoundManager::SoundManager() : vol(0.5f), deviceOpen(false) {
+SoundManager::SoundManager() : vol(0.5f), deviceOpen(false), mixedByCaller(false) {
     loadFolder("Sounds");
     openDevice();
 }
 
-SoundManager::SoundManager(const std::string& folder, bool open) : vol(0.5f), deviceOpen(false) {
+SoundManager::SoundManager(const std::string& folder, bool open)
+    : vol(0.5f), deviceOpen(false), mixedByCaller(!open) {
     loadFolder(folder);
     if (open) openDevice();
 }
@@ -57,12 +57,45 @@ void SoundManager::openDevice() {
     if (deviceOpen) SDL_PauseAudio(0);
 }
 
+// Sounds are modder-replaceable files. The platform's WAV reader trusts the
+// chunk lengths it finds and allocates what they claim, so a damaged header could
+// ask for gigabytes; check that every chunk fits inside the file first.
+static bool readSoundFile(const std::string& path, std::string& bytes) {
+    const size_t maxBytes = 64u << 20;
+    FILE* f = fopen(path.c_str(), "rb");
+    if (!f) return false;
+    bytes.clear();
+    char buf[65536];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, f)) > 0) {
+        bytes.append(buf, n);
+        if (bytes.size() > maxBytes) break;
+    }
+    fclose(f);
+    if (bytes.size() > maxBytes || bytes.size() < 12) return false;
+    if (bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) return false;
+    size_t at = 12;
+    while (at + 8 <= bytes.size()) {
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data()) + at + 4;
+        uint64_t len = uint64_t(p[0]) | uint64_t(p[1]) << 8 | uint64_t(p[2]) << 16 | uint64_t(p[3]) << 24;
+        if (at + 8 + len > bytes.size()) return false;
+        at += 8 + len + (len & 1);
+    }
+    return true;
+}
+
 void SoundManager::LoadFile(std::string path) {
     if (path.find(".wav") == std::string::npos) return;
+    std::string bytes;
+    if (!readSoundFile(path, bytes)) {
+        fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), "not a readable WAV file of sane size");
+        return;
+    }
     SDL_AudioSpec wave;
     Uint8* data = nullptr;
     Uint32 dlen = 0;
-    if (SDL_LoadWAV(path.c_str(), &wave, &data, &dlen) == nullptr) {
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    if (SDL_LoadWAV_RW(rw, 1, &wave, &data, &dlen) == nullptr) {
         fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
         return;
     }
@@ -109,13 +142,17 @@ void SoundManager::play(std::string name, float v) {
     if (v > MAX_SOUND_VOLUME) v = MAX_SOUND_VOLUME;
     // Without a device nothing would ever mix and retire the entry, so a long
     // silent game would pile them up; just drop the sound.
+    if (mixedByCaller) {
+        curSounds.push_back(activeSample{0, it->second, v});
+        return;
+    }
     if (!deviceOpen) return;
     SDL_LockAudio();
     curSounds.push_back(activeSample{0, it->second, v});
     SDL_UnlockAudio();
 }
 
-void SoundManager::setVolume(float v) { vol = v; }
+void SoundManager::setVolume(float v) { vol.store(v, std::memory_order_relaxed); }
 
 void mixaudio(void* userdata, Uint8* stream, int len) {
     SoundManager* m = static_cast<SoundManager*>(userdata);
@@ -128,7 +165,7 @@ void mixaudio(void* userdata, Uint8* stream, int len) {
             it = m->curSounds.erase(it);
             continue;
         }
-        int volume = int(128 * it->vol * m->vol);
+        int volume = int(128 * it->vol * m->vol.load(std::memory_order_relaxed));
         SDL_MixAudioFormat(stream, s.data + it->dpos, AUDIO_S16LSB, amount, volume);
         it->dpos += amount;
         ++it;

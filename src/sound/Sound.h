@@ -3,6 +3,7 @@
 // format, and mixed by the audio callback when played by name.
 #include <SDL2/SDL_audio.h>
 
+#include <atomic>
 #include <list>
 #include <map>
 #include <string>
@@ -21,15 +22,19 @@ struct activeSample {
 
 class SoundManager {
 public:
-    float vol;
+    // Written by the settings screen while the audio thread mixes.
+    std::atomic<float> vol;
     std::vector<sample> soundLib;
     std::list<activeSample> curSounds;
     std::map<std::string, int> soundMap;
     bool deviceOpen;
+    // A manager whose callback is driven by hand (tests) queues sounds even
+    // without a device.
+    bool mixedByCaller;
 
     SoundManager();
     // A manager that loads from `folder` and opens the device only when asked;
-    // tests build their own this way.
+    // without a device the caller drives mixaudio itself (tests).
     SoundManager(const std::string& folder, bool openDevice);
     ~SoundManager();
     SoundManager(const SoundManager&) = delete;

@@ -93,6 +93,8 @@ public:
     // Returns true when the file loaded cleanly; false when it could not be
     // opened or was damaged (every problem is also reported on standard error).
     bool read(std::string path);
+    // The same from bytes already in memory; `path` names them in messages.
+    bool readFromMemory(const std::string& bytes, const std::string& path);
     bool write(std::string path);
     ActiveBlock* getActBlock(int type);
 

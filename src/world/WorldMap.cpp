@@ -36,7 +36,11 @@ namespace {
 bool isCellInside(World* w, vec3 p) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
     if (p.x != std::floor(p.x) || p.y != std::floor(p.y) || p.z != std::floor(p.z)) return false;
-    return w->inWorld(int(p.x), int(p.y), int(p.z));
+    // Range-check as floats first: converting a huge float to int is undefined.
+    if (p.x < 0 || p.y < 0 || p.z < 0 || p.x >= float(w->width) || p.y >= float(w->height) ||
+        p.z >= float(w->depth))
+        return false;
+    return true;
 }
 
 // Types whose records the loader cannot build but whose length is known:
@@ -60,6 +64,10 @@ bool World::read(std::string path) {
         return false;
     }
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return readFromMemory(bytes, path);
+}
+
+bool World::readFromMemory(const std::string& bytes, const std::string& path) {
     std::istringstream in(bytes);
     bool clean = true;
 

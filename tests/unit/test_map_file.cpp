@@ -310,3 +310,23 @@ TEST(MapFile, DamagedFilesNeverCrash) {
     auto w = makeWorld(4, 4, 4);
     EXPECT_FALSE(w->read("no_such_file.map"));
 }
+
+// Found by fuzzing: a machine record at a position like 8e11 was converted to
+// int before its range was checked (undefined behaviour). It is dropped.
+TEST(MapFile, MachineFarOutsideTheWorldIsDropped) {
+    std::ostringstream out;
+    for (int i = 0; i < 3; i++) writeF32(out, 1);
+    for (int i = 0; i < 3; i++) writeU32(out, 2);
+    for (int i = 0; i < 8; i++) writeI16(out, 0);
+    writeI32(out, 1);
+    writeU8(out, 2);
+    writeI32(out, 1);
+    writeF32(out, 8.24634e+11f);
+    writeF32(out, -3e30f);
+    writeF32(out, 0);
+    for (int i = 0; i < 4; i++) writeI32(out, 5);
+    writeI32(out, 0);
+    auto w = makeWorld(2, 2, 2);
+    EXPECT_FALSE(load(*w, out.str()));
+    EXPECT_TRUE(w->actives.empty());
+}

@@ -1,0 +1,29 @@
+// Any byte string as settings.ini, parsed, read through every getter and written back.
+#include "shell/GameOptions.h"
+
+#include <fstream>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    {
+        std::ofstream out("fuzz_settings.ini", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    }
+    GameOptions o("fuzz_settings.ini");
+    for (auto& kv : o.properties) {
+        o.getInt(kv.first, 1);
+        o.getFloat(kv.first, 1.0f);
+        o.getBool(kv.first, false);
+        o.getKey(kv.first, 0);
+    }
+    o.writeOptions("fuzz_settings_out.ini");
+    // Writing and reading back keeps every non-empty entry that has no line break.
+    GameOptions back("fuzz_settings_out.ini");
+    for (auto& kv : o.properties) {
+        if (kv.second.empty() || kv.first.find('\n') != std::string::npos ||
+            kv.second.find('\n') != std::string::npos || kv.first.find('=') != std::string::npos ||
+            (!kv.first.empty() && kv.first[0] == '#'))
+            continue;
+        if (back.properties[kv.first] != kv.second) __builtin_trap();
+    }
+    return 0;
+}
