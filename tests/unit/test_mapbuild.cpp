@@ -127,12 +127,14 @@ TEST(MapBuild, SourceBecomesAPlayReadyMapThatReloadsCleanly) {
     EXPECT_EQ(turret->rate, 25);
     EXPECT_FLOAT_EQ(turret->range, 9.5f);
     EXPECT_EQ(turret->ammo, 2);
-    // The barrel sits on the turret and reaches out along -z.
+    // The file keeps the barrel in the cells above the turret, reaching out
+    // along -z, as the editor leaves it; the game lifts it into the turret on load.
     vec3 t = turret->pos;
-    EXPECT_EQ(w->cell(int(t.x), int(t.y), int(t.z)).type, 14);
-    EXPECT_EQ(w->cell(int(t.x), int(t.y) + 1, int(t.z)).type, 47);
-    EXPECT_EQ(w->cell(int(t.x), int(t.y) + 1, int(t.z) - 1).type, 10);
-    EXPECT_EQ(w->cell(int(t.x), int(t.y) + 1, int(t.z) - 2).type, 12);
+    World& file = *m.world;
+    EXPECT_EQ(file.cell(int(t.x), int(t.y), int(t.z)).type, 14);
+    EXPECT_EQ(file.cell(int(t.x), int(t.y) + 1, int(t.z)).type, 47);
+    EXPECT_EQ(file.cell(int(t.x), int(t.y) + 1, int(t.z) - 1).type, 10);
+    EXPECT_EQ(file.cell(int(t.x), int(t.y) + 1, int(t.z) - 2).type, 12);
 
     // The room: walls, floor and roof, hollow inside.
     int rg = groundTop(*m.world, 4, 30);
