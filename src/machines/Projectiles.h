@@ -28,6 +28,11 @@ public:
 protected:
     // One tick of flight and damage; true when the shell has passed its last waypoint.
     bool fly();
+    // The damage step: on reaching the waypoint its cell loses dmg of its data
+    // and the next waypoint is taken. True once past the last one.
+    bool hitWaypoint();
+    // The move step: at most `speed` towards the current waypoint.
+    void moveOn();
 };
 
 class EntityKineticProjectile : public EntityProjectile {
@@ -55,6 +60,13 @@ public:
     ~EntityMSingularity() override;
     void update() override;
     void render(unsigned int program) override;
+
+    // The damage step: every vask cell within `size` of the singularity.
+    void eat();
+
+private:
+    // The off-screen buffer of the lens; made only when a GL context exists.
+    void createLens();
 };
 
 // Re-entrancy flag of the singularity's off-screen drawing.

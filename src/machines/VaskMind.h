@@ -41,4 +41,21 @@ public:
     void moveToTarget();
     bool moveToTargetWithWall();
     void moveAndTargetMech(int speed);
+
+    // Steps the behaviours share.
+    // Neither vask, nor a mind, nor outside the world.
+    bool isFree(int x, int y, int z);
+    bool isAir(int x, int y, int z);
+    void placeVask(int x, int y, int z);
+    // The first qualifying cell of the box of half-width `half` around the mind
+    // (x, then y, then z, each from the lowest offset) becomes vask; true when one did.
+    bool fillBox(int half, bool anyFree);
+    // A fresh random target column; y is the ground height there plus `lift`.
+    void newRandomTarget(int lift);
+    // A zero y for the blob behaviours, which only steer by x and z.
+    void newFlatTarget();
+    bool targetTaken();
+    // The body slide of the slime and slug: vask in the shell around the body
+    // cube (from y offset `lowest` up) gives way to air inside the body.
+    void slideCube(int lowest);
 };

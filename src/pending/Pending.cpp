@@ -1,17 +1,18 @@
 // Temporary definitions that let the core link while the subsystems that own
 // them are being written. Each owner deletes its entries here as it lands the
 // real code; this file must be gone before the game is called done.
-#include "machines/AutoTurret.h"
+#include "machines/Activate.h"
 #include "machines/EntityPacket.h"
 #include "machines/Generator.h"
 #include "machines/Ship.h"
-#include "machines/VaskMind.h"
 #include "panels/StatusScreen.h"
 #include "render/BlockRenderer.h"
 #include "render/EntityRenderer.h"
 #include "render/PlayerRenderer.h"
 #include "render/SectorRenderer.h"
 #include "world/World.h"
+
+#include <vector>
 
 // machines
 Netable::~Netable() {}
@@ -27,15 +28,6 @@ void Generator::takeCargo(resourceStruct) {}
 bool Generator::handleRequest(resourceStruct, Netable*) { return false; }
 void Generator::onClick() {}
 void EntityPacket::render(unsigned int) {}
-void VaskMind::update(long long) {}
-void VaskMind::editorUpdate() {}
-void VaskMind::onClick() {}
-AutoTurret::~AutoTurret() {}
-void AutoTurret::setPos(vec3 p) { pos = p; }
-void AutoTurret::update(long long) {}
-void AutoTurret::editorUpdate() {}
-void AutoTurret::onClick() {}
-void AutoTurret::render(unsigned int) {}
 
 // panels
 StatusScreen::StatusScreen(std::string n, vec3 s) : name(n), source(s), selected(nullptr), vao(0), vbo{0, 0}, offset(83) {}
@@ -58,3 +50,34 @@ void World::destroyGraphics() {}
 void World::renderSector(int, int, SectorRenderer&) {}
 void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
 void World::renderForSingle(unsigned int) {}
+
+// weapons helper: stand-ins until the machines, panels and rendering work lands.
+void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels, std::set<vec3, veccomp>& l) {
+    // Iterative: a map may hold one huge connected group of machine blocks.
+    resourceStruct lv = shipLevels(w);
+    std::vector<vec3> todo{pos};
+    while (!todo.empty()) {
+        vec3 p = todo.back();
+        todo.pop_back();
+        int t = getWBlock(w, int(p.x), int(p.y), int(p.z)).type;
+        if (!isKnownBlockType(t) || !blockAttribs[t].machine || l.count(p)) continue;
+        l.insert(p);
+        if (t >= 9 && t <= 13) {
+            ret.data[t - 9] += 1;
+            levels.data[t - 9] = lv.data[t - 9];
+        }
+        if (t == 14) ret.energy += 1.0f;
+        const vec3 next[6] = {vec3(0, 0, -1), vec3(0, 0, 1), vec3(0, -1, 0), vec3(0, 1, 0), vec3(-1, 0, 0), vec3(1, 0, 0)};
+        for (const vec3& n : next) todo.push_back(p + n);
+    }
+}
+std::string StatusScreen::getText(std::string n) {
+    for (SNumBox& b : boxes)
+        if (b.name == n) return b.text;
+    return "0";
+}
+std::map<std::string, unsigned int> shaders;
+glm::mat4 projectionMat(1.0f);
+unsigned int getTexture(std::string) { return 0; }
+void BlockRenderer::renderField(vec3, vec3) {}
+void BlockRenderer::renderEntityBlock(std::string, vec3, unsigned int) {}

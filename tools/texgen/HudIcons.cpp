@@ -1,0 +1,260 @@
+// HUD icons: resources, tools, cross-hair and the editor's placement icons.
+// Shapes are flat-shaded with light from the top left and a dark outline,
+// so they stay readable over any scene.
+#include "Font.h"
+#include "Paint.h"
+#include "Painters.h"
+
+static const Rgba kInk = hex(0x101218);
+
+// Shades an opaque shape: pixels whose upper-left neighbour is empty get the
+// light tone, those whose lower-right neighbour is empty the dark one.
+static void rimLight(Image& img, float light, float dark) {
+  Image copy = img;
+  auto empty = [&](int x, int y) { return !copy.inside(x, y) || copy.get(x, y).a == 0; };
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      if (empty(x, y)) continue;
+      if (empty(x - 1, y) || empty(x, y - 1))
+        img.shade(x, y, light);
+      else if (empty(x + 1, y) || empty(x, y + 1))
+        img.shade(x, y, dark);
+    }
+}
+
+static void finish(Image& img) { img.outlineOpaque(kInk, false); }
+
+static Image matterIcon(int w, int h) {
+  Image img(w, h);
+  img.fillPolygon({8, 1, 15, 4.5f, 8, 8, 1, 4.5f}, hex(0xf6b46a));
+  img.fillPolygon({1, 4.5f, 8, 8, 8, 15, 1, 11.5f}, hex(0xc8702e));
+  img.fillPolygon({8, 8, 15, 4.5f, 15, 11.5f, 8, 15}, hex(0x8a4418));
+  img.line(8, 8, 8, 14, hex(0xffd8a0));
+  finish(img);
+  return img;
+}
+
+static Image gensIcon(int w, int h) {
+  Image img(w, h);
+  img.fillPolygon({9.5f, 0.5f, 2.5f, 9, 7.5f, 9, 5, 15.5f, 13.5f, 6.5f, 8.5f, 6.5f, 12, 0.5f}, hex(0xffd43a));
+  rimLight(img, 1.2f, 0.72f);
+  finish(img);
+  return img;
+}
+
+static Image capsIcon(int w, int h) {
+  Image img(w, h);
+  img.fillRect(6, 1, 4, 2, hex(0xa0aab8));
+  img.fillRect(3, 3, 10, 12, hex(0x2d5cb4));
+  for (int k = 0; k < 3; ++k) img.fillRect(5, 5 + k * 3, 6, 2, k == 0 ? hex(0x1a3a78) : hex(0x6cd8ff));
+  rimLight(img, 1.3f, 0.7f);
+  finish(img);
+  return img;
+}
+
+// A hub linked to four nodes, like the relays' network.
+static Image relayIcon(int w, int h) {
+  Image img(w, h);
+  const Rgba green = hex(0x4cd070), wire = hex(0x9af0b0);
+  for (auto [x, y] : {std::pair{2, 2}, std::pair{13, 2}, std::pair{2, 13}, std::pair{13, 13}}) {
+    img.line(x, y, 7 + (x > 7), 7 + (y > 7), wire);
+    img.fillRect(x - (x > 7), y - (y > 7), 2, 2, green);
+  }
+  img.fillPolygon({8, 3.5f, 12.5f, 8, 8, 12.5f, 3.5f, 8}, green);
+  img.fillPolygon({8, 6, 10, 8, 8, 10, 6, 8}, hex(0xe0ffe8));
+  rimLight(img, 1.25f, 0.72f);
+  finish(img);
+  return img;
+}
+
+static Image sensorIcon(int w, int h) {
+  Image img(w, h);
+  img.fillCircle(8, 8, 7, hex(0xd03446));
+  img.fillCircle(8, 8, 5, hex(0x9ab4d4));
+  img.fillCircle(8, 8, 4, hex(0x1c3c70));
+  img.fillCircle(8, 8, 2, hex(0x0c1830));
+  img.set(6, 6, hex(0xffffff));
+  img.set(7, 6, hex(0xffffff));
+  img.set(6, 7, hex(0xffffff));
+  rimLight(img, 1.25f, 0.75f);
+  finish(img);
+  return img;
+}
+
+static Image energyIcon(int w, int h) {
+  Image img(w, h);
+  const float c = 7.5f;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      float dx = std::fabs(x - c), dy = std::fabs(y - c);
+      float star = std::min(dx, dy) < 1.0f ? std::max(dx, dy) : 99;  // four rays
+      float r = std::sqrt(dx * dx + dy * dy);
+      if (r < 2.2f)
+        img.set(x, y, hex(0xffffff));
+      else if (r < 4.2f)
+        img.set(x, y, hex(0xfff2a0));
+      else if (star < 7.6f)
+        img.set(x, y, hex(0xffd84a));
+      else if (r < 5.6f)
+        img.set(x, y, hex(0xf0a020, 200));
+    }
+  finish(img);
+  return img;
+}
+
+static Image addIcon(int w, int h) {
+  Image img(w, h);
+  img.fillRect(6, 2, 4, 12, hex(0x4ccf4c));
+  img.fillRect(2, 6, 12, 4, hex(0x4ccf4c));
+  rimLight(img, 1.3f, 0.7f);
+  finish(img);
+  return img;
+}
+
+static Image slotFrame(int w, int h) {
+  Image img(w, h);
+  img.outlineRect(0, 0, w, h, hex(0x0c0e14, 220));
+  img.outlineRect(1, 1, w - 2, h - 2, hex(0xd8e0ec));
+  img.outlineRect(2, 2, w - 4, h - 4, hex(0x0c0e14, 120));
+  for (auto [x, y] : {std::pair{1, 1}, std::pair{w - 4, 1}, std::pair{1, h - 4}, std::pair{w - 4, h - 4}}) {
+    img.fillRect(x, y, 3, 1, hex(0xffffff));
+    img.fillRect(x, y, 1, 3, hex(0xffffff));
+  }
+  img.set(w - 2, 1, hex(0xffffff));
+  img.set(1, h - 2, hex(0xffffff));
+  img.fillRect(w - 4, h - 2, 3, 1, hex(0xffffff));
+  img.fillRect(w - 2, h - 4, 1, 3, hex(0xffffff));
+  return img;
+}
+
+static Image pickaxe(int w, int h) {
+  Image img(w, h);
+  img.line(2, 14, 10, 6, hex(0x9a6a3a));
+  img.line(3, 14, 10, 7, hex(0x6e4622));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      float dx = x + 0.5f - 1, dy = 15 - (y + 0.5f), r = std::sqrt(dx * dx + dy * dy);
+      float a = std::atan2(dy, dx) * 180 / kPi;
+      if (a < 10 || a > 80) continue;
+      float half = 0.6f + 1.1f * (1 - std::fabs(a - 45) / 35);
+      if (std::fabs(r - 12.2f) < half) img.set(x, y, r > 12.2f ? hex(0xd8dde4) : hex(0x8c939e));
+    }
+  finish(img);
+  return img;
+}
+
+static Image hammer(int w, int h) {
+  Image img(w, h);
+  img.line(2, 14, 9, 7, hex(0x9a6a3a));
+  img.line(3, 14, 9, 8, hex(0x6e4622));
+  const float cx = 10.5f, cy = 5.5f, a = 4.6f, b = 2.4f, k = 0.7071f;
+  img.fillPolygon({cx - a * k + b * k, cy - a * k - b * k, cx + a * k + b * k, cy + a * k - b * k,
+                   cx + a * k - b * k, cy + a * k + b * k, cx - a * k - b * k, cy - a * k + b * k},
+                  hex(0x8c939e));
+  rimLight(img, 1.35f, 0.75f);
+  const Rgba spark = hex(0xffa030);
+  img.line(12, 11, 14, 13, spark);
+  img.line(13, 10, 15, 10, spark);
+  img.line(11, 12, 11, 15, spark);
+  finish(img);
+  return img;
+}
+
+static Image powerSymbol(int w, int h, Rgba colour, bool crossed) {
+  Image img(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      float dx = x + 0.5f - 8, dy = y + 0.5f - 8.5f, r = std::sqrt(dx * dx + dy * dy);
+      bool gap = dy < 0 && std::fabs(dx) < 3.2f;
+      if (r > 4.2f && r < 6.4f && !gap) img.set(x, y, colour);
+    }
+  img.fillRect(7, 1, 2, 8, colour);
+  rimLight(img, 1.25f, 0.75f);
+  if (crossed) {
+    for (int i = 0; i < 14; ++i) {
+      img.set(1 + i, 14 - i, hex(0xf0f0f0));
+      img.set(2 + i, 14 - i, hex(0xf0f0f0));
+    }
+  }
+  finish(img);
+  return img;
+}
+
+static Image reticle(int w, int h) {
+  Image img(w, h);
+  const Rgba white = hex(0xffffff);
+  for (int i : {3, 4, 5, 10, 11, 12}) {
+    img.set(i, 7, white);
+    img.set(i, 8, white);
+    img.set(7, i, white);
+    img.set(8, i, white);
+  }
+  img.fillRect(7, 7, 2, 2, white);
+  img.outlineOpaque(hex(0x000000, 150), false);
+  return img;
+}
+
+static Image shipIcon(int w, int h) {
+  Image img(w, h);
+  img.fillPolygon({8,  0.5f, 11, 7,    15.5f, 11.5f, 15.5f, 13.5f, 10.5f, 12.5f, 10,
+                   15, 6,    15, 5.5f, 12.5f, 0.5f,  13.5f, 0.5f,  11.5f, 5,     7},
+                  hex(0xc8ccd4));
+  rimLight(img, 1.15f, 0.7f);
+  img.fillRect(7, 4, 2, 3, hex(0x58c8f0));
+  img.set(7, 4, hex(0xd8f8ff));
+  img.fillRect(2, 11, 3, 1, hex(0xd03446));
+  img.fillRect(11, 11, 3, 1, hex(0xd03446));
+  img.fillRect(7, 15, 2, 1, hex(0xffa030));
+  finish(img);
+  return img;
+}
+
+static Image turretIcon(int w, int h) {
+  Image img(w, h);
+  for (int i = 0; i < 3; ++i) img.line(8 + i, 8, 14 + i, 2, hex(0x6c737e));
+  img.fillCircle(8, 10, 4.2f, hex(0x9aa2ae));
+  img.fillPolygon({2, 15.5f, 14, 15.5f, 12, 11, 4, 11}, hex(0x6c737e));
+  img.fillRect(3, 12, 10, 1, hex(0xe0a020));
+  rimLight(img, 1.3f, 0.72f);
+  finish(img);
+  return img;
+}
+
+// A wire cube with the corner being picked marked and numbered.
+static Image massCorner(int w, int h, char digit) {
+  Image img(w, h);
+  const Rgba wire = hex(0x9ad8f0);
+  img.outlineRect(1, 4, 8, 8, wire);
+  img.outlineRect(4, 1, 8, 8, wire);
+  img.line(1, 4, 4, 1, wire);
+  img.line(8, 4, 11, 1, wire);
+  img.line(1, 11, 4, 8, wire);
+  img.line(8, 11, 11, 8, wire);
+  if (digit == '1')
+    img.fillRect(0, 10, 3, 3, hex(0xffd43a));
+  else
+    img.fillRect(10, 0, 3, 3, hex(0xffd43a));
+  font::drawText(img, 10, 8, std::string(1, digit), hex(0xffffff));
+  finish(img);
+  return img;
+}
+
+void addHudIcons(PainterTable& t) {
+  t["matter"] = matterIcon;
+  t["gens"] = gensIcon;
+  t["caps"] = capsIcon;
+  t["relay"] = relayIcon;
+  t["sensor"] = sensorIcon;
+  t["energy"] = energyIcon;
+  t["add"] = addIcon;
+  t["box2"] = slotFrame;
+  t["removeIcon"] = pickaxe;
+  t["breakIcon"] = hammer;
+  t["activate"] = [](int w, int h) { return powerSymbol(w, h, hex(0x48d860), false); };
+  t["deactivate"] = [](int w, int h) { return powerSymbol(w, h, hex(0xe04848), true); };
+  t["reticle"] = reticle;
+  t["ship"] = shipIcon;
+  t["turret"] = turretIcon;
+  t["m1"] = [](int w, int h) { return massCorner(w, h, '1'); };
+  t["m2"] = [](int w, int h) { return massCorner(w, h, '2'); };
+}
