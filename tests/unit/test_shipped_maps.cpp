@@ -10,6 +10,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <set>
 #include <fstream>
 #include <sstream>
 
@@ -65,7 +66,16 @@ TEST(ShippedMaps, EverySourceBuildsToTheShippedBytesAndLoadsPlayable) {
         int minds = 0;
         for (ActiveBlock* a : w->actives) minds += a->getType() == TYPE_MIND;
         EXPECT_GE(minds, 1);
-        for (const Event& e : w->events) EXPECT_TRUE(e.time >= 1 || e.time == -1) << e.time;
+        static const std::set<std::string> portraits = {"portraitCommander", "portraitEngineer", "portraitScientist",
+                                                        "portraitPilot", "portraitVask"};
+        for (const Event& e : w->events) {
+            EXPECT_TRUE(e.time >= 1 || e.time == -1) << e.time;
+            for (const DialogItem& d : e.items) {
+                EXPECT_TRUE(portraits.count(d.tex)) << d.tex;
+                EXPECT_FALSE(d.speaker.empty());
+                EXPECT_FALSE(d.text.empty());
+            }
+        }
         EXPECT_FALSE(w->events.empty());
     }
     EXPECT_GE(demos, 6);
