@@ -35,21 +35,12 @@ StatusScreen::~StatusScreen() {}
 void displayDialog(Event*, World*) {}
 
 // rendering
-SectorRenderer::SectorRenderer(World* w) : needUpdate(false), world(w), posX(0), posZ(0) {}
-SectorRenderer::~SectorRenderer() {}
-void SectorRenderer::update() {}
-void SectorRenderer::clearStaging() {}
-BlockRenderer::BlockRenderer() : vao(0), vbo{0, 0} {}
-BlockRenderer::~BlockRenderer() {}
-EntityRenderer::EntityRenderer() : vao(0), vbo{0, 0, 0}, sides{0, 0, 0, 0, 0, 0} {}
-EntityRenderer::~EntityRenderer() {}
 PlayerRenderer::PlayerRenderer(Player* p) : player(p), screen(nullptr), vao(0), vbo{0, 0, 0} {}
 PlayerRenderer::~PlayerRenderer() {}
-void World::createGraphics() {}
-void World::destroyGraphics() {}
-void World::renderSector(int, int, SectorRenderer&) {}
-void World::rebuildSector(SectorRenderer& s) { s.needUpdate = false; }
-void World::renderForSingle(unsigned int) {}
+// render (frame composition) calls these; the HUD helper owns them.
+void PlayerRenderer::renderRemoval() {}
+void PlayerRenderer::renderHUD() {}
+void PlayerRenderer::renderEditorHUD() {}
 
 // weapons helper: stand-ins until the machines, panels and rendering work lands.
 void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels, std::set<vec3, veccomp>& l) {
@@ -76,8 +67,3 @@ std::string StatusScreen::getText(std::string n) {
         if (b.name == n) return b.text;
     return "0";
 }
-std::map<std::string, unsigned int> shaders;
-glm::mat4 projectionMat(1.0f);
-unsigned int getTexture(std::string) { return 0; }
-void BlockRenderer::renderField(vec3, vec3) {}
-void BlockRenderer::renderEntityBlock(std::string, vec3, unsigned int) {}

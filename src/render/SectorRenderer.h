@@ -22,6 +22,37 @@ struct RData {
     std::vector<float> protoCoord;
     std::vector<uint16_t> protoElem;
     std::vector<float> protoNorm;
+    // A mesh whose vertices outgrow 16-bit indices (a checkerboard of one type
+    // through a tall sector) moves all its indices here instead of wrapping
+    // around. `wide` describes the staging arrays, `drawWide` the uploaded mesh.
+    std::vector<uint32_t> protoElemWide;
+    bool wide = false;
+    bool drawWide = false;
+
+    size_t vertexCount() const { return protoTex.size() / 2; }
+    size_t indexCount() const { return wide ? protoElemWide.size() : protoElem.size(); }
+    // Appends the four indices of one quad (a triangle repeats its last corner).
+    void addQuadIndices(uint32_t a, uint32_t b, uint32_t c, uint32_t d) {
+        if (!wide && d > 0xffff) {
+            wide = true;
+            protoElemWide.assign(protoElem.begin(), protoElem.end());
+            protoElem.clear();
+        }
+        if (wide) {
+            protoElemWide.insert(protoElemWide.end(), {a, b, c, d});
+        } else {
+            protoElem.insert(protoElem.end(), {uint16_t(a), uint16_t(b), uint16_t(c), uint16_t(d)});
+        }
+    }
+    // Empties the staging arrays and gives their memory back.
+    void clearStaging() {
+        std::vector<float>().swap(protoTex);
+        std::vector<float>().swap(protoCoord);
+        std::vector<uint16_t>().swap(protoElem);
+        std::vector<float>().swap(protoNorm);
+        std::vector<uint32_t>().swap(protoElemWide);
+        wide = false;
+    }
 };
 
 class SectorRenderer {
@@ -31,6 +62,9 @@ public:
     int posX, posZ;
     std::vector<RData> rData;
     std::list<Entity*> ents;
+    // False while World::renderSector knows no vask cell lies in or beside the
+    // sector: every corner's light is then 0 and addCube skips counting it.
+    bool lightPossible = true;
 
     explicit SectorRenderer(World* w);
     ~SectorRenderer();
@@ -48,6 +82,8 @@ public:
     void update();
     // Empties the staging arrays without touching GL (headless rebuilds).
     void clearStaging();
+    // Makes room in the staging arrays of `type` for `faces` more cube faces.
+    void reserveFaces(int type, size_t faces);
 };
 
 float calcLight(World* w, int x, int y, int z);

@@ -6,8 +6,11 @@
 #include "util/BinaryIO.h"
 #include "world/World.h"
 
+#include <png.h>
+
 #include <cstdio>
 #include <fstream>
+#include <vector>
 #include <sstream>
 #include <string>
 
@@ -76,6 +79,45 @@ static void wavSeeds(const std::string& dir) {
     save(dir + "/out.wav", wav(2, 16, 22050, 100));
 }
 
+// A small PNG of the given colour type and depth with patterned samples.
+static void png(const std::string& path, unsigned w, unsigned h, int colorType, int depth, int interlace) {
+    FILE* fp = fopen(path.c_str(), "wb");
+    if (!fp) return;
+    png_structp p = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(p);
+    png_init_io(p, fp);
+    png_set_IHDR(p, info, w, h, depth, colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (colorType == PNG_COLOR_TYPE_PALETTE) {
+        png_color pal[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+        png_set_PLTE(p, info, pal, 4);
+        png_byte alpha[2] = {0, 128};
+        png_set_tRNS(p, info, alpha, 2, nullptr);
+    }
+    png_write_info(p, info);
+    int channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : colorType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
+                   : colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2 : 1;
+    std::vector<png_byte> row((size_t(w) * size_t(channels) * size_t(depth) + 7) / 8);
+    int passes = png_set_interlace_handling(p);
+    for (int pass = 0; pass < passes; pass++)
+        for (unsigned y = 0; y < h; y++) {
+            for (size_t i = 0; i < row.size(); i++)
+                row[i] = png_byte((i * 37 + y * 11) & (colorType == PNG_COLOR_TYPE_PALETTE ? 0x55 : 0xff));
+            png_write_row(p, row.data());
+        }
+    png_write_end(p, nullptr);
+    png_destroy_write_struct(&p, &info);
+    fclose(fp);
+}
+
+static void pngSeeds(const std::string& dir) {
+    png(dir + "/gray.png", 5, 3, PNG_COLOR_TYPE_GRAY, 8, PNG_INTERLACE_NONE);
+    png(dir + "/gray2.png", 7, 2, PNG_COLOR_TYPE_GRAY, 2, PNG_INTERLACE_NONE);
+    png(dir + "/pal.png", 4, 4, PNG_COLOR_TYPE_PALETTE, 2, PNG_INTERLACE_NONE);
+    png(dir + "/rgb.png", 3, 3, PNG_COLOR_TYPE_RGB, 8, PNG_INTERLACE_ADAM7);
+    png(dir + "/rgba16.png", 2, 5, PNG_COLOR_TYPE_RGB_ALPHA, 16, PNG_INTERLACE_NONE);
+    png(dir + "/ga.png", 6, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, PNG_INTERLACE_NONE);
+}
+
 int main(int argc, char** argv) {
     if (argc != 3) {
         fprintf(stderr, "usage: fuzz_seeds KIND DIR\n");
@@ -86,6 +128,7 @@ int main(int argc, char** argv) {
     if (kind == "map") mapSeeds(dir);
     else if (kind == "settings") settingsSeeds(dir);
     else if (kind == "wav") wavSeeds(dir);
+    else if (kind == "png") pngSeeds(dir);
     else {
         fprintf(stderr, "fuzz_seeds: no seeds for %s\n", kind.c_str());
         return 2;

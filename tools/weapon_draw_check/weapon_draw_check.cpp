@@ -96,6 +96,9 @@ int main() {
         return 1;
     }
     setupBlockAttribs();
+    // The world's drawing restores the viewport to the window size the settings give.
+    gameOptions.setString("XRES", std::to_string(W));
+    gameOptions.setString("YRES", std::to_string(H));
     glEnable(GL_DEPTH_TEST);
     GLuint block = flatProgram();
     if (!block) {

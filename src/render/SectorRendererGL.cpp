@@ -1,0 +1,119 @@
+// The GL half of a sector: uploading the staging meshes and drawing them.
+#include "machines/Entity.h"
+#include "render/SectorRenderer.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+#include "world/Block.h"
+
+#include <glm/gtc/type_ptr.hpp>
+
+namespace {
+
+void deleteMesh(RData& r) {
+    if (r.vao) glDeleteVertexArrays(1, &r.vao);
+    for (unsigned int& id : r.vbo)
+        if (id) glDeleteBuffers(1, &id);
+    r.vao = 0;
+    r.vbo[0] = r.vbo[1] = r.vbo[2] = r.vbo[3] = 0;
+}
+
+void uploadFloats(GLuint buffer, GLuint attrib, GLint size, const std::vector<float>& data) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(float)), data.data(), GL_STATIC_DRAW);
+    glVertexAttribPointer(attrib, size, GL_FLOAT, GL_FALSE, 0, nullptr);
+    glEnableVertexAttribArray(attrib);
+}
+
+const BlockAttrib* attribOf(size_t type) {
+    auto it = blockAttribs.find(int(type));
+    return it == blockAttribs.end() ? nullptr : &it->second;
+}
+
+}  // namespace
+
+SectorRenderer::~SectorRenderer() {
+    bool any = false;
+    for (const RData& r : rData) any = any || r.vao || r.vbo[0] || r.vbo[1] || r.vbo[2] || r.vbo[3];
+    // A headless sector never made a GL object and must make no GL call.
+    if (!any) return;
+    glBindVertexArray(0);
+    for (RData& r : rData) deleteMesh(r);
+}
+
+void SectorRenderer::genMesh() {
+    glBindVertexArray(0);
+    for (RData& r : rData) {
+        deleteMesh(r);
+        r.elements = int(r.indexCount());
+        r.drawWide = r.wide;
+        // An empty mesh would draw nothing; it keeps no GL objects at all.
+        if (r.elements == 0) {
+            r.clearStaging();
+            continue;
+        }
+        glGenVertexArrays(1, &r.vao);
+        glBindVertexArray(r.vao);
+        glGenBuffers(4, r.vbo);
+        uploadFloats(r.vbo[0], 0, 3, r.protoCoord);
+        uploadFloats(r.vbo[1], 2, 2, r.protoTex);
+        uploadFloats(r.vbo[3], 3, 4, r.protoNorm);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, r.vbo[2]);
+        if (r.wide)
+            glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(r.protoElemWide.size() * sizeof(uint32_t)),
+                         r.protoElemWide.data(), GL_STATIC_DRAW);
+        else
+            glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(r.protoElem.size() * sizeof(uint16_t)),
+                         r.protoElem.data(), GL_STATIC_DRAW);
+        glBindVertexArray(0);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        r.clearStaging();
+    }
+}
+
+// Draws every uploaded mesh whose type's pass is picked by `wanted`.
+template <typename Pick>
+static void drawMeshes(std::vector<RData>& rData, GLuint shader, Pick wanted) {
+    GLint shinyLoc = glGetUniformLocation(shader, "shiny");
+    GLint modeLoc = glGetUniformLocation(shader, "mode");
+    for (size_t i = 0; i < rData.size(); i++) {
+        RData& r = rData[i];
+        const BlockAttrib* a = attribOf(i);
+        if (!r.vao || !a || !wanted(int(i), a->renderPass)) continue;
+        glUniform2f(shinyLoc, a->shiny.x, a->shiny.y);
+        glUniform1i(modeLoc, (a->renderPass > 1 && i == 2) ? 1 : 0);
+        glBindTexture(GL_TEXTURE_2D, getTexture(a->tex));
+        glBindVertexArray(r.vao);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, r.vbo[2]);
+        glDrawElements(GL_QUADS, r.elements, r.drawWide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT, nullptr);
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    glBindVertexArray(0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void SectorRenderer::render1(unsigned int shader) {
+    glUseProgram(shader);
+    glm::mat4 identity(1.0f);
+    glUniformMatrix4fv(glGetUniformLocation(shader, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(identity));
+    glUniform1i(glGetUniformLocation(shader, "mode"), 0);
+    drawMeshes(rData, shader, [](int, int pass) { return pass == 1; });
+    glUseProgram(0);
+}
+
+void SectorRenderer::render2(unsigned int shader) {
+    glUseProgram(shader);
+    glm::mat4 identity(1.0f);
+    glUniformMatrix4fv(glGetUniformLocation(shader, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(identity));
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glDepthMask(GL_FALSE);
+    drawMeshes(rData, shader, [](int, int pass) { return pass > 1; });
+    glDisable(GL_CULL_FACE);
+    glDepthMask(GL_TRUE);
+    glUseProgram(0);
+}
+
+void SectorRenderer::renderEntities(unsigned int shader) {
+    for (Entity* e : ents) e->render(shader);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// Every image the game draws: PNGs from Textures/ loaded once at start-up and
+// looked up by name, the window icon, and text drawn from a character sheet.
+#include <GL/glew.h>
+#include <SDL2/SDL_video.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+extern std::map<std::string, GLuint> loadedTextures;
+
+// The id stored under s, else the one under "dne", else 0.
+GLuint getTexture(std::string s);
+// A directory entry's texture name: the entry without its last 4 characters
+// (the ".png"); entries of 4 characters or fewer as the rule gives them.
+std::string textureNameFor(const std::string& entry);
+
+void loadTextures();
+void unloadTextures();
+void loadPicture(std::string file, GLuint tex);
+GLuint loadPNG(const char* file_name, GLuint tex);
+void loadIcon(std::string file, SDL_Window* win);
+
+// Images larger than this on either side are refused before any allocation: a
+// corrupt or hostile header must not make the game allocate gigabytes.
+constexpr unsigned MAX_TEXTURE_SIDE = 8192;
+
+// A PNG decoded to 8-bit RGB or RGBA, rows top first, each padded to a multiple
+// of 4 bytes (the GL default unpack alignment).
+struct DecodedImage {
+    unsigned width = 0, height = 0;
+    bool alpha = false;  // RGBA when true, RGB otherwise
+    size_t rowBytes = 0;
+    std::vector<unsigned char> pixels;
+};
+
+// The decoding half of loadPNG: reports every failure on standard error with
+// the game's messages and returns false.
+bool decodePNG(const char* file_name, DecodedImage& out);
+
+class TextRenderer {
+public:
+    GLuint charSheet;
+    float charWidth, charHeight;
+    int charsPerLine, linesPerSheet;
+    float renderWidth, renderHeight;
+    std::string text;
+    GLuint vao, buff[2];
+
+    explicit TextRenderer(std::string tex);
+    void setRenderSize(float w, float h);
+    void getTexCoords(char c, GLfloat* ret);
+    void renderString(std::string text, float offset);
+    void renderToBox(std::string text, float width, float height);
+    int getNextWord(std::string s, int pos, int len);
+};
+
+// One draw of word-wrapped text: the characters [begin, end) on line `line`.
+struct TextBoxDraw {
+    int line;
+    size_t begin, end;
+};
+
+// The draws renderToBox makes for `text` in a box of maxChars x maxLines
+// character cells, in order. The line in progress is drawn again after each
+// word, so the last draw of a line holds its final text.
+std::vector<TextBoxDraw> layoutTextBox(const std::string& text, int maxChars, int maxLines);

@@ -1,0 +1,240 @@
+// Drawing one frame of the world: the shadow pass from the sun, the scene into
+// an off-screen buffer, and its composition onto the window with the HUD.
+#include "machines/ActiveBlock.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+#include "shell/GameOptions.h"
+#include "world/World.h"
+
+#include <GL/glew.h>
+#include <SDL2/SDL_video.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+#include <cstdio>
+
+namespace {
+
+GLint loc(GLuint program, const char* name) { return glGetUniformLocation(program, name); }
+
+void setMat(GLuint program, const char* name, const glm::mat4& m) {
+    glUniformMatrix4fv(loc(program, name), 1, GL_FALSE, glm::value_ptr(m));
+}
+
+// A 2D depth or colour texture for a framebuffer attachment: nearest, clamped.
+GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format) {
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glTexImage2D(GL_TEXTURE_2D, 0, internal, w, h, 0, format, GL_FLOAT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    return tex;
+}
+
+glm::mat4 cameraOf(Player& player) {
+    glm::mat4 view = glm::rotate(glm::mat4(1.0f), glm::radians(player.pit), vec3(1, 0, 0));
+    view = glm::rotate(view, glm::radians(player.yaw), vec3(0, 1, 0));
+    return glm::translate(view, -player.getPos());
+}
+
+}  // namespace
+
+void World::createGraphics() {
+    int xres = gameOptions.getInt("XRES", 800);
+    int yres = gameOptions.getInt("YRES", 600);
+
+    glGenFramebuffers(1, &sceneBuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    sceneTexture = makeTargetTexture(GL_RGB, xres, yres, GL_RGB);
+    sceneDepth = makeTargetTexture(GL_DEPTH_COMPONENT24, xres, yres, GL_DEPTH_COMPONENT);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, sceneTexture, 0);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, sceneDepth, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        fprintf(stderr, "scenebuffer create failed\n");
+
+    glGenFramebuffers(1, &shadowBuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowBuffer);
+    shadowTexture = makeTargetTexture(GL_DEPTH_COMPONENT24, SHADOWBUFF_X, SHADOWBUFF_Y, GL_DEPTH_COMPONENT);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowTexture, 0);
+    glDrawBuffer(GL_NONE);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
+        fprintf(stderr, "framebuffer create failed\n");
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+
+    float w = float(width), d = float(depth);
+    glm::mat4 shadowProj = glm::ortho(-0.65f * w, 0.65f * w, -0.65f * d, 0.65f * d, 100.0f, 1000.0f);
+    glm::mat4 bias(0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1);
+    GLuint shadow = shaders["shadow"], block = shaders["block"];
+    glUseProgram(shadow);
+    setMat(shadow, "projectionMatrix", shadowProj);
+    glUseProgram(block);
+    setMat(block, "shadowpMatrix", shadowProj);
+    setMat(block, "shadowbMatrix", bias);
+    glUniform2i(loc(block, "shadowBuff"), SHADOWBUFF_X, SHADOWBUFF_Y);
+    glUseProgram(0);
+
+    glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_2D, shadowTexture);
+    glActiveTexture(GL_TEXTURE2);
+    glBindTexture(GL_TEXTURE_2D, sceneTexture);
+    glActiveTexture(GL_TEXTURE0);
+
+    GLfloat quad[12] = {0, 0, -10, 0, 100, -10, 100, 100, -10, 100, 0, -10};
+    GLfloat quadTex[8] = {0, 0, 0, 1, 1, 1, 1, 0};
+    setupVAO(quadTex, 8, quad, 12, vao, vbo);
+}
+
+void World::destroyGraphics() {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &shadowBuffer);
+    glDeleteTextures(1, &shadowTexture);
+    glDeleteFramebuffers(1, &sceneBuffer);
+    glDeleteTextures(1, &sceneTexture);
+    glDeleteTextures(1, &sceneDepth);
+    glBindVertexArray(0);
+    glDeleteVertexArrays(1, &vao);
+    glDeleteBuffers(2, vbo);
+    shadowBuffer = shadowTexture = sceneBuffer = sceneTexture = sceneDepth = vao = 0;
+    vbo[0] = vbo[1] = 0;
+}
+
+void World::renderShadowMap() {
+    glBindFramebuffer(GL_FRAMEBUFFER, shadowBuffer);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glViewport(0, 0, SHADOWBUFF_X, SHADOWBUFF_Y);
+
+    glm::mat4 light = glm::lookAt(sunPos, vec3(width / 2.0f, height / 2.0f, depth / 2.0f), vec3(0, 1, 0));
+    GLuint shadow = shaders["shadow"], block = shaders["block"];
+    glUseProgram(shadow);
+    setMat(shadow, "viewMatrix", light);
+    glUseProgram(block);
+    setMat(block, "shadowvMatrix", light);
+
+    for (auto& row : sectors)
+        for (auto& sector : row) {
+            if (sector.needUpdate) rebuildSector(sector);
+            sector.render1(shadow);
+        }
+    for (ActiveBlock* a : actives) a->render(shadow);
+
+    glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
+}
+
+void World::render(long long l) {
+    if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
+
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glUseProgram(0);
+
+    GLuint block = shaders["block"];
+    glUseProgram(block);
+    setMat(block, "viewMatrix", cameraOf(player));
+    glUniform1f(loc(block, "time"), float(l));
+    glUniform1f(loc(block, "depth"), 0.3f);
+    glUniform3fv(loc(block, "sunPos"), 1, glm::value_ptr(sunPos));
+    vec3 eye = player.getPos();
+    glUniform3fv(loc(block, "playerPos"), 1, glm::value_ptr(eye));
+
+    // The backdrop is drawn first and its depth thrown away, so it never hides the world.
+    blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
+    glUseProgram(block);
+    glUniform1i(loc(block, "mode"), 8);
+    blockRend.renderSun(sunPos, player);
+    blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
+    glClear(GL_DEPTH_BUFFER_BIT);
+
+    for (auto& row : sectors)
+        for (auto& sector : row) {
+            if (sector.needUpdate) rebuildSector(sector);
+            sector.render1(block);
+        }
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.render2(block);
+
+    if (player.selected != vec3(0)) {
+        glUseProgram(block);
+        glUniform1i(loc(block, "mode"), 0);
+        bool offset = editorMode ? player.mode != 0 : player.mode == 2;
+        blockRend.renderOutline(player.selected + (offset ? player.selFace : vec3(0)));
+        if (player.mode == 3 && player.tempMode != 0 && size_t(player.tempMode) <= player.templates.size()) {
+            glUniform1i(loc(block, "mode"), 4);
+            blockRend.renderTemplate(player.templates[size_t(player.tempMode - 1)], player.selected + player.selFace);
+        }
+    }
+    if (player.remStatus > 0) pRend.renderRemoval();
+
+    for (ActiveBlock* a : actives)
+        if (a->getType() != TYPE_SHIELD) a->render(block);
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.renderEntities(block);
+    // Shields are see-through, so they come after everything they may cover.
+    for (ActiveBlock* a : actives)
+        if (a->getType() == TYPE_SHIELD) a->render(block);
+
+    glUseProgram(0);
+    renderPost(l);
+}
+
+void World::renderPost(long long l) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    GLuint post = shaders["post"];
+    glUseProgram(post);
+    glUniform1i(loc(post, "mode"), 0);
+    glUniform1f(loc(post, "hp"), float(player.health) / 100.0f);
+    glBindVertexArray(vao);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glBindVertexArray(0);
+    if (editorMode) pRend.renderEditorHUD();
+    else pRend.renderHUD();
+    glUseProgram(0);
+    if (screen) SDL_GL_SwapWindow(screen);
+}
+
+void World::renderForSingle(unsigned int frame) {
+    glBindFramebuffer(GL_FRAMEBUFFER, frame);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    GLuint block = shaders["block"];
+    glUseProgram(block);
+    blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
+    glClear(GL_DEPTH_BUFFER_BIT);
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.render1(block);
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.render2(block);
+    blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
+    if (player.remStatus > 0) pRend.renderRemoval();
+    glUseProgram(block);
+    glUniform1i(loc(block, "mode"), 0);
+    blockRend.renderSun(sunPos, player);
+    for (ActiveBlock* a : actives) a->render(block);
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.renderEntities(block);
+
+    // Give the interrupted main frame its camera, projection, viewport and target back.
+    glUseProgram(block);
+    setMat(block, "viewMatrix", cameraOf(player));
+    setMat(block, "projectionMatrix", projectionMat);
+    glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    glUseProgram(0);
+}
+
+void World::renderForDialog() {
+    GLuint post = shaders["post"];
+    glUseProgram(post);
+    glUniform1i(loc(post, "mode"), 0);
+    setMat(post, "modelMatrix", glm::mat4(1.0f));
+    glUniform1f(loc(post, "hp"), float(player.health) / 100.0f);
+    glBindVertexArray(vao);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glBindVertexArray(0);
+    glUseProgram(0);
+}

@@ -1,0 +1,208 @@
+// vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH]
+//                 [--frames N] [--shadows N] [--sun x,y,z] [--time] [--text T] --out FILE.png
+// Opens a window, runs the game's GL start-up, loads the map into a World with
+// that window, draws N frames with World::render and writes the last one.
+// Reads Shaders/ and Textures/ from the working directory, like the game.
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+#include "shell/GameOptions.h"
+#include "world/Block.h"
+#include "world/World.h"
+
+#include <GL/glew.h>
+#include <SDL2/SDL.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+#include <png.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Options {
+    std::string map, out;
+    bool hasPos = false;
+    vec3 pos{0};
+    float yaw = 180, pit = 0;
+    bool hasYaw = false, hasPit = false;
+    bool hasSun = false;
+    vec3 sun{0};
+    int width = 800, height = 600;
+    int frames = 3;
+    int shadows = -1;  // -1: the settings' value
+    bool time = false;  // print the median time of one frame
+    std::string text;   // a caption drawn over the top of the picture
+};
+
+int usage() {
+    fprintf(stderr,
+            "usage: vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH] [--frames N] "
+            "[--shadows N] [--sun x,y,z] [--time] [--text T] --out FILE.png\n");
+    return 2;
+}
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        if (a == "--time") {
+            o.time = true;
+            continue;
+        }
+        if (i + 1 >= argc) return false;
+        const char* v = argv[++i];
+        if (a == "--map") o.map = v;
+        else if (a == "--out") o.out = v;
+        else if (a == "--text") o.text = v;
+        else if (a == "--pos") {
+            o.hasPos = sscanf(v, "%f,%f,%f", &o.pos.x, &o.pos.y, &o.pos.z) == 3;
+            if (!o.hasPos) return false;
+        } else if (a == "--sun") {
+            o.hasSun = sscanf(v, "%f,%f,%f", &o.sun.x, &o.sun.y, &o.sun.z) == 3;
+            if (!o.hasSun) return false;
+        } else if (a == "--yaw") o.yaw = float(atof(v)), o.hasYaw = true;
+        else if (a == "--pit") o.pit = float(atof(v)), o.hasPit = true;
+        else if (a == "--size") {
+            if (sscanf(v, "%dx%d", &o.width, &o.height) != 2 || o.width < 16 || o.height < 16 || o.width > 8192 ||
+                o.height > 8192)
+                return false;
+        } else if (a == "--frames") o.frames = std::max(1, atoi(v));
+        else if (a == "--shadows") o.shadows = atoi(v);
+        else return false;
+    }
+    return !o.map.empty() && !o.out.empty();
+}
+
+bool writePng(const std::string& path, int w, int h, const std::vector<unsigned char>& rgba) {
+    FILE* fp = fopen(path.c_str(), "wb");
+    if (!fp) {
+        perror(path.c_str());
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info || setjmp(png_jmpbuf(png))) {
+        fprintf(stderr, "error from libpng while writing %s\n", path.c_str());
+        png_destroy_write_struct(&png, &info);
+        fclose(fp);
+        return false;
+    }
+    png_init_io(png, fp);
+    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    // GL reads bottom row first; PNG rows go top first.
+    for (int y = h - 1; y >= 0; y--) png_write_row(png, rgba.data() + size_t(y) * size_t(w) * 4);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return fclose(fp) == 0;
+}
+
+// White text from the character sheet, word-wrapped into the top of the
+// picture, drawn the way the HUD and dialogs draw theirs.
+void drawCaption(const std::string& text) {
+    GLuint post = shaders["post"];
+    glUseProgram(post);
+    glUniform1i(glGetUniformLocation(post, "mode"), 3);
+    glUniform3f(glGetUniformLocation(post, "uColor"), 1.0f, 1.0f, 1.0f);
+    glm::mat4 model = glm::translate(glm::mat4(1.0f), vec3(3, 97, 0));
+    glUniformMatrix4fv(glGetUniformLocation(post, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(model));
+    TextRenderer caption("TextAB");
+    caption.setRenderSize(2.0f, 3.5f);
+    caption.renderToBox(text, 94, 14);
+    glUniformMatrix4fv(glGetUniformLocation(post, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(glm::mat4(1.0f)));
+    glUseProgram(0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, o)) return usage();
+
+    // The GL set-up and the world read their sizes from the settings.
+    gameOptions.setString("XRES", std::to_string(o.width));
+    gameOptions.setString("YRES", std::to_string(o.height));
+    if (o.shadows >= 0) gameOptions.setString("SHADOWS", std::to_string(o.shadows));
+
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_Window* window = SDL_CreateWindow("The Vask screenshot", 0, 0, o.width, o.height, SDL_WINDOW_OPENGL);
+    SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
+    if (!context) {
+        fprintf(stderr, "no GL window: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        fprintf(stderr, "glewInit failed\n");
+        return 1;
+    }
+    glGetError();  // GLEW may leave an error behind on some drivers
+
+    loadTextures();
+    setupGL();
+    setupUniforms();
+    setupBlockAttribs();
+
+    int status = 0;
+    {
+        auto world = std::make_unique<World>(100, 100, 100, window);
+        if (!world->read(o.map)) fprintf(stderr, "%s: loaded with problems\n", o.map.c_str());
+        if (o.hasPos) world->player.setPos(o.pos);
+        if (o.hasYaw) world->player.yaw = o.yaw;
+        if (o.hasPit) world->player.pit = o.pit;
+        if (o.hasSun) world->sunPos = o.sun;
+
+        std::vector<double> frameMs;
+        for (int i = 0; i < o.frames; i++) {
+            auto t0 = std::chrono::steady_clock::now();
+            world->render(i);
+            glFinish();
+            frameMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+        if (o.time) {
+            // The first frame builds every mesh; the median is of the rest.
+            std::vector<double> steady(frameMs.begin() + (frameMs.size() > 1 ? 1 : 0), frameMs.end());
+            std::sort(steady.begin(), steady.end());
+            printf("frame: median %.2f ms over %zu frames (first frame %.2f ms)\n", steady[steady.size() / 2],
+                   steady.size(), frameMs[0]);
+        }
+        // render() ends with a swap, after which the back buffer is undefined:
+        // compose the last scene once more without swapping and read that.
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        world->renderForDialog();
+        if (world->editorMode) world->pRend.renderEditorHUD();
+        else world->pRend.renderHUD();
+        if (!o.text.empty()) drawCaption(o.text);
+        glFinish();
+        // Any GL call the drawing got wrong leaves an error flag behind.
+        for (GLenum err = glGetError(); err != GL_NO_ERROR; err = glGetError())
+            fprintf(stderr, "GL error 0x%x while drawing\n", err);
+
+        std::vector<unsigned char> pixels(size_t(o.width) * size_t(o.height) * 4);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, o.width, o.height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        for (size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
+        if (!writePng(o.out, o.width, o.height, pixels)) status = 1;
+        else printf("wrote %s (%dx%d, %d frames)\n", o.out.c_str(), o.width, o.height, o.frames);
+    }
+
+    shutdownGL();
+    unloadTextures();
+    SDL_GL_DeleteContext(context);
+    SDL_DestroyWindow(window);
+    SDL_Quit();
+    return status;
+}
