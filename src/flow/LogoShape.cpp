@@ -27,9 +27,11 @@ std::vector<Quad> letter(char c) {
                 {{W - t * 1.2f, 0}, {W, 0}, {W / 2 + t / 2, H}, {W / 2 - t / 2, H}},
                 box(W * 0.22f, H * 0.3f, W * 0.78f, H * 0.3f + t)};
     case 'S':
-        // Top bar with a short hook, a spine falling to the right, a bottom bar.
-        return {box(0, H - t, W, H), box(0, H * 0.6f, t, H - t),
-                {{0, H * 0.6f}, {W - t, t}, {W, t}, {t, H * 0.6f}}, box(0, 0, W, t)};
+        // Wedges do the curves: the top bar thickens down the left side to the
+        // middle bar, the bottom bar thickens up the right side; a short hook
+        // ends the top stroke.
+        return {{{0, m + t / 2}, {W, H - t}, {W, H}, {0, H}}, box(0, m - t / 2, W, m + t / 2),
+                {{0, 0}, {W, 0}, {W, m - t / 2}, {0, t}}, box(W - t, H - t * 1.6f, W, H - t)};
     case 'K':
         return {box(0, 0, t, H), {{t, m + t}, {W - t * 1.2f, H}, {W, H}, {t, m - t / 2}},
                 {{t, m + t / 2}, {t, m - t}, {W - t * 1.2f, 0}, {W, 0}}};
