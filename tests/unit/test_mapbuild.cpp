@@ -185,6 +185,16 @@ TEST(MapBuild, MistakesAreReportedWithFileAndLine) {
     EXPECT_NE(buildError(head + "speaker a \"A\" tex\nevent 50 victory\na: hi\n").find(":6: a victory event shows no dialog"),
               std::string::npos);
     EXPECT_NE(buildError(head + "event 0\n").find(":4: an event fires at a frame of 1"), std::string::npos);
+    // Nine rows of 27 characters fit the dialog box: 9 words of 26 letters do, 10 do not.
+    std::string word(26, 'w'), nine, ten;
+    for (int i = 0; i < 9; i++) nine += word + " ";
+    ten = nine + word;
+    BuiltMap fits;
+    std::string error;
+    EXPECT_TRUE(build(head + "player 5 5\nship 7 g+1 5\nspeaker a \"A\" tex\nevent 5\na: " + nine + "\n", fits, error))
+        << error;
+    EXPECT_NE(buildError(head + "speaker a \"A\" tex\nevent 5\na: " + ten + "\n").find(":6: dialog line too long"),
+              std::string::npos);
     EXPECT_NE(buildError(head + "mind 5 g+1 5 ai=22\n").find("mind ai runs from 0 to 15"), std::string::npos);
     EXPECT_NE(buildError(head + "box mind 1 1 1 1 1 1\n").find("come from actors"), std::string::npos);
     EXPECT_NE(buildError(head + "ship 4 g+1 4\nship 6 g+1 6\n").find(":5: a map holds one ship"), std::string::npos);

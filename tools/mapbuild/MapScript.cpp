@@ -137,6 +137,37 @@ int placeableBlock(const std::string& word) {
 bool isOrganic(int t) { return t >= 0 && t < BLOCK_TYPE_COUNT && blockAttribs[t].organic; }
 bool isGrassy(int t) { return (t >= 23 && t <= 28) || t == 33; }
 
+// The dialog box holds 27 characters a row (50 units of 1.8) and ten rows of 3
+// units; the last row touches the "press any key" hint, so lines get nine.
+constexpr int DIALOG_COLUMNS = 27;
+constexpr int DIALOG_ROWS = 9;
+
+// Rows a text takes when wrapped at word boundaries.
+int dialogRows(const std::string& text) {
+    int rows = 1, used = 0;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find(' ', at);
+        if (end == std::string::npos) end = text.size();
+        int word = int(end - at);
+        if (word > 0) {
+            int need = used ? used + 1 + word : word;
+            if (need > DIALOG_COLUMNS && used) {
+                rows++;
+                used = word;
+            } else {
+                used = need;
+            }
+            while (used > DIALOG_COLUMNS) {  // a word longer than a row breaks
+                rows++;
+                used -= DIALOG_COLUMNS;
+            }
+        }
+        at = end + 1;
+    }
+    return rows;
+}
+
 struct Zone {
     float x, z, r;
 };
@@ -432,7 +463,9 @@ void Script::dialogLine(const std::string& raw) {
         fail("a victory event shows no dialog; add a dialog event at the same time before it");
     std::string text = trim(raw.substr(colon + 1));
     if (text.empty()) fail("empty dialog line");
-    if (text.size() > size_t(MAX_DIALOG_STRING)) fail("dialog line too long");
+    if (dialogRows(text) > DIALOG_ROWS)
+        fail("dialog line too long for the dialog box (" + std::to_string(DIALOG_ROWS) + " rows of " +
+             std::to_string(DIALOG_COLUMNS) + " characters); split it into two lines");
     current->items.emplace_back(it->second.name, text, it->second.tex);
 }
 
