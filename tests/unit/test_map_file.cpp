@@ -330,3 +330,27 @@ TEST(MapFile, MachineFarOutsideTheWorldIsDropped) {
     EXPECT_FALSE(load(*w, out.str()));
     EXPECT_TRUE(w->actives.empty());
 }
+
+// Found by the sanitizer run: an enemy turret aims from its loaded position while
+// it is read, before the loader drops machines outside the world, and a far-off
+// position was converted to int on the way.
+TEST(MapFile, EnemyTurretFarOutsideTheWorldIsDroppedSafely) {
+    std::ostringstream out;
+    for (int i = 0; i < 3; i++) writeF32(out, 1);
+    for (int i = 0; i < 3; i++) writeU32(out, 2);
+    for (int i = 0; i < 8; i++) writeI16(out, 0);
+    writeI32(out, 1);
+    writeU8(out, 2);
+    writeI32(out, 15);
+    writeF32(out, 1.47572e+20f);
+    writeF32(out, 0);
+    writeF32(out, NAN);
+    writeI32(out, 1);
+    writeI32(out, 50);
+    writeF32(out, 10);
+    writeI32(out, 1);
+    writeI32(out, 0);
+    auto w = makeWorld(2, 2, 2);
+    EXPECT_FALSE(load(*w, out.str()));
+    EXPECT_TRUE(w->actives.empty());
+}
