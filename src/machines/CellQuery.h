@@ -6,12 +6,12 @@
 #include "world/World.h"
 
 inline int cellType(World* w, vec3 p) {
-    // Compared as floats first: a position read from a damaged map may be far
-    // beyond what an int holds, or not a number at all.
+    // Compare as floats first: converting a far-off or non-finite coordinate to
+    // int is undefined.
     if (!(p.x >= 0 && p.y >= 0 && p.z >= 0 && p.x < float(w->width) && p.y < float(w->height) &&
           p.z < float(w->depth)))
         return -1;
-    return w->cell(int(p.x), int(p.y), int(p.z)).type;
+    return getWBlock(w, int(p.x), int(p.y), int(p.z)).type;
 }
 
 inline const BlockAttrib* cellAttrib(World* w, vec3 p) {
