@@ -438,3 +438,22 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
     EXPECT_TRUE(w->events.empty());
     EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
 }
+
+TEST_F(Editor, FailedSaveKeepsItsPanelOpen) {
+    mkdir("Maps", 0755);
+    key(SDLK_g);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    screen()->boxes.front().text = "no-such-folder/x";  // the box itself cannot type a slash
+    CaptureOutput out;
+    press("Save");
+    EXPECT_NE(out.errors().find("Could not save Maps/no-such-folder/x.map"), std::string::npos) << out.errors();
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_EQ(screen()->name, "Save");
+
+    typeInto("Save as", "editor-retry");
+    press("Save");
+    EXPECT_EQ(screen(), nullptr);
+    EXPECT_EQ(readBytes("Maps/editor-retry.map").empty(), false);
+    unlink("Maps/editor-retry.map");
+}
