@@ -3,11 +3,11 @@
 #include "flow/Input.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
+#include "util/SafeFile.h"
 #include "world/World.h"
 #include "world/WorldMaker.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -154,7 +154,8 @@ void GameManager::run() {
 unsigned int GameManager::mission(std::string name, bool edit, bool camp, float dif) {
     std::cout << "Loading: Maps/" << name << std::endl;
     std::string path = (camp ? "Campaign/" : "Maps/") + name;
-    if (!std::ifstream(path, std::ios::binary)) return 0;
+    // A folder of that name (an empty campaign slot names "Campaign/") is no map.
+    if (!isReadableFile(path)) return 0;
     beginGame();
     unsigned int result = 0;
     auto w = std::make_unique<World>(100, 100, 100, window);

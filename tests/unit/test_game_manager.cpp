@@ -227,6 +227,27 @@ TEST_F(MenuTest, DraftsOpenInTheEditorButAreNotPlayed) {
     EXPECT_EQ(w->actives.front()->getType(), TYPE_SHIP);
 }
 
+// Without campaign.dat every slot names "" and its path is the folder
+// "Campaign/"; a folder in Maps/ gets a button too. Neither is a map: playing
+// one must act as a missing map, not end the program.
+TEST_F(MenuTest, FoldersAreNotPlayedAsMaps) {
+    mkdir("Campaign", 0755);
+    mkdir("Maps/old", 0755);
+    GameManager g(nullptr);
+    ASSERT_EQ(g.campMan.missions[0].name, "");
+    mainGame = &g;
+    {
+        Quiet q;
+        g.campMan.missions[0].time[2] = 77;
+        g.campMan.playCamp(0, 2);
+        mainGame = nullptr;
+        EXPECT_EQ(g.mission("old", false, false, 1.0f), 0u);
+        EXPECT_EQ(g.mission("old", true, false, 1.0f), 0u);
+    }
+    EXPECT_EQ(g.campMan.missions[0].time[2], 0u);  // counted as lost, and saved
+    EXPECT_EQ(readBytes("campaign.dat").size(), 26u * 24u);
+}
+
 TEST_F(MenuTest, DemoMapsListsMapsSavedAfterStart) {
     GameManager g(nullptr);
     EXPECT_EQ(captions(g.load), (std::vector<std::string>{"Back"}));
