@@ -177,6 +177,25 @@ TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
         for (int z = 4; z <= 5; z++) EXPECT_EQ(w->cell(x, 2, z).type, 4);
 }
 
+// Filling over a machine or a mind removes it with its cell, as the remove tool
+// does; one outside the box stays.
+TEST_F(Editor, FillingOverActorsRemovesThem) {
+    Ship* ship = new Ship(w.get());
+    w->setActiveBlockAndUpdate(4, 2, 4, ship);
+    w->theShip = ship;
+    w->setActiveBlockAndUpdate(5, 3, 5, new VaskMind(w.get(), 0, 10, 50, 1));
+    w->setActiveBlockAndUpdate(8, 2, 8, new VaskMind(w.get(), 0, 10, 50, 1));
+    w->player.blockMode = 3;
+    w->player.mass1 = vec3(3, 2, 3);
+    w->player.mass2 = vec3(6, 3, 6);
+    w->massPlace();
+    EXPECT_EQ(w->cell(4, 2, 4).type, 3);
+    EXPECT_EQ(w->cell(5, 3, 5).type, 3);
+    ASSERT_EQ(w->actives.size(), 1u);
+    EXPECT_EQ(w->actives.front()->pos, vec3(8, 2, 8));
+    EXPECT_EQ(w->theShip, nullptr);
+}
+
 TEST_F(Editor, EDropsTheFirstCorner) {
     wheel(1);
     dispatch();
