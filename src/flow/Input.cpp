@@ -50,6 +50,15 @@ void mouseLook(int x, int y, Player& p) {
     if (p.world->screen) SDL_WarpMouseInWindow(p.world->screen, w / 2, h / 2);
 }
 
+void releaseLetGoMovementKeys(Player& p) {
+    const Uint8* held = SDL_GetKeyboardState(nullptr);
+    auto down = [held](SDL_Keycode k) { return held[SDL_GetScancodeFromKey(k)] != 0; };
+    if (!down(SDLK_w) && !down(SDLK_s)) p.iVel.z = 0;
+    if (!down(SDLK_a) && !down(SDLK_d)) p.iVel.x = 0;
+    if (!down(SDLK_SPACE)) p.iVel.y = 0;
+    if (!down(SDLK_LSHIFT)) p.run = false;
+}
+
 void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
 
 static void numberKey(int n, Player& p) {
@@ -173,6 +182,12 @@ int statusInput(int& result, Player& p) {
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT) {
             result = 2;
+            continue;
+        }
+        // A key let go while a panel is open is let go for walking too; else
+        // the player walks on by himself once the panel closes.
+        if (e.type == SDL_KEYUP) {
+            movementKeyUp(e.key.keysym.sym, p);
             continue;
         }
         StatusScreen* s = getStatusScreen(w);

@@ -18,6 +18,9 @@ int editorInput(int& result, Player& p);
 // W/A/S/D/Space/Left Shift pressed or released; true when the key was one of them.
 bool movementKeyDown(SDL_Keycode k, Player& p);
 bool movementKeyUp(SDL_Keycode k, Player& p);
+// Lets go of every movement key that is no longer held down, for input loops
+// that swallow key releases (a conversation).
+void releaseLetGoMovementKeys(Player& p);
 // Mouse look from an absolute pointer position, then the pointer goes back to
 // the window centre (only when the world has a window).
 void mouseLook(int x, int y, Player& p);

@@ -33,4 +33,6 @@ void displayDialog(Event* e, World* w) {
         d.render();
         SDL_GL_SwapWindow(w->screen);
     }
+    // The conversation took every key release; walking must not go on by itself.
+    releaseLetGoMovementKeys(w->player);
 }

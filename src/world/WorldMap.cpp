@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <sstream>
 
 ActiveBlock* World::getActBlock(int type) {
@@ -58,12 +57,11 @@ bool clampField(T& v, T lo, T hi, T replacement, const char* what, const std::st
 }  // namespace
 
 bool World::read(std::string path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
         fprintf(stderr, "Could not open map %s\n", path.c_str());
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return readFromMemory(bytes, path);
 }
 
