@@ -50,6 +50,12 @@ void mouseLook(int x, int y, Player& p) {
     if (p.world->screen) SDL_WarpMouseInWindow(p.world->screen, w / 2, h / 2);
 }
 
+void hideCursorForLook(SDL_Window* win) {
+    if (!win) return;
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_WarpMouseInWindow(win, gameOptions.getInt("XRES", 800) / 2, gameOptions.getInt("YRES", 600) / 2);
+}
+
 void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
 
 static void numberKey(int n, Player& p) {
@@ -173,6 +179,12 @@ int statusInput(int& result, Player& p) {
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT) {
             result = 2;
+            continue;
+        }
+        // A key let go while a panel is up must still stop the walk it started,
+        // or the player keeps walking once the panel closes.
+        if (e.type == SDL_KEYUP) {
+            movementKeyUp(e.key.keysym.sym, p);
             continue;
         }
         StatusScreen* s = getStatusScreen(w);

@@ -1,5 +1,6 @@
 #include "world/World.h"
 
+#include "flow/Input.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
 #include "machines/Netable.h"
@@ -277,7 +278,9 @@ EntityRenderer* getEntityRenderer(World* w) { return &w->entRend; }
 void setStatusScreen(World* w, StatusScreen* s) {
     if (w->pRend.screen && w->pRend.screen != s) delete w->pRend.screen;
     w->pRend.screen = s;
-    if (w->screen) SDL_ShowCursor(s ? SDL_ENABLE : SDL_DISABLE);
+    if (!w->screen) return;
+    if (s) SDL_ShowCursor(SDL_ENABLE);
+    else hideCursorForLook(w->screen);
 }
 
 StatusScreen* getStatusScreen(World* w) { return w->pRend.screen; }
