@@ -35,6 +35,20 @@ bool movementKeyUp(SDL_Keycode k, Player& p) {
     }
 }
 
+void releaseUnheldMovementKeys(Player& p) {
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    auto held = [&](SDL_Keycode k) {
+        SDL_Scancode sc = SDL_GetScancodeFromKey(k);
+        return keys && sc > 0 && sc < count && keys[sc];
+    };
+    // Each axis has two keys; it stops only when neither is held.
+    if (!held(SDLK_w) && !held(SDLK_s)) p.iVel.z = 0;
+    if (!held(SDLK_a) && !held(SDLK_d)) p.iVel.x = 0;
+    if (!held(SDLK_SPACE)) p.iVel.y = 0;
+    if (!held(SDLK_LSHIFT)) p.run = false;
+}
+
 void mouseLook(int x, int y, Player& p) {
     int w = gameOptions.getInt("XRES", 800);
     int h = gameOptions.getInt("YRES", 600);

@@ -18,6 +18,9 @@ int editorInput(int& result, Player& p);
 // W/A/S/D/Space/Left Shift pressed or released; true when the key was one of them.
 bool movementKeyDown(SDL_Keycode k, Player& p);
 bool movementKeyUp(SDL_Keycode k, Player& p);
+// After a stretch in which key releases could not reach the player (a
+// conversation): every movement key not held down now is let go.
+void releaseUnheldMovementKeys(Player& p);
 // Mouse look from an absolute pointer position, then the pointer goes back to
 // the window centre (only when the world has a window).
 void mouseLook(int x, int y, Player& p);
