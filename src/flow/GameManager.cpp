@@ -74,7 +74,9 @@ void GameManager::scanMaps() {
 
 void GameManager::buildSettings() {
     shadowSetting = gameOptions.getInt("SHADOWS", 3);
-    fullScrn = gameOptions.getBool("FULLSCREEN", true) ? 1 : 0;
+    // The same default as the window's at start-up: the toggle must show the
+    // mode the game is in, or leaving the screen would switch it.
+    fullScrn = gameOptions.getBool("FULLSCREEN", false) ? 1 : 0;
     sing = gameOptions.getBool("SINGULARITY", true) ? 1 : 0;
     settings.addBox(SNumBox("X Resolution", gameOptions.getString("XRES", "800"), false));
     settings.addBox(SNumBox("Y Resolution", gameOptions.getString("YRES", "600"), false));

@@ -1,5 +1,6 @@
 // The game manager's GL side: the menu frame and the colours around a game.
 #include "flow/GameManager.h"
+#include "flow/Input.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 
@@ -12,6 +13,11 @@ void GameManager::render() {
     if (gl) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         logo.render();
+        // A game leaves its HUD red in the text colour; menu text stays white
+        // (the colour's zero value) however many games have been played.
+        GLuint post = shaders["post"];
+        glUseProgram(post);
+        glUniform3f(glGetUniformLocation(post, "uColor"), 0.0f, 0.0f, 0.0f);
         screen->render();
     }
     SDL_Delay(50);
@@ -20,7 +26,7 @@ void GameManager::render() {
 
 void GameManager::beginGame() {
     if (window && SDL_GL_GetCurrentContext()) glClearColor(0.5f, 0.5f, 1.0f, 1.0f);
-    if (window) SDL_ShowCursor(SDL_DISABLE);
+    hideCursorForLook(window);
 }
 
 void GameManager::releaseScene() {

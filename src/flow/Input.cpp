@@ -35,6 +35,20 @@ bool movementKeyUp(SDL_Keycode k, Player& p) {
     }
 }
 
+void releaseUnheldMovementKeys(Player& p) {
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    auto held = [&](SDL_Keycode k) {
+        SDL_Scancode sc = SDL_GetScancodeFromKey(k);
+        return keys && sc > 0 && sc < count && keys[sc];
+    };
+    // Each axis has two keys; it stops only when neither is held.
+    if (!held(SDLK_w) && !held(SDLK_s)) p.iVel.z = 0;
+    if (!held(SDLK_a) && !held(SDLK_d)) p.iVel.x = 0;
+    if (!held(SDLK_SPACE)) p.iVel.y = 0;
+    if (!held(SDLK_LSHIFT)) p.run = false;
+}
+
 void mouseLook(int x, int y, Player& p) {
     int w = gameOptions.getInt("XRES", 800);
     int h = gameOptions.getInt("YRES", 600);
@@ -50,13 +64,10 @@ void mouseLook(int x, int y, Player& p) {
     if (p.world->screen) SDL_WarpMouseInWindow(p.world->screen, w / 2, h / 2);
 }
 
-void releaseLetGoMovementKeys(Player& p) {
-    const Uint8* held = SDL_GetKeyboardState(nullptr);
-    auto down = [held](SDL_Keycode k) { return held[SDL_GetScancodeFromKey(k)] != 0; };
-    if (!down(SDLK_w) && !down(SDLK_s)) p.iVel.z = 0;
-    if (!down(SDLK_a) && !down(SDLK_d)) p.iVel.x = 0;
-    if (!down(SDLK_SPACE)) p.iVel.y = 0;
-    if (!down(SDLK_LSHIFT)) p.run = false;
+void hideCursorForLook(SDL_Window* win) {
+    if (!win) return;
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_WarpMouseInWindow(win, gameOptions.getInt("XRES", 800) / 2, gameOptions.getInt("YRES", 600) / 2);
 }
 
 void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
@@ -184,8 +195,8 @@ int statusInput(int& result, Player& p) {
             result = 2;
             continue;
         }
-        // A key let go while a panel is open is let go for walking too; else
-        // the player walks on by himself once the panel closes.
+        // A key let go while a panel is up must still stop the walk it started,
+        // or the player keeps walking once the panel closes.
         if (e.type == SDL_KEYUP) {
             movementKeyUp(e.key.keysym.sym, p);
             continue;

@@ -33,6 +33,7 @@ void displayDialog(Event* e, World* w) {
         d.render();
         SDL_GL_SwapWindow(w->screen);
     }
-    // The conversation took every key release; walking must not go on by itself.
-    releaseLetGoMovementKeys(w->player);
+    // The conversation took every key release: a walk begun before it goes on
+    // only if its key is still held.
+    releaseUnheldMovementKeys(w->player);
 }

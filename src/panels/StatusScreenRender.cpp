@@ -57,6 +57,11 @@ struct PanelPainter {
         place(x, y);
         text.renderString(s, 0);
     }
+    void caption(const std::string& s, float y) {
+        text.setRenderSize(StatusScreen::captionCharWidth(s), 3);
+        words(s, 5, y);
+        text.setRenderSize(1.8f, 3);
+    }
     void quad(GLuint vao, const std::string& texName, float x, float y, float sx, int m) {
         glUniform1i(mode, m);
         place(x, y, sx);
@@ -94,7 +99,7 @@ void StatusScreen::render() {
 
     float y = float(offset);
     for (SLabel& l : labels) {
-        p.words(l.name, 5, y);
+        p.caption(l.name, y);
         if ((l.dispMode == 0 || l.dispMode == 1) && l.num1) {
             p.words(numberText(l), 30, y);
         } else if (l.dispMode == 2 && l.num1 && l.num2) {
@@ -106,13 +111,13 @@ void StatusScreen::render() {
         y -= 5;
     }
     for (SNumBox& b : boxes) {
-        p.words(b.name, 5, y);
+        p.caption(b.name, y);
         p.words(b.shown(), 30, y);
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
         y -= 5;
     }
     for (SButton& b : buttons) {
-        p.words(b.name, 5, y);
+        p.caption(b.name, y);
         if (b.mode == 0) {
             p.quad(vao, texFor(b), 30, y, 1, 1);
         } else if (b.mode == 1) {

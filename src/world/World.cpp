@@ -1,5 +1,6 @@
 #include "world/World.h"
 
+#include "flow/Input.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
 #include "machines/Netable.h"
@@ -284,15 +285,11 @@ BlockRenderer* getBlockRenderer(World* w) { return &w->blockRend; }
 EntityRenderer* getEntityRenderer(World* w) { return &w->entRend; }
 
 void setStatusScreen(World* w, StatusScreen* s) {
-    bool closing = w->pRend.screen && !s;
     if (w->pRend.screen && w->pRend.screen != s) delete w->pRend.screen;
     w->pRend.screen = s;
     if (!w->screen) return;
-    SDL_ShowCursor(s ? SDL_ENABLE : SDL_DISABLE);
-    // Mouse look turns by the pointer's distance from the centre: a pointer left
-    // where the panel was clicked would jerk the view at its first move.
-    if (closing)
-        SDL_WarpMouseInWindow(w->screen, gameOptions.getInt("XRES", 800) / 2, gameOptions.getInt("YRES", 600) / 2);
+    if (s) SDL_ShowCursor(SDL_ENABLE);
+    else hideCursorForLook(w->screen);
 }
 
 StatusScreen* getStatusScreen(World* w) { return w->pRend.screen; }

@@ -133,6 +133,20 @@ TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
     EXPECT_EQ(g.options.getText("Trees"), "-1");
 }
 
+TEST_F(MenuTest, SettingsShowTheWindowedStartWhenNothingIsSaved) {
+    // No settings.ini: the game starts in a window, so the screen must say so,
+    // and leaving it untouched must keep the next start windowed too.
+    gameOptions.properties.erase("FULLSCREEN");
+    GameManager g(nullptr);
+    EXPECT_EQ(g.fullScrn, 0);
+    g.screen = &g.settings;
+    SdlEvents::click(pixelX(40), pixelY(83 - 5 * 4 - 5 * 3));  // "Back"
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_NE(readBytes("settings.ini").find("FULLSCREEN=false\n"), std::string::npos);
+    EXPECT_FALSE(GameOptions("settings.ini").getBool("FULLSCREEN", false));
+}
+
 TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     gameOptions.setString("ZED", "kept");
     GameManager g(nullptr);
