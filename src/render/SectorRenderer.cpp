@@ -15,6 +15,19 @@ void SectorRenderer::clearStaging() {
     for (RData& r : rData) r.clearStaging();
 }
 
+void SectorRenderer::updateBounds() {
+    meshLoY = 1.0f;
+    meshHiY = 0.0f;
+    bool any = false;
+    for (const RData& r : rData)
+        for (size_t i = 1; i < r.protoCoord.size(); i += 3) {
+            float y = r.protoCoord[i];
+            if (!any || y < meshLoY) meshLoY = y;
+            if (!any || y > meshHiY) meshHiY = y;
+            any = true;
+        }
+}
+
 namespace {
 
 struct Face {

@@ -65,6 +65,9 @@ public:
     // False while World::renderSector knows no vask cell lies in or beside the
     // sector: every corner's light is then 0 and addCube skips counting it.
     bool lightPossible = true;
+    // Height range of the uploaded meshes (empty when lo > hi), for skipping
+    // sectors the camera cannot see. Set by updateBounds from the staging arrays.
+    float meshLoY = 1.0f, meshHiY = 0.0f;
 
     explicit SectorRenderer(World* w);
     ~SectorRenderer();
@@ -77,11 +80,16 @@ public:
     void genMesh();
     void render1(unsigned int shader);
     void render2(unsigned int shader);
+    // With `draw` false: no draw, only the uniforms a draw would leave set.
+    void render1(unsigned int shader, bool draw);
+    void render2(unsigned int shader, bool draw);
     void renderEntities(unsigned int shader);
     void addEntity(Entity* e) { ents.push_back(e); }
     void update();
     // Empties the staging arrays without touching GL (headless rebuilds).
     void clearStaging();
+    // Takes the height range of the staging meshes (before they are uploaded).
+    void updateBounds();
     // Makes room in the staging arrays of `type` for `faces` more cube faces.
     void reserveFaces(int type, size_t faces);
 };

@@ -129,6 +129,7 @@ private:
     void buildSectors();
     // GL side of construction and destruction; only called with a window.
     void createGraphics();
+    void fullScreenDepthPass(unsigned int test);
     void destroyGraphics();
     void deleteEntities();
     bool readRecords(std::istream& in, const std::string& path);

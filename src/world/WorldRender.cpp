@@ -2,6 +2,7 @@
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
 #include "render/ShaderHelp.h"
+#include "render/ViewCull.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
 #include "world/World.h"
@@ -12,6 +13,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -22,16 +24,22 @@ void setMat(GLuint program, const char* name, const glm::mat4& m) {
 }
 
 // A 2D depth or colour texture for a framebuffer attachment: nearest, clamped.
-GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format) {
+GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format, GLenum type = GL_FLOAT) {
     GLuint tex = 0;
     glGenTextures(1, &tex);
     glBindTexture(GL_TEXTURE_2D, tex);
-    glTexImage2D(GL_TEXTURE_2D, 0, internal, w, h, 0, format, GL_FLOAT, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, internal, w, h, 0, format, type, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     return tex;
+}
+
+bool sectorInView(const SectorRenderer& s, const glm::mat4& viewProj) {
+    if (s.meshLoY > s.meshHiY) return false;
+    vec3 lo(10.0f * float(s.posX), s.meshLoY, 10.0f * float(s.posZ));
+    return boxInView(viewProj, lo, vec3(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f));
 }
 
 glm::mat4 cameraOf(Player& player) {
@@ -49,9 +57,11 @@ void World::createGraphics() {
     glGenFramebuffers(1, &sceneBuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
     sceneTexture = makeTargetTexture(GL_RGB, xres, yres, GL_RGB);
-    sceneDepth = makeTargetTexture(GL_DEPTH_COMPONENT24, xres, yres, GL_DEPTH_COMPONENT);
+    // 24-bit depth with a stencil beside it: the stencil marks the pixels the
+    // opaque world covers, so the backdrop is only drawn where it shows.
+    sceneDepth = makeTargetTexture(GL_DEPTH24_STENCIL8, xres, yres, GL_DEPTH_STENCIL, GL_UNSIGNED_INT_24_8);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, sceneTexture, 0);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, sceneDepth, 0);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_TEXTURE_2D, sceneDepth, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
         fprintf(stderr, "scenebuffer create failed\n");
 
@@ -124,38 +134,94 @@ void World::renderShadowMap() {
     glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
 }
 
+// A full-screen quad at the far plane through the depth-only program, with
+// no colour written, under the depth function `test` and whatever stencil
+// state is set. That program's matrices are put back afterwards.
+void World::fullScreenDepthPass(unsigned int test) {
+    GLuint shadow = shaders["shadow"];
+    glUseProgram(shadow);
+    const char* names[3] = {"projectionMatrix", "viewMatrix", "modelMatrix"};
+    glm::mat4 saved[3];
+    for (int k = 0; k < 3; k++) {
+        GLint at = loc(shadow, names[k]);
+        if (at >= 0) glGetUniformfv(shadow, at, glm::value_ptr(saved[k]));
+    }
+    setMat(shadow, "projectionMatrix", glm::mat4(1.0f));
+    setMat(shadow, "viewMatrix", glm::mat4(1.0f));
+    // Overlay space 0..100 onto clip space -1..1, flat at z = 0.
+    setMat(shadow, "modelMatrix", glm::scale(glm::translate(glm::mat4(1.0f), vec3(-1, -1, 0)), vec3(0.02f, 0.02f, 0)));
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthFunc(test);
+    glDepthRange(1.0, 1.0);
+    glBindVertexArray(vao);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glBindVertexArray(0);
+    glDepthRange(0.0, 1.0);
+    glDepthFunc(GL_LEQUAL);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    for (int k = 0; k < 3; k++) setMat(shadow, names[k], saved[k]);
+    glUseProgram(0);
+}
+
 void World::render(long long l) {
     if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
 
     glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearStencil(0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
     glUseProgram(0);
 
     GLuint block = shaders["block"];
     glUseProgram(block);
-    setMat(block, "viewMatrix", cameraOf(player));
+    glm::mat4 camera = cameraOf(player);
+    setMat(block, "viewMatrix", camera);
     glUniform1f(loc(block, "time"), float(l));
     glUniform1f(loc(block, "depth"), 0.3f);
     glUniform3fv(loc(block, "sunPos"), 1, glm::value_ptr(sunPos));
     vec3 eye = player.getPos();
     glUniform3fv(loc(block, "playerPos"), 1, glm::value_ptr(eye));
 
-    // The backdrop is drawn first and its depth thrown away, so it never hides the world.
+    // The opaque world comes first; the backdrop is then drawn only where no
+    // world covers it, which gives the same picture as drawing the backdrop
+    // first and the world over it, for far fewer shaded pixels.
+    // Sectors wholly outside the view are not drawn; they still set the
+    // uniforms their draws would have left, so later drawers see the same state.
+    glm::mat4 viewProj = projectionMat * camera;
+    std::vector<char> seen;
+    for (auto& row : sectors)
+        for (auto& sector : row) {
+            if (sector.needUpdate) rebuildSector(sector);
+            seen.push_back(sectorInView(sector, viewProj));
+            sector.render1(block, seen.back());
+        }
+
+    // Pixels the world drew are nearer than the far plane: mark them.
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_ALWAYS, 1, 0xff);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+    glDepthMask(GL_FALSE);
+    fullScreenDepthPass(GL_GREATER);
+    glDepthMask(GL_TRUE);
+
+    glStencilFunc(GL_EQUAL, 0, 0xff);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    glStencilMask(0);
     blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
     glUseProgram(block);
     glUniform1i(loc(block, "mode"), 8);
     blockRend.renderSun(sunPos, player);
     blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
-    glClear(GL_DEPTH_BUFFER_BIT);
+    // The backdrop never hides the world: its depth is thrown away again.
+    fullScreenDepthPass(GL_ALWAYS);
+    glStencilMask(0xff);
+    glDisable(GL_STENCIL_TEST);
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.render1(block, false);
 
+    size_t i = 0;
     for (auto& row : sectors)
-        for (auto& sector : row) {
-            if (sector.needUpdate) rebuildSector(sector);
-            sector.render1(block);
-        }
-    for (auto& row : sectors)
-        for (auto& sector : row) sector.render2(block);
+        for (auto& sector : row) sector.render2(block, seen[i++]);
 
     if (player.selected != vec3(0)) {
         glUseProgram(block);
