@@ -5,9 +5,14 @@
 #include "panels/StatusScreen.h"
 
 #include <SDL2/SDL_video.h>
+#include <glm/glm.hpp>
 
 #include <string>
 #include <vector>
+
+// The title logo: 21 flat quads (84 vertices) spelling "THE VASK" in block
+// letters on two rows, at depth -20 in the 100 x 100 menu space.
+std::vector<glm::vec3> logoVertices();
 
 class LogoVAO {
 public:
@@ -39,6 +44,16 @@ public:
     unsigned int mission(std::string name, bool edit, bool camp, float dif);
     void saveSettings();
     void refresh();
+
+private:
+    void buildMainMenu();
+    void buildSettings();
+    // GL state around a game: the sky colour and hidden cursor while it runs;
+    // before the world goes, a texture of our own on the scene's unit; after
+    // it has gone (its destructor hides the cursor), the menu's look again.
+    void beginGame();
+    void releaseScene();
+    void endGame();
 };
 
 extern GameManager* mainGame;

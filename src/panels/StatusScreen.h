@@ -32,6 +32,8 @@ public:
     std::string text;
     bool mode;  // false numeric, true text
     SNumBox(std::string name, std::string text, bool mode) : name(name), text(text), mode(mode) {}
+    // What fits in the box: the last 11 characters.
+    std::string shown() const { return text.size() < 11 ? text : text.substr(text.size() - 11); }
 };
 
 using ButtonAction = std::function<void(int, int)>;
@@ -81,4 +83,12 @@ public:
     void keyInput(SDL_Event& e);
     void setOffset(int d);
     std::string getText(std::string name);
+
+    // "Best Time: h:m:s" for a count of ticks (60 ticks a second).
+    static std::string bestTime(unsigned int ticks);
+
+private:
+    // GL side, in StatusScreenRender.cpp; only used when a GL context exists.
+    void createGL();
+    void destroyGL();
 };

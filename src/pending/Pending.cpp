@@ -11,6 +11,11 @@
 #include "render/PlayerRenderer.h"
 #include "render/SectorRenderer.h"
 #include "world/World.h"
+#include "flow/CampaignManager.h"
+#include "flow/Input.h"
+#include "machines/Activate.h"
+#include "machines/TemplateBlock.h"
+#include "pending/PendingDecls.h"
 
 #include <vector>
 
@@ -30,17 +35,8 @@ void Generator::onClick() {}
 void EntityPacket::render(unsigned int) {}
 
 // panels
-StatusScreen::StatusScreen(std::string n, vec3 s) : name(n), source(s), selected(nullptr), vao(0), vbo{0, 0}, offset(83) {}
-StatusScreen::~StatusScreen() {}
-void displayDialog(Event*, World*) {}
 
 // rendering
-PlayerRenderer::PlayerRenderer(Player* p) : player(p), screen(nullptr), vao(0), vbo{0, 0, 0} {}
-PlayerRenderer::~PlayerRenderer() {}
-// render (frame composition) calls these; the HUD helper owns them.
-void PlayerRenderer::renderRemoval() {}
-void PlayerRenderer::renderHUD() {}
-void PlayerRenderer::renderEditorHUD() {}
 
 // weapons helper: stand-ins until the machines, panels and rendering work lands.
 void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels, std::set<vec3, veccomp>& l) {
@@ -62,8 +58,20 @@ void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& lev
         for (const vec3& n : next) todo.push_back(p + n);
     }
 }
-std::string StatusScreen::getText(std::string n) {
-    for (SNumBox& b : boxes)
-        if (b.name == n) return b.text;
-    return "0";
-}
+
+// flow helper: stand-ins for other helpers' work until it is merged
+skirmishSettings makeSettings = {-1, -1, -1, -1, -1};
+void World::genRandomWorld() {}
+void World::editorTick(long long) {}
+int editorInput(int& result, Player& p) { return gameInput(result, p); }
+CampaignManager::CampaignManager() {}
+void CampaignManager::playCamp(int, int) {}
+void activate(vec3, World*) {}
+void deactivate(vec3, World*) {}
+Template::Template(World*, vec3 v) : start(v) {}
+TemplateBlock::TemplateBlock(World* w, Template t) : Netable(w, 5.0f, 14), plan(t) {}
+void TemplateBlock::setPos(vec3 p) { pos = p; }
+void TemplateBlock::update(long long) {}
+void TemplateBlock::takeCargo(resourceStruct) {}
+bool TemplateBlock::handleRequest(resourceStruct, Netable*) { return false; }
+void TemplateBlock::onClick() {}

@@ -23,4 +23,11 @@ public:
     void renderEditorHUD();
     std::string getTemplateTex(int x);
     std::string modeToIcon(int m);
+    // Closes the open panel when the machine it was opened from is gone (the
+    // cursor hides again); true when it closed one.
+    bool closeVanishedPanel();
+
+private:
+    void createGL();
+    void destroyGL();
 };

@@ -1,1 +1,65 @@
-int main() { return 0; }
+// Start-up and shutdown of The Vask. The settings and the sound manager are
+// ready before main runs (static initialisation); main opens the window and the
+// GL context, loads the shared rendering resources and hands over to the menus.
+#include "flow/GameManager.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+#include "shell/GameOptions.h"
+#include "sound/Sound.h"
+#include "world/Block.h"
+
+#include <GL/glew.h>
+#include <SDL2/SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+int main(int, char**) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        printf("Unable to init SDL: %s\n", SDL_GetError());
+        return 1;
+    }
+    atexit(SDL_Quit);
+
+    bool fullscreen = gameOptions.getBool("FULLSCREEN", false);
+    int yres = gameOptions.getInt("YRES", 600);
+    int xres = gameOptions.getInt("XRES", 800);
+    Uint32 flags = SDL_WINDOW_OPENGL | (fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
+    SDL_Window* window = SDL_CreateWindow("The Vask v0.95", SDL_WINDOWPOS_UNDEFINED,
+                                          SDL_WINDOWPOS_UNDEFINED, xres, yres, flags);
+    if (!window) {
+        printf("Unable to start video: %s\n", SDL_GetError());
+        printf("%dx%d\n", xres, yres);
+        return 1;
+    }
+
+    loadIcon("Textures\\VaskIcon.bmp", window);
+    SDL_GLContext context = SDL_GL_CreateContext(window);
+    // Every later step draws; without a context they would crash instead.
+    if (!context) {
+        printf("Unable to create an OpenGL context: %s\n", SDL_GetError());
+        return 1;
+    }
+    GLenum glew = glewInit();
+    if (glew != GLEW_OK) fprintf(stderr, "Error: %s\n", glewGetErrorString(glew));
+
+    loadTextures();
+    setupGL();
+    setupUniforms();
+    setupBlockAttribs();
+
+    srand((unsigned)time(nullptr));
+    soundManager.setVolume(gameOptions.getFloat("VOL", 0.5f));
+    universeWin = window;
+
+    GameManager game(window);
+    mainGame = &game;
+    game.run();
+
+    shutdownGL();
+    unloadTextures();
+    SDL_GL_DeleteContext(context);
+    printf("Exited cleanly\n");
+    return 0;
+}

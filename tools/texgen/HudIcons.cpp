@@ -102,10 +102,12 @@ static Image energyIcon(int w, int h) {
   return img;
 }
 
+// The HUD lays "add" over the chosen block's icon, so the plus keeps to the
+// top-right corner and leaves the icon visible.
 static Image addIcon(int w, int h) {
   Image img(w, h);
-  img.fillRect(6, 2, 4, 12, hex(0x4ccf4c));
-  img.fillRect(2, 6, 12, 4, hex(0x4ccf4c));
+  img.fillRect(w - 6, 1, 3, 9, hex(0x4ccf4c));
+  img.fillRect(w - 9, 4, 9, 3, hex(0x4ccf4c));
   rimLight(img, 1.3f, 0.7f);
   finish(img);
   return img;

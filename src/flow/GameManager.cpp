@@ -1,0 +1,197 @@
+#include "flow/GameManager.h"
+
+#include "flow/Input.h"
+#include "pending/PendingDecls.h"
+#include "shell/GameOptions.h"
+#include "sound/Sound.h"
+#include "world/World.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+GameManager* mainGame = nullptr;
+SDL_Window* universeWin = nullptr;
+
+namespace {
+const std::map<int, std::string> BUTTON = {{0, "button"}, {1, "unbutton"}};
+const std::map<int, std::string> OFF_ON = {{0, "off"}, {1, "on"}};
+const std::map<int, std::string> SHADOW_LEVELS = {{0, "off"}, {1, "low"}, {2, "med"}, {3, "high"}};
+const std::map<int, std::string> DIFFICULTY = {
+    {0, "very easy"}, {1, "easy"}, {2, "normal"}, {3, "hard"}, {4, "insane"}};
+constexpr int MAX_MAP_BUTTONS = 1000;
+
+int boxNumber(StatusScreen& s, const std::string& name) { return int(atof(s.getText(name).c_str())); }
+}  // namespace
+
+GameManager::GameManager(SDL_Window* w)
+    : mainMenu("", vec3(0)), settings("Settings", vec3(0)), options("Skirmish Options", vec3(0)),
+      campaign("Campaign", vec3(0)), load("Load Map", vec3(0)), editMap("Edit Map", vec3(0)),
+      window(w), screen(&mainMenu), camp(0), loadMission(0), randMission(0), quit(0), setting(0),
+      back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), maps{} {
+    buildMainMenu();
+
+    scanDirectory(missionNames, "Maps");
+    for (size_t i = 0; i < missionNames.size() && i < MAX_MAP_BUTTONS; i++)
+        if (missionNames[i].empty() || missionNames[i][0] != '.')
+            load.addButton(SButton(missionNames[i], BUTTON, &maps[i], 2, 0));
+    load.addButton(SButton("Back", BUTTON, &back, 2, 0));
+
+    refresh();
+
+    for (const char* box : {"Trees", "Enemies", "Smoothness", "Height", "Floor"})
+        options.addBox(SNumBox(box, "-1", false));
+    options.addButton(SButton("Skirmish", BUTTON, &randMission, 2, 0));
+    options.addButton(SButton("Map Editor", BUTTON, &editor, 2, 0));
+    options.addButton(SButton("Back", BUTTON, &back, 2, 0));
+
+    editMap.addBox(SNumBox("Map", "test", true));
+    editMap.addButton(SButton("Open", BUTTON, &editor, 2, 0));
+    editMap.addButton(SButton("Back", BUTTON, &back, 2, 0));
+
+    buildSettings();
+    releaseScene();
+    endGame();
+}
+
+void GameManager::buildMainMenu() {
+    mainMenu.addButton(SButton("Demo Maps", BUTTON, &loadMission, 2, 0));
+    // The campaign, skirmish and editor screens are reachable from the main
+    // menu only when the player asks for them in settings.ini.
+    if (gameOptions.getBool("EXTRA_MODES", false)) {
+        mainMenu.addButton(SButton("Campaign", BUTTON, &camp, 2, 0));
+        mainMenu.addButton(SButton("Skirmish", BUTTON, &randMission, 2, 0));
+        mainMenu.addButton(SButton("Map Editor", BUTTON, &editor, 2, 0));
+    }
+    mainMenu.addButton(SButton("Settings", BUTTON, &setting, 2, 0));
+    mainMenu.addButton(SButton("Quit", BUTTON, &quit, 2, 0));
+}
+
+void GameManager::buildSettings() {
+    shadowSetting = gameOptions.getInt("SHADOWS", 3);
+    fullScrn = gameOptions.getBool("FULLSCREEN", true) ? 1 : 0;
+    sing = gameOptions.getBool("SINGULARITY", true) ? 1 : 0;
+    settings.addBox(SNumBox("X Resolution", gameOptions.getString("XRES", "800"), false));
+    settings.addBox(SNumBox("Y Resolution", gameOptions.getString("YRES", "600"), false));
+    settings.addBox(SNumBox("FOV", gameOptions.getString("FOV", "57"), false));
+    settings.addBox(SNumBox("Volume", gameOptions.getString("VOL", "0.5"), false));
+    settings.addButton(SButton("FullScreen", OFF_ON, &fullScrn, 2, 0));
+    settings.addButton(SButton("Singularities", OFF_ON, &sing, 2, 0));
+    settings.addButton(SButton("Shadows", SHADOW_LEVELS, &shadowSetting, 4, 0));
+    settings.addButton(SButton("Back", BUTTON, &back, 2, 0));
+}
+
+void GameManager::refresh() {
+    campaign.buttons.clear();
+    for (int i = 0; i < CAMPAIGN_MISSIONS; i++) {
+        Mission& m = campMan.missions[i];
+        ButtonAction action;
+        if (m.beat) action = [this](int mission, int diff) { campMan.playCamp(mission, diff); };
+        else action = [this](int mission, int diff) { campMan.noplayCamp(mission, diff); };
+        campaign.addButton(SButton(m.name, DIFFICULTY, &m.diff, 5, i, action, m.time,
+                                   m.beat ? "play" : "noplay", 1));
+    }
+    campaign.addButton(SButton("Back", BUTTON, &back, 2, 0));
+}
+
+void GameManager::run() {
+    while (!quit) {
+        menuInput(quit, screen);
+        render();
+        if (back) {
+            if (screen == &settings) saveSettings();
+            screen = &mainMenu;
+            back = 0;
+        }
+        if (setting) {
+            setting = 0;
+            screen = &settings;
+        }
+        if (editor && screen == &mainMenu) {
+            editor = 0;
+            screen = &editMap;
+        }
+        if (editor && screen == &options) {
+            editor = 0;
+            skirmish(0, true);
+        }
+        if (editor && screen == &editMap) {
+            editor = 0;
+            mission(editMap.getText("Map") + ".map", true, false, 1.0f);
+        }
+        if (camp) {
+            screen = &campaign;
+            camp = 0;
+        }
+        if (loadMission) {
+            screen = &load;
+            loadMission = 0;
+        }
+        for (int i = 0; i < MAX_MAP_BUTTONS; i++)
+            if (maps[i]) {
+                maps[i] = 0;
+                mission(missionNames[size_t(i)], false, false, 1.0f);
+            }
+        if (randMission && screen == &mainMenu) {
+            screen = &options;
+            randMission = 0;
+            continue;
+        }
+        if (randMission && screen == &options) {
+            randMission = 0;
+            skirmish(0, false);
+        }
+    }
+}
+
+unsigned int GameManager::mission(std::string name, bool edit, bool camp, float dif) {
+    std::cout << "Loading: Maps/" << name << std::endl;
+    std::string path = (camp ? "Campaign/" : "Maps/") + name;
+    if (!std::ifstream(path, std::ios::binary)) return 0;
+    beginGame();
+    unsigned int result = 0;
+    auto w = std::make_unique<World>(100, 100, 100, window);
+    w->editorMode = edit;
+    w->read(path);
+    if (w->mapType == 2) {
+        if (edit) w->mapType = 1;
+        w->applyDif(dif);
+        result = w->run();
+    }
+    releaseScene();
+    w.reset();
+    endGame();
+    return result;
+}
+
+void GameManager::skirmish(int, bool edit) {
+    beginGame();
+    auto w = std::make_unique<World>(100, 100, 100, window);
+    makeSettings.trees = boxNumber(options, "Trees");
+    makeSettings.enemies = boxNumber(options, "Enemies");
+    makeSettings.smoothness = boxNumber(options, "Smoothness");
+    makeSettings.height = boxNumber(options, "Height");
+    makeSettings.bed = boxNumber(options, "Floor");
+    w->editorMode = edit;
+    w->genRandomWorld();
+    w->mapType = 1;
+    w->run();
+    releaseScene();
+    w.reset();
+    endGame();
+}
+
+void GameManager::saveSettings() {
+    gameOptions.setString("VOL", settings.getText("Volume"));
+    soundManager.setVolume(gameOptions.getFloat("VOL", 0.5f));
+    gameOptions.setString("SHADOWS", std::to_string(shadowSetting));
+    gameOptions.setString("SINGULARITY", sing ? "true" : "false");
+    // Resolution, field of view and full screen apply at the next start only.
+    GameOptions next = gameOptions;
+    next.setString("XRES", settings.getText("X Resolution"));
+    next.setString("YRES", settings.getText("Y Resolution"));
+    next.setString("FOV", settings.getText("FOV"));
+    next.setString("FULLSCREEN", fullScrn ? "true" : "false");
+    next.writeOptions("settings.ini");
+}

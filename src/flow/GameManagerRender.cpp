@@ -1,0 +1,38 @@
+// The game manager's GL side: the menu frame and the colours around a game.
+#include "flow/GameManager.h"
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+
+#include <GL/glew.h>
+#include <SDL2/SDL_mouse.h>
+#include <SDL2/SDL_timer.h>
+
+void GameManager::render() {
+    bool gl = window && SDL_GL_GetCurrentContext();
+    if (gl) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        logo.render();
+        screen->render();
+    }
+    SDL_Delay(50);
+    if (gl) SDL_GL_SwapWindow(window);
+}
+
+void GameManager::beginGame() {
+    if (window && SDL_GL_GetCurrentContext()) glClearColor(0.5f, 0.5f, 1.0f, 1.0f);
+    if (window) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void GameManager::releaseScene() {
+    if (!window || !SDL_GL_GetCurrentContext()) return;
+    // The world's scene texture on unit 2 is about to go; leave a valid one.
+    glActiveTexture(GL_TEXTURE2);
+    glBindTexture(GL_TEXTURE_2D, getTexture("blackground"));
+    glActiveTexture(GL_TEXTURE0);
+}
+
+void GameManager::endGame() {
+    if (!window) return;
+    SDL_ShowCursor(SDL_ENABLE);
+    if (SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
+}

@@ -1,0 +1,221 @@
+#include "flow/Input.h"
+
+#include "flow/Player.h"
+#include "machines/Activate.h"
+#include "machines/Netable.h"
+#include "machines/Ship.h"
+#include "machines/TemplateBlock.h"
+#include "panels/Dialog.h"
+#include "panels/StatusScreen.h"
+#include "shell/GameOptions.h"
+#include "sound/Sound.h"
+#include "world/World.h"
+
+bool movementKeyDown(SDL_Keycode k, Player& p) {
+    switch (k) {
+    case SDLK_w: p.iVel.z = -0.05f; return true;
+    case SDLK_s: p.iVel.z = 0.05f; return true;
+    case SDLK_a: p.iVel.x = -0.05f; return true;
+    case SDLK_d: p.iVel.x = 0.05f; return true;
+    case SDLK_SPACE: p.iVel.y = 0.04f; return true;
+    case SDLK_LSHIFT: p.run = true; return true;
+    default: return false;
+    }
+}
+
+bool movementKeyUp(SDL_Keycode k, Player& p) {
+    switch (k) {
+    case SDLK_w:
+    case SDLK_s: p.iVel.z = 0; return true;
+    case SDLK_a:
+    case SDLK_d: p.iVel.x = 0; return true;
+    case SDLK_SPACE: p.iVel.y = 0; return true;
+    case SDLK_LSHIFT: p.run = false; return true;
+    default: return false;
+    }
+}
+
+void mouseLook(int x, int y, Player& p) {
+    int w = gameOptions.getInt("XRES", 800);
+    int h = gameOptions.getInt("YRES", 600);
+    float sensitivity = gameOptions.getFloat("SENSITIVITY", 0.03f);
+    int dy = y - h / 2;
+    if (gameOptions.getBool("INVERT", false)) dy = -dy;
+    p.pit += sensitivity * float(dy);
+    p.yaw += sensitivity * float(x - w / 2);
+    if (p.pit < -90) p.pit = -90;
+    if (p.pit > 90) p.pit = 90;
+    if (p.yaw < -180) p.yaw += 360;
+    if (p.yaw > 180) p.yaw -= 360;
+    if (p.world->screen) SDL_WarpMouseInWindow(p.world->screen, w / 2, h / 2);
+}
+
+void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
+
+static void numberKey(int n, Player& p) {
+    int choices = int(p.templates.size()) + 1;
+    switch (p.menu) {
+    case -1:
+        if (n <= 4) p.mode = n - 1;
+        break;
+    case 0:
+        if (n <= 2) p.remMode = n - 1;
+        break;
+    case 1:
+        if (n <= 2) p.actMode = n - 1;
+        break;
+    case 2: p.blockMode = n - 1; break;
+    case 3: p.tempMode = (n - 1) % choices; break;
+    }
+}
+
+static void wheel(int y, Player& p) {
+    switch (p.menu) {
+    // The main tool turns the opposite way to the sub-options.
+    case -1: p.mode = wrapMod(p.mode - y, 4); break;
+    case 0: p.remMode = wrapMod(p.remMode + y, 2); break;
+    case 1: p.actMode = wrapMod(p.actMode + y, 2); break;
+    case 2: p.blockMode = wrapMod(p.blockMode + y, 5); break;
+    case 3: p.tempMode = wrapMod(p.tempMode + y, int(p.templates.size()) + 1); break;
+    }
+}
+
+void useTool(Player& p) {
+    World* w = p.world;
+    vec3 sel = p.selected;
+    // Looking at nothing selects (0,0,0); no tool acts on that.
+    if (sel == vec3(0, 0, 0)) return;
+    int x = int(sel.x), y = int(sel.y), z = int(sel.z);
+    Block b = w->getBlock(sel);
+    const BlockAttrib& attr = blockAttribs[b.type];
+    vec3 target = sel + p.selFace;
+
+    if (p.mode == 0 && p.remMode == 0) {
+        if (!attr.minable) return;
+        p.remBlock = sel;
+        p.remStatus = 30;
+        soundManager.play("RM2", 0.7f);
+    } else if (p.mode == 0 && p.remMode == 1) {
+        if (!attr.machine) return;
+        w->setBlockAndUpdate(x, y, z, 8, 0);
+        soundManager.play("place1", 1.0f);
+    } else if (p.mode == 1 && p.actMode == 0) {
+        activate(sel, w);
+    } else if (p.mode == 1 && p.actMode == 1) {
+        deactivate(sel, w);
+    } else if (p.mode == 2) {
+        Ship* ship = getShip(w);
+        if (!ship || p.blockMode < 0 || p.blockMode > 4) return;
+        resourceStruct& store = getShipStore(ship);
+        if (store.data[p.blockMode] <= 0 || !w->canPlayerPlace(target)) return;
+        w->setBlockAndUpdate(int(target.x), int(target.y), int(target.z), 9 + p.blockMode,
+                             ship->levels.data[p.blockMode]);
+        store.data[p.blockMode] -= 1;
+        soundManager.play("place3", 1.0f);
+    } else if (p.mode == 3 && p.tempMode == 0) {
+        if (attr.machine) p.templates.push_back(Template(w, sel));
+    } else if (p.mode == 3 && p.tempMode >= 1 && p.tempMode <= int(p.templates.size())) {
+        Template copy = p.templates[size_t(p.tempMode - 1)];
+        w->setActiveBlockAndUpdate(int(target.x), int(target.y), int(target.z), new TemplateBlock(w, copy));
+    }
+}
+
+static void gameKeyDown(SDL_Keycode k, Player& p, int& result) {
+    if (movementKeyDown(k, p)) return;
+    World* w = p.world;
+    switch (k) {
+    case SDLK_ESCAPE:
+        if (getStatusScreen(w)) setStatusScreen(w, nullptr);
+        else result = -1;
+        break;
+    case SDLK_e: toggleToolMenu(p); break;
+    case SDLK_t:
+        if (p.tempMode == 0 && !p.templates.empty()) p.templates.pop_back();
+        break;
+    case SDLK_1:
+    case SDLK_2:
+    case SDLK_3:
+    case SDLK_4:
+    case SDLK_5: numberKey(int(k - SDLK_0), p); break;
+    default: break;
+    }
+}
+
+int gameInput(int& result, Player& p) {
+    World* w = p.world;
+    if (getStatusScreen(w)) return statusInput(result, p);
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+        case SDL_QUIT: result = 2; break;
+        case SDL_KEYDOWN:
+            // Held keys repeat; a repeat must not toggle the menu or eat templates.
+            if (!e.key.repeat) gameKeyDown(e.key.keysym.sym, p, result);
+            break;
+        case SDL_KEYUP: movementKeyUp(e.key.keysym.sym, p); break;
+        case SDL_MOUSEMOTION: mouseLook(e.motion.x, e.motion.y, p); break;
+        case SDL_MOUSEWHEEL: wheel(e.wheel.y, p); break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (e.button.button == SDL_BUTTON_LEFT)
+                w->onClick(int(p.selected.x), int(p.selected.y), int(p.selected.z));
+            else if (e.button.button == SDL_BUTTON_RIGHT)
+                useTool(p);
+            break;
+        default: break;
+        }
+    }
+    return 0;
+}
+
+int statusInput(int& result, Player& p) {
+    World* w = p.world;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (e.type == SDL_QUIT) {
+            result = 2;
+            continue;
+        }
+        StatusScreen* s = getStatusScreen(w);
+        // Closed by an earlier event of this batch: the rest was meant for it.
+        if (!s) continue;
+        if (e.type == SDL_KEYDOWN) {
+            s->keyInput(e);
+            SDL_Keycode k = e.key.keysym.sym;
+            if (k == SDLK_ESCAPE || (k == SDLK_e && !w->editorMode)) setStatusScreen(w, nullptr);
+        } else if (e.type == SDL_MOUSEBUTTONDOWN) {
+            s->input(e);
+        }
+    }
+    return 0;
+}
+
+int dialogInput(int& result, Dialog* d) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (e.type == SDL_QUIT) {
+            result = 1;
+        } else if ((e.type == SDL_KEYDOWN && !e.key.repeat) || e.type == SDL_MOUSEBUTTONDOWN) {
+            // A held key must not race through the conversation.
+            d->keyInput(e);
+            if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) result = 1;
+        }
+    }
+    return 0;
+}
+
+int menuInput(int& result, StatusScreen* s) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+        case SDL_QUIT: result = 1; break;
+        case SDL_KEYDOWN:
+            if (e.key.keysym.sym == SDLK_ESCAPE) result = 1;
+            s->keyInput(e);
+            break;
+        case SDL_MOUSEBUTTONDOWN: s->input(e); break;
+        case SDL_MOUSEWHEEL: s->setOffset(-5 * e.wheel.y); break;
+        default: break;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The input dispatchers: each drains every pending SDL event and reports through
+// the caller's state word (2 window closed, -1 pause request, 1 leave).
+#include <SDL2/SDL_events.h>
+
+class Player;
+class Dialog;
+class StatusScreen;
+
+int gameInput(int& result, Player& p);
+int statusInput(int& result, Player& p);
+int dialogInput(int& result, Dialog* d);
+int menuInput(int& result, StatusScreen* s);
+// The map editor's dispatcher (the editor's own code).
+int editorInput(int& result, Player& p);
+
+// Pieces of play input the editor shares.
+// W/A/S/D/Space/Left Shift pressed or released; true when the key was one of them.
+bool movementKeyDown(SDL_Keycode k, Player& p);
+bool movementKeyUp(SDL_Keycode k, Player& p);
+// Mouse look from an absolute pointer position, then the pointer goes back to
+// the window centre (only when the world has a window).
+void mouseLook(int x, int y, Player& p);
+// E: open the sub-menu of the current tool, or close the open one.
+void toggleToolMenu(Player& p);
+// The right-click action of the play tools.
+void useTool(Player& p);
+
+// Remainder that stays in [0, n) for any sign of a.
+inline int wrapMod(int a, int n) { return ((a % n) + n) % n; }

@@ -1,0 +1,66 @@
+// Drawing of a dialog: a dark text box, the speaker's portrait, the speaker's
+// name, the wrapped text and the hint to go on.
+#include "panels/Dialog.h"
+
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+
+#include <GL/glew.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+void Dialog::createGL() {
+    float verts[] = {0, 0, -5, 0, -5, -5, 5, -5, -5, 5, 0, -5};
+    float tex[] = {0, 0, 0, 1, 1, 1, 1, 0};
+    setupVAO(tex, 8, verts, 12, vao, vbo);
+}
+
+void Dialog::destroyGL() {
+    glBindVertexArray(0);
+    glDeleteBuffers(2, vbo);
+    glDeleteVertexArrays(1, &vao);
+    vao = 0;
+}
+
+void Dialog::render() {
+    if (items.empty()) return;
+    DialogItem& item = items.front();
+    GLuint post = shaders["post"];
+    glUseProgram(post);
+    GLint model = glGetUniformLocation(post, "modelMatrix");
+    GLint mode = glGetUniformLocation(post, "mode");
+    glUniform3f(glGetUniformLocation(post, "uColor"), 1.0f, 0.0f, 0.0f);
+    auto place = [&](glm::vec3 at, glm::vec3 scale) {
+        glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), at), scale);
+        glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
+    };
+    auto quad = [&](const std::string& tex) {
+        glBindTexture(GL_TEXTURE_2D, getTexture(tex));
+        glBindVertexArray(vao);
+        glDrawArrays(GL_QUADS, 0, 4);
+        glBindVertexArray(0);
+    };
+
+    glUniform1i(mode, 1);
+    place({30, 80, -1}, {10, 6, 1});
+    quad("blackground");
+    glUniform1i(mode, 5);
+    place({7, 80, 0}, {4, 7, 1});
+    quad(item.tex);
+
+    glUniform1i(mode, 2);
+    TextRenderer text("TextAB");
+    text.setRenderSize(3, 4);
+    place({7, 90, 0}, {1, 1, 1});
+    text.renderString(item.speaker, 0);
+    text.setRenderSize(1.8f, 3);
+    place({30, 80, 0}, {1, 1, 1});
+    text.renderToBox(item.text, 50, 30);
+    text.setRenderSize(0.9f, 1.5f);
+    place({30, 50, 0}, {1, 1, 1});
+    text.renderString("press any key to continue", 0);
+
+    place({0, 0, 0}, {1, 1, 1});
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glUseProgram(0);
+}

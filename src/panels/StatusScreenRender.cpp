@@ -1,0 +1,117 @@
+// Drawing of status screens: captions and values as text on the "TextAB" sheet,
+// toggles and bars as the 20 x 3 widget quad, all in the 0..100 overlay space.
+#include "panels/StatusScreen.h"
+
+#include "render/ShaderHelp.h"
+#include "render/Textures.h"
+
+#include <GL/glew.h>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
+#include <sstream>
+
+void StatusScreen::createGL() {
+    float verts[] = {0, 0, -5, 0, -3, -5, 20, -3, -5, 20, 0, -5};
+    float tex[] = {0, 0, 0, 1, 1, 1, 1, 0};
+    setupVAO(tex, 8, verts, 12, vao, vbo);
+}
+
+void StatusScreen::destroyGL() {
+    glBindVertexArray(0);
+    glDeleteBuffers(2, vbo);
+    glDeleteVertexArrays(1, &vao);
+    vao = 0;
+}
+
+namespace {
+
+struct PanelPainter {
+    GLuint program;
+    GLint model, mode;
+    TextRenderer text{"TextAB"};
+
+    PanelPainter() {
+        program = shaders["post"];
+        glUseProgram(program);
+        model = glGetUniformLocation(program, "modelMatrix");
+        mode = glGetUniformLocation(program, "mode");
+    }
+    void place(float x, float y, float sx = 1.0f) {
+        glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0)), glm::vec3(sx, 1, 1));
+        glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
+    }
+    void words(const std::string& s, float x, float y) {
+        glUniform1i(mode, 3);
+        place(x, y);
+        text.renderString(s, 0);
+    }
+    void quad(GLuint vao, const std::string& texName, float x, float y, float sx, int m) {
+        glUniform1i(mode, m);
+        place(x, y, sx);
+        glBindTexture(GL_TEXTURE_2D, getTexture(texName));
+        glBindVertexArray(vao);
+        glDrawArrays(GL_QUADS, 0, 4);
+        glBindVertexArray(0);
+    }
+};
+
+std::string numberText(const SLabel& l) {
+    std::ostringstream out;
+    if (l.dispMode == 1) {
+        out << *reinterpret_cast<float*>(l.num1);
+        if (l.num2) out << "/" << *reinterpret_cast<float*>(l.num2);
+    } else {
+        out << *l.num1;
+        if (l.num2) out << "/" << *l.num2;
+    }
+    return out.str();
+}
+
+std::string texFor(SButton& b) {
+    auto it = b.tex.find(*b.toggle);
+    return it == b.tex.end() ? std::string() : it->second;
+}
+
+}  // namespace
+
+void StatusScreen::render() {
+    PanelPainter p;
+    p.text.setRenderSize(3, 4);
+    p.words(name, 5, float(offset + 5));
+    p.text.setRenderSize(1.8f, 3);
+
+    float y = float(offset);
+    for (SLabel& l : labels) {
+        p.words(l.name, 5, y);
+        if ((l.dispMode == 0 || l.dispMode == 1) && l.num1) {
+            p.words(numberText(l), 30, y);
+        } else if (l.dispMode == 2 && l.num1 && l.num2) {
+            float full = float(*l.num2);
+            float part = full != 0 ? float(*l.num1) / full : 0.0f;
+            p.quad(vao, "white1", 30, y, part, 2);
+            p.quad(vao, "box", 30, y, 1, 1);
+        }
+        y -= 5;
+    }
+    for (SNumBox& b : boxes) {
+        p.words(b.name, 5, y);
+        p.words(b.shown(), 30, y);
+        if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
+        y -= 5;
+    }
+    for (SButton& b : buttons) {
+        p.words(b.name, 5, y);
+        if (b.mode == 0) {
+            p.quad(vao, texFor(b), 30, y, 1, 1);
+        } else if (b.mode == 1) {
+            p.quad(vao, b.buttonTex, 30, y, 0.4f, 1);
+            p.quad(vao, texFor(b), 40, y, 0.4f, 1);
+            if (b.times) p.words(bestTime(b.times[*b.toggle]), 55, y);
+        }
+        y -= 5;
+    }
+    p.place(0, 0);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glUseProgram(0);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// Real SDL events for the input dispatchers: only the events subsystem is
+// started, so no window or display is needed.
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+class SdlEvents {
+public:
+    SdlEvents() {
+        if (!SDL_WasInit(SDL_INIT_EVENTS)) SDL_InitSubSystem(SDL_INIT_EVENTS);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    ~SdlEvents() { SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); }
+
+    static void key(SDL_Keycode k, bool down = true, Uint16 mod = KMOD_NONE) {
+        SDL_Event e{};
+        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = k;
+        e.key.keysym.mod = mod;
+        push(e);
+    }
+    static void keyUp(SDL_Keycode k) { key(k, false); }
+    static void click(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = button;
+        e.button.state = SDL_PRESSED;
+        e.button.x = x;
+        e.button.y = y;
+        push(e);
+    }
+    static void wheel(int y) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEWHEEL;
+        e.wheel.y = y;
+        push(e);
+    }
+    static void motion(int x, int y) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEMOTION;
+        e.motion.x = x;
+        e.motion.y = y;
+        push(e);
+    }
+    static void quit() {
+        SDL_Event e{};
+        e.type = SDL_QUIT;
+        push(e);
+    }
+    static int pending() {
+        SDL_PumpEvents();
+        return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+
+private:
+    static void push(SDL_Event& e) { ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError(); }
+};
+
+// Pixel position of the middle of a widget cell in a status screen row whose top
+// edge is at y = rowTop (overlay units), for the default 800 x 600 settings.
+inline int pixelX(float px) { return int(px / 100.0f * 800.0f); }
+inline int pixelY(float rowTop) { return int((100.0f - (rowTop - 1.5f)) / 100.0f * 600.0f); }

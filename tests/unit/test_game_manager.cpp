@@ -1,0 +1,257 @@
+// The menus: screens, the menu loop's requests, saving settings and launching maps.
+#include "SdlEvents.h"
+#include "WorldFixture.h"
+
+#include "flow/GameManager.h"
+#include "machines/Ship.h"
+#include "shell/GameOptions.h"
+#include "sound/Sound.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+// Runs a test inside a fresh folder with a Maps/ subfolder, and restores the
+// settings store afterwards.
+struct MenuTest : ::testing::Test {
+    SdlEvents sdl;
+    std::string oldDir, dir;
+    GameOptions savedOptions = gameOptions;
+
+    void SetUp() override {
+        if (blockAttribs.empty()) setupBlockAttribs();
+        char cwd[4096];
+        oldDir = getcwd(cwd, sizeof cwd);
+        char tmpl[] = "/tmp/vask_menu_XXXXXX";
+        dir = mkdtemp(tmpl);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        mkdir("Maps", 0755);
+    }
+    void TearDown() override {
+        gameOptions = savedOptions;
+        ASSERT_EQ(chdir(oldDir.c_str()), 0);
+        std::string cmd = "rm -rf '" + dir + "'";
+        ASSERT_EQ(system(cmd.c_str()), 0);
+    }
+    static std::vector<std::string> captions(StatusScreen& s) {
+        std::vector<std::string> out;
+        for (SButton& b : s.buttons) out.push_back(b.name);
+        return out;
+    }
+    static void writeMap(const std::string& path, char type) {
+        Quiet q;
+        auto w = makeWorld(20, 20, 20);
+        w->mapType = type;
+        w->setActiveBlockAndUpdate(3, 3, 3, new Ship(w.get()));
+        w->write(path);
+    }
+};
+
+// Presses Escape every few milliseconds until stopped: closes whatever end
+// screen a headless game shows.
+class Closer {
+public:
+    Closer()
+        : thread([this] {
+              while (!stop) {
+                  SdlEvents::key(SDLK_ESCAPE);
+                  SDL_Delay(10);
+              }
+          }) {}
+    ~Closer() {
+        stop = true;
+        thread.join();
+    }
+
+private:
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+}  // namespace
+
+TEST_F(MenuTest, MainMenuOffersTheExtraModesOnlyWhenAskedFor) {
+    {
+        GameManager g(nullptr);
+        EXPECT_EQ(captions(g.mainMenu), (std::vector<std::string>{"Demo Maps", "Settings", "Quit"}));
+        EXPECT_EQ(g.screen, &g.mainMenu);
+    }
+    gameOptions.setString("EXTRA_MODES", "true");
+    GameManager g(nullptr);
+    EXPECT_EQ(captions(g.mainMenu), (std::vector<std::string>{"Demo Maps", "Campaign", "Skirmish",
+                                                              "Map Editor", "Settings", "Quit"}));
+    // Each extra button reaches its screen through the menu loop.
+    SdlEvents::click(pixelX(40), pixelY(78));  // Campaign
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_EQ(g.screen, &g.campaign);
+    g.quit = 0;
+    g.screen = &g.mainMenu;
+    SdlEvents::click(pixelX(40), pixelY(73));  // Skirmish
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_EQ(g.screen, &g.options);
+    g.quit = 0;
+    g.screen = &g.mainMenu;
+    SdlEvents::click(pixelX(40), pixelY(68));  // Map Editor
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_EQ(g.screen, &g.editMap);
+}
+
+TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
+    for (const char* name : {"b.map", ".hidden.map", "a.map"}) writeBytes(std::string("Maps/") + name, "");
+    gameOptions.setString("XRES", "1024");
+    gameOptions.setString("SHADOWS", "1");
+    gameOptions.setString("FULLSCREEN", "false");
+    GameManager g(nullptr);
+
+    std::vector<std::string> loadCaptions = captions(g.load);
+    EXPECT_EQ(loadCaptions.back(), "Back");
+    EXPECT_EQ(loadCaptions.size(), 3u);  // a.map, b.map and Back
+    for (SButton& b : g.load.buttons) {
+        if (b.name == "Back") continue;
+        size_t index = size_t(b.toggle - g.maps);
+        ASSERT_LT(index, g.missionNames.size());
+        EXPECT_EQ(g.missionNames[index], b.name);  // indices skip nothing
+    }
+    EXPECT_EQ(g.settings.getText("X Resolution"), "1024");
+    EXPECT_EQ(g.settings.getText("Y Resolution"), "600");
+    EXPECT_EQ(g.settings.getText("Volume"), "0.5");
+    EXPECT_EQ(g.shadowSetting, 1);
+    EXPECT_EQ(g.fullScrn, 0);
+    EXPECT_EQ(g.sing, 1);
+    EXPECT_EQ(g.campaign.buttons.size(), 27u);
+    EXPECT_EQ(g.editMap.getText("Map"), "test");
+    EXPECT_EQ(g.options.getText("Trees"), "-1");
+}
+
+TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
+    gameOptions.setString("ZED", "kept");
+    GameManager g(nullptr);
+    for (SNumBox& b : g.settings.boxes) {
+        if (b.name == "X Resolution") b.text = "1280";
+        if (b.name == "Volume") b.text = "0.8";
+    }
+    g.shadowSetting = 2;
+    g.sing = 0;
+    g.fullScrn = 1;
+    g.screen = &g.settings;
+    SdlEvents::click(pixelX(40), pixelY(83 - 5 * 4 - 5 * 3));  // "Back", after 4 boxes and 3 buttons
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_EQ(g.screen, &g.mainMenu);
+
+    EXPECT_EQ(readBytes("settings.ini"),
+              "FOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nXRES=1280\nYRES=600\n"
+              "ZED=kept\n");
+    EXPECT_EQ(gameOptions.getInt("XRES", 800), 800);
+    EXPECT_EQ(gameOptions.getString("VOL", ""), "0.8");
+    EXPECT_EQ(gameOptions.getInt("SHADOWS", 3), 2);
+    EXPECT_FLOAT_EQ(soundManager.vol, 0.8f);
+    soundManager.setVolume(0.5f);
+
+    remove("settings.ini");
+    g.quit = 0;
+    g.screen = &g.load;  // Back elsewhere writes nothing
+    SdlEvents::click(pixelX(40), pixelY(83));
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_EQ(g.screen, &g.mainMenu);
+    EXPECT_TRUE(readBytes("settings.ini").empty());
+}
+
+TEST_F(MenuTest, MissionLogsAndPlaysOnlyPlayableMaps) {
+    writeMap("Maps/win.map", 2);
+    writeMap("Maps/draft.map", 1);
+    GameManager g(nullptr);
+
+    testing::internal::CaptureStdout();
+    unsigned int missing = g.mission("nope.map", false, false, 1.0f);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(missing, 0u);
+    EXPECT_EQ(out, "Loading: Maps/nope.map\n");
+
+    Closer closer;
+    {
+        Quiet q;
+        EXPECT_EQ(g.mission("draft.map", false, false, 1.0f), 0u);
+        EXPECT_GT(g.mission("win.map", false, false, 1.0f), 0u);  // no mind: won
+    }
+}
+
+TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {
+    writeMap("Maps/win.map", 2);
+    GameManager g(nullptr);
+    SdlEvents::click(pixelX(40), pixelY(83));  // Demo Maps
+    {
+        Quiet q;
+        g.quit = 0;
+        SdlEvents::key(SDLK_ESCAPE);
+        g.run();
+    }
+    ASSERT_EQ(g.screen, &g.load);
+    g.quit = 0;
+    SdlEvents::click(pixelX(40), pixelY(83));  // the only map
+    testing::internal::CaptureStdout();
+    {
+        Closer closer;  // its Escapes also close the menu afterwards
+        g.run();
+    }
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Loading: Maps/win.map\n"), std::string::npos);
+}
+
+TEST_F(MenuTest, MapRequestsOfOneFrameRunInListOrder) {
+    writeMap("Maps/first.map", 1);
+    writeMap("Maps/second.map", 1);
+    GameManager g(nullptr);
+    int firstIndex = -1, secondIndex = -1;
+    for (size_t i = 0; i < g.missionNames.size(); i++) {
+        if (g.missionNames[i] == "first.map") firstIndex = int(i);
+        if (g.missionNames[i] == "second.map") secondIndex = int(i);
+    }
+    ASSERT_GE(firstIndex, 0);
+    ASSERT_GE(secondIndex, 0);
+    g.maps[firstIndex] = 1;
+    g.maps[secondIndex] = 1;
+    SdlEvents::key(SDLK_ESCAPE);
+    testing::internal::CaptureStdout();
+    g.run();
+    std::string out = testing::internal::GetCapturedStdout();
+    size_t first = out.find("Loading: Maps/first.map\n"), second = out.find("Loading: Maps/second.map\n");
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(first < second, firstIndex < secondIndex);
+    EXPECT_EQ(g.maps[firstIndex] + g.maps[secondIndex], 0);
+}
+
+TEST(Logo, TwentyOneConvexQuadsOnTwoRowsInTheMenuSpace) {
+    std::vector<glm::vec3> v = logoVertices();
+    ASSERT_EQ(v.size(), 84u);
+    float topRowLow = 100, bottomRowHigh = 0;
+    for (size_t q = 0; q < v.size(); q += 4) {
+        float turn = 0;
+        for (int i = 0; i < 4; i++) {
+            glm::vec3 a = v[q + i], b = v[q + (i + 1) % 4], c = v[q + (i + 2) % 4];
+            EXPECT_FLOAT_EQ(a.z, -20.0f);
+            EXPECT_TRUE(a.x >= 0 && a.x <= 100 && a.y >= 0 && a.y <= 100);
+            float cross = (b.x - a.x) * (c.y - b.y) - (b.y - a.y) * (c.x - b.x);
+            EXPECT_NE(cross, 0.0f) << "quad " << q / 4 << " has a straight corner";
+            if (turn != 0) {
+                EXPECT_GT(cross * turn, 0.0f) << "quad " << q / 4 << " is not convex";
+            }
+            turn = cross;
+        }
+        float y = v[q].y;
+        if (q < 4 * 9) topRowLow = std::min(topRowLow, y);  // T, H, E
+        else bottomRowHigh = std::max(bottomRowHigh, y);
+    }
+    EXPECT_GT(topRowLow, bottomRowHigh);
+}

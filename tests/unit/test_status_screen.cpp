@@ -1,0 +1,175 @@
+// Status screens: hit-testing, typing, scrolling and the best-time text.
+#include "SdlEvents.h"
+
+#include "panels/StatusScreen.h"
+#include "shell/GameOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+SDL_Event keyEvent(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = k;
+    e.key.keysym.mod = mod;
+    return e;
+}
+
+SDL_Event clickAt(float px, float rowTop, int w = 800, int h = 600) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.x = int(px / 100.0f * float(w));
+    e.button.y = int((100.0f - (rowTop - 1.5f)) / 100.0f * float(h));
+    return e;
+}
+
+std::string typeInto(bool textBox, std::initializer_list<std::pair<SDL_Keycode, Uint16>> keys) {
+    StatusScreen s("t", vec3(0));
+    s.addBox(SNumBox("box", "", textBox));
+    s.selected = &s.boxes.front();
+    for (auto& k : keys) {
+        SDL_Event e = keyEvent(k.first, k.second);
+        s.keyInput(e);
+    }
+    return s.getText("box");
+}
+
+}  // namespace
+
+TEST(StatusScreen, ScrollsOnlyPastEighteenRowsWithinItsRange) {
+    int t = 0;
+    StatusScreen s18("a", vec3(0)), s19("b", vec3(0));
+    for (int i = 0; i < 6; i++) {
+        s18.addLabel(SLabel("l", &t, nullptr, 0));
+        s19.addLabel(SLabel("l", &t, nullptr, 0));
+    }
+    for (int i = 0; i < 12; i++) {
+        s18.addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
+        s19.addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
+    }
+    s19.addBox(SNumBox("n", "1", false));
+    s18.setOffset(10);
+    EXPECT_EQ(s18.offset, 83);
+    s19.setOffset(10);
+    EXPECT_EQ(s19.offset, 93);
+    s19.setOffset(10);
+    EXPECT_EQ(s19.offset, 95);
+    s19.setOffset(-100);
+    EXPECT_EQ(s19.offset, 83);
+}
+
+TEST(StatusScreen, RowsBelowLabelsAreHitByBoxThenButtonOrder) {
+    int label = 0, a = 0, b = 0;
+    StatusScreen s("t", vec3(0));
+    s.addLabel(SLabel("value", &label, nullptr, 0));
+    s.addBox(SNumBox("first", "", false));
+    s.addBox(SNumBox("second", "", false));
+    s.addButton(SButton("A", {{0, "x"}}, &a, 2, 0));
+    s.addButton(SButton("B", {{0, "x"}}, &b, 5, 0));
+
+    SDL_Event e = clickAt(40, 83);  // the label's row: nothing
+    s.input(e);
+    EXPECT_EQ(s.selected, nullptr);
+    e = clickAt(40, 73);
+    s.input(e);
+    ASSERT_NE(s.selected, nullptr);
+    EXPECT_EQ(s.selected->name, "second");
+    e = clickAt(10, 63);  // the caption of B
+    s.input(e);
+    EXPECT_EQ(b, 0);
+    e = clickAt(55, 63);  // right of the widget
+    s.input(e);
+    EXPECT_EQ(b, 0);
+    b = 4;
+    e = clickAt(40, 63);
+    s.input(e);
+    EXPECT_EQ(b, 0);  // five values wrap from 4 to 0
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(s.selected->name, "second");  // a click elsewhere keeps the selection
+}
+
+TEST(StatusScreen, HitTestingScalesWithTheWindowSize) {
+    gameOptions.setString("XRES", "1600");
+    gameOptions.setString("YRES", "300");
+    int t = 0;
+    StatusScreen s("t", vec3(0));
+    s.addButton(SButton("A", {{0, "x"}}, &t, 2, 0));
+    SDL_Event e = clickAt(40, 83, 1600, 300);
+    s.input(e);
+    gameOptions.properties.erase("XRES");
+    gameOptions.properties.erase("YRES");
+    EXPECT_EQ(t, 1);
+}
+
+TEST(StatusScreen, ActionButtonsSplitIntoActionAndToggle) {
+    int diff = 2;
+    int calls = 0, gotNum = -1, gotToggle = -1;
+    unsigned int times[5] = {0, 0, 0, 0, 0};
+    StatusScreen s("t", vec3(0));
+    s.addButton(SButton("mission", {{0, "x"}}, &diff, 5, 7,
+                        [&](int n, int t) {
+                            calls++;
+                            gotNum = n;
+                            gotToggle = t;
+                        },
+                        times, "play", 1));
+    SDL_Event e = clickAt(44, 83);
+    s.input(e);
+    EXPECT_EQ(diff, 3);
+    EXPECT_EQ(calls, 0);
+    e = clickAt(34, 83);
+    s.input(e);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(gotNum, 7);
+    EXPECT_EQ(gotToggle, 3);
+    e = clickAt(39, 83);  // the gap between the two
+    s.input(e);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(diff, 3);
+}
+
+TEST(StatusScreen, ActionMayRebuildTheScreenItWasClickedOn) {
+    int toggle = 0;
+    StatusScreen s("t", vec3(0));
+    s.addButton(SButton("rebuild", {{0, "x"}}, &toggle, 2, 0, [&](int, int) { s.buttons.clear(); },
+                        nullptr, "play", 1));
+    SDL_Event e = clickAt(34, 83);
+    s.input(e);
+    EXPECT_TRUE(s.buttons.empty());
+}
+
+TEST(StatusScreen, TypingRules) {
+    const Uint16 shift = KMOD_LSHIFT, rshift = KMOD_RSHIFT;
+    EXPECT_EQ(typeInto(true, {{SDLK_h, 0}, {SDLK_i, shift}, {SDLK_1, shift}, {SDLK_SPACE, 0},
+                              {SDLK_COMMA, 0}, {SDLK_QUOTE, 0}, {SDLK_SLASH, rshift}, {SDLK_SLASH, 0},
+                              {SDLK_2, shift}}),
+              "hI! ,'?2");
+    EXPECT_EQ(typeInto(false, {{SDLK_h, 0}, {SDLK_1, shift}, {SDLK_KP_7, 0}, {SDLK_KP_0, 0},
+                               {SDLK_PERIOD, 0}, {SDLK_KP_PERIOD, 0}, {SDLK_MINUS, 0},
+                               {SDLK_KP_MINUS, 0}, {SDLK_SPACE, 0}, {SDLK_SLASH, shift}, {SDLK_F1, 0}}),
+              "170..--");
+    EXPECT_EQ(typeInto(false, {{SDLK_BACKSPACE, 0}, {SDLK_4, 0}, {SDLK_5, 0}, {SDLK_BACKSPACE, 0}}), "4");
+
+    StatusScreen s("t", vec3(0));
+    s.addBox(SNumBox("box", "12", false));
+    SDL_Event e = keyEvent(SDLK_3);
+    s.keyInput(e);  // nothing selected
+    EXPECT_EQ(s.getText("box"), "12");
+}
+
+TEST(StatusScreen, LongTextShowsItsLastElevenCharacters) {
+    SNumBox box("Map", "abcdefghijkl", true);
+    EXPECT_EQ(box.shown(), "bcdefghijkl");
+    EXPECT_EQ(SNumBox("Map", "abcdefghijk", true).shown(), "abcdefghijk");
+    StatusScreen s("t", vec3(0));
+    s.addBox(box);
+    EXPECT_EQ(s.getText("Map"), "abcdefghijkl");
+    EXPECT_EQ(s.getText("missing"), "0");
+}
+
+TEST(StatusScreen, BestTimeInHoursMinutesSeconds) {
+    EXPECT_EQ(StatusScreen::bestTime(216000 + 3600 * 2 + 60 * 3), "Best Time: 1:2:3");
+    EXPECT_EQ(StatusScreen::bestTime(0), "Best Time: 0:0:0");
+    EXPECT_EQ(StatusScreen::bestTime(216000 * 3 + 3599), "Best Time: 3:0:59");
+}

@@ -1,0 +1,190 @@
+# Shared helpers of the window tests. Each test sources this file with the run
+# folder and build folder as $1 and $2; it re-runs itself under Xvfb, plays the
+# real game in a scratch copy of the run folder (so a player's settings.ini and
+# maps are never touched) and cleans up on exit.
+set -u
+RUN_DIR=$(cd "$1" && pwd)
+BUILD_DIR=$(cd "$2" && pwd)
+SCRIPT=$(readlink -f "$0")
+
+if [ -z "${VASK_IN_XVFB:-}" ]; then
+    # A random first display number: several test runs may start servers at once.
+    VASK_IN_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$SCRIPT" "$RUN_DIR" "$BUILD_DIR"
+fi
+export SDL_AUDIODRIVER=dummy
+[ -n "${VASK_TRACE:-}" ] && set -x
+
+WORK=$(mktemp -d /tmp/vask_window.XXXXXX)
+GAME_PID=""
+cleanup() {
+    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
+    if [ -n "${KEEP_WORK:-}" ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- game output ---"
+    tail -20 "$WORK/out.txt" 2>/dev/null
+    echo "--- standard error ---"
+    tail -20 "$WORK/err.txt" 2>/dev/null
+    exit 1
+}
+
+# A scratch run folder: the executable and the shipped data, its own Maps/.
+make_run_folder() {
+    GAME="$WORK/game"
+    mkdir -p "$GAME/Maps"
+    cp "$RUN_DIR/vask" "$GAME/"
+    for d in Shaders Textures Sounds Campaign; do
+        [ -d "$RUN_DIR/$d" ] && ln -s "$RUN_DIR/$d" "$GAME/$d"
+    done
+    [ -f "$RUN_DIR/campaign.dat" ] && cp "$RUN_DIR/campaign.dat" "$GAME/"
+    true
+}
+
+start_game() {
+    (cd "$GAME" && exec ./vask >"$WORK/out.txt" 2>"$WORK/err.txt") &
+    GAME_PID=$!
+}
+
+# Waits for the game's window; its id goes to $WINDOW.
+wait_for_window() {
+    for _ in $(seq 1 200); do
+        WINDOW=$(xdotool search --name "^The Vask v0.95$" 2>/dev/null | head -1)
+        if [ -n "$WINDOW" ]; then
+            # Window coordinates: SDL centres the window on the screen.
+            eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+            WX=$X
+            WY=$Y
+            return 0
+        fi
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window opened"
+        sleep 0.1
+    done
+    fail "no window after 20 s"
+}
+
+# Waits for the game to end; its exit code goes to $EXIT_CODE.
+wait_for_exit() {
+    for _ in $(seq 1 ${1:-200}); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"
+            EXIT_CODE=$?
+            GAME_PID=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game did not end"
+}
+
+# A screenshot of the game window's area of the screen.
+shot() {
+    import -window root -crop "800x600+$WX+$WY" +repage "$WORK/$1.png" 2>/dev/null ||
+        fail "screenshot $1 failed"
+}
+
+# Mean colour of a region of a screenshot as "r g b" in 0..255.
+region_mean() { # shot x y w h
+    convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -resize 1x1\! -depth 8 \
+        -format "%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]" info:
+}
+
+# Fraction (0..1) of differing pixels between two shots in a region, with a
+# small colour tolerance.
+region_diff() { # shotA shotB x y w h
+    convert "$WORK/$1.png" -crop "${5}x${6}+${3}+${4}" +repage "$WORK/diff_a.png"
+    convert "$WORK/$2.png" -crop "${5}x${6}+${3}+${4}" +repage "$WORK/diff_b.png"
+    compare -metric AE -fuzz 5% "$WORK/diff_a.png" "$WORK/diff_b.png" null: 2>&1 |
+        awk -v n=$(( $5 * $6 )) '{ printf "%.4f\n", $1 / n }'
+}
+
+# Polls until a command succeeds, up to $1 tenths of a second.
+poll() {
+    local tries=$1
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Moves the pointer to, or clicks at, window coordinates.
+point_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )); }
+click_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )) sleep 0.05 click 1; }
+
+# Pixel row of the middle of status-screen row k (0 = the first row, at 83) in
+# an 800 x 600 window, and the x of the widget column.
+row_y() { echo $(( 111 + 30 * $1 )); }
+WIDGET_X=320
+
+# Takes screenshots as $1 until region (x y w h) differs from shot $2 in more
+# than $7 of its pixels (a fraction), for up to $8 tenths of a second.
+wait_for_change() { # name reference x y w h fraction tries
+    for _ in $(seq 1 "${8:-100}"); do
+        shot "$1"
+        awk -v d="$(region_diff "$2" "$1" "$3" "$4" "$5" "$6")" -v f="$7" 'BEGIN { exit !(d > f) }' &&
+            return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks at (x, y) until the region changes against the shot $3 (the click may
+# reach the game before its loop runs; a second click in the same frame could
+# undo a toggle, so every try waits for a frame or two first).
+click_until_change() { # x y reference name rx ry rw rh
+    for _ in $(seq 1 20); do
+        click_at "$1" "$2"
+        wait_for_change "$4" "$3" "$5" "$6" "$7" "$8" 0.02 10 && return 0
+    done
+    return 1
+}
+
+# Waits until the main menu's first button is drawn over the black background;
+# the screenshot is left as $1.
+wait_for_menu() {
+    for _ in $(seq 1 150); do
+        shot "$1"
+        convert "$WORK/$1.png" -crop 160x18+240+102 +repage -format "%[fx:mean] %[fx:standard_deviation]" info: |
+            awk '{ exit !($1 > 0.03 || $2 > 0.01) }' && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Tests that judge what is drawn need the shaders and textures in the run folder;
+# without them CTest reports the test as skipped (exit code 77), not passed.
+require_drawing() {
+    if [ -z "$(ls -A "$RUN_DIR/Shaders" 2>/dev/null)" ] || [ -z "$(ls -A "$RUN_DIR/Textures" 2>/dev/null)" ]; then
+        echo "SKIP: the run folder has no shaders or textures to draw with"
+        exit 77
+    fi
+}
+
+# Mean brightness (0..1) of a region of a shot.
+region_brightness() { # shot x y w h
+    convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -format "%[fx:mean]" info:
+}
+
+# Builds the fixture map (extra arguments go to the generator), opens "Demo
+# Maps" and launches it: the map's row is the first of the list.
+launch_fixture_map() {
+    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" "$@" >/dev/null 2>&1) ||
+        fail "no fixture map"
+    start_game
+    wait_for_window
+    point_at 400 300
+    wait_for_menu menu || fail "the main menu was not drawn"
+    # The list holds the map and "Back", so the menu's third button goes away.
+    click_until_change $WIDGET_X "$(row_y 0)" menu load 240 163 160 16 ||
+        fail "'Demo Maps' did not open the map list"
+    for _ in $(seq 1 20); do
+        click_at $WIDGET_X "$(row_y 0)"
+        poll 10 grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" && break
+    done
+    grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" || fail "the map was not launched"
+    point_at 400 300
+}

@@ -1,0 +1,27 @@
+# The settings screen stores a new volume in settings.ini on "Back", with the
+# keys in byte order.
+source "$(dirname "$0")/lib.sh"
+require_drawing
+make_run_folder
+printf 'YRES=600\nXRES=800\n' >"$GAME/settings.ini"
+start_game
+wait_for_window
+point_at 400 300
+wait_for_menu menu || fail "the main menu was not drawn"
+
+# "Settings" is the second row; its screen has widgets below the menu's three.
+click_until_change $WIDGET_X "$(row_y 1)" menu settings 240 224 160 14 || fail "'Settings' did not open"
+click_at $WIDGET_X "$(row_y 3)"  # the "Volume" box
+sleep 0.3
+xdotool key BackSpace BackSpace BackSpace BackSpace 0 period 8
+sleep 0.3
+click_at $WIDGET_X "$(row_y 7)"  # "Back", after four boxes and three buttons
+poll 100 grep -q "^VOL=0.8$" "$GAME/settings.ini" || fail "settings.ini has no VOL=0.8: $(cat "$GAME/settings.ini")"
+cut -d= -f1 "$GAME/settings.ini" | LC_ALL=C sort -c || fail "keys are not in byte order"
+for key in FOV FULLSCREEN SHADOWS SINGULARITY XRES YRES; do
+    grep -q "^$key=" "$GAME/settings.ini" || fail "settings.ini lacks $key"
+done
+xdotool key Escape
+wait_for_exit
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+echo PASS
