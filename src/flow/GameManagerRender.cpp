@@ -2,6 +2,7 @@
 #include "flow/GameManager.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
+#include "util/FirstFrameClock.h"
 
 #include <GL/glew.h>
 #include <SDL2/SDL_mouse.h>
@@ -16,6 +17,7 @@ void GameManager::render() {
     }
     SDL_Delay(50);
     if (gl) SDL_GL_SwapWindow(window);
+    noteFirstFrame();
 }
 
 void GameManager::beginGame() {
