@@ -130,6 +130,7 @@ private:
     // GL side of construction and destruction; only called with a window.
     void createGraphics();
     void fullScreenDepthPass(unsigned int test);
+    void renderBackdrop();
     void destroyGraphics();
     void deleteEntities();
     bool readRecords(std::istream& in, const std::string& path);

@@ -36,6 +36,13 @@ GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format, GL
     return tex;
 }
 
+// True when every texture the opaque meshes may use has no see-through pixel.
+bool opaqueWorldTextures() {
+    for (const auto& [type, attrib] : blockAttribs)
+        if (attrib.renderPass == 1 && type != 1 && textureHasTranslucency(getTexture(attrib.tex))) return false;
+    return true;
+}
+
 bool sectorInView(const SectorRenderer& s, const glm::mat4& viewProj) {
     if (s.meshLoY > s.meshHiY) return false;
     vec3 lo(10.0f * float(s.posX), s.meshLoY, 10.0f * float(s.posZ));
@@ -163,6 +170,16 @@ void World::fullScreenDepthPass(unsigned int test) {
     glUseProgram(0);
 }
 
+// The landscape, the sun and the world box, behind everything else.
+void World::renderBackdrop() {
+    GLuint block = shaders["block"];
+    blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
+    glUseProgram(block);
+    glUniform1i(loc(block, "mode"), 8);
+    blockRend.renderSun(sunPos, player);
+    blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
+}
+
 void World::render(long long l) {
     if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
 
@@ -182,42 +199,48 @@ void World::render(long long l) {
     vec3 eye = player.getPos();
     glUniform3fv(loc(block, "playerPos"), 1, glm::value_ptr(eye));
 
-    // The opaque world comes first; the backdrop is then drawn only where no
-    // world covers it, which gives the same picture as drawing the backdrop
-    // first and the world over it, for far fewer shaded pixels.
+    // With opaque textures the opaque world comes first, unblended, and the
+    // backdrop is then drawn only where no world covers it: the same picture as
+    // drawing the backdrop first and the world over it, for far fewer shaded
+    // pixels. A block texture with see-through pixels needs the old order.
     // Sectors wholly outside the view are not drawn; they still set the
     // uniforms their draws would have left, so later drawers see the same state.
+    bool opaque = opaqueWorldTextures();
+    if (!opaque) {
+        renderBackdrop();
+        glClear(GL_DEPTH_BUFFER_BIT);
+    }
     glm::mat4 viewProj = projectionMat * camera;
     std::vector<char> seen;
+    if (opaque) glDisable(GL_BLEND);
     for (auto& row : sectors)
         for (auto& sector : row) {
             if (sector.needUpdate) rebuildSector(sector);
             seen.push_back(sectorInView(sector, viewProj));
             sector.render1(block, seen.back());
         }
+    glEnable(GL_BLEND);
 
-    // Pixels the world drew are nearer than the far plane: mark them.
-    glEnable(GL_STENCIL_TEST);
-    glStencilFunc(GL_ALWAYS, 1, 0xff);
-    glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
-    glDepthMask(GL_FALSE);
-    fullScreenDepthPass(GL_GREATER);
-    glDepthMask(GL_TRUE);
+    if (opaque) {
+        // Pixels the world drew are nearer than the far plane: mark them.
+        glEnable(GL_STENCIL_TEST);
+        glStencilFunc(GL_ALWAYS, 1, 0xff);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+        glDepthMask(GL_FALSE);
+        fullScreenDepthPass(GL_GREATER);
+        glDepthMask(GL_TRUE);
 
-    glStencilFunc(GL_EQUAL, 0, 0xff);
-    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
-    glStencilMask(0);
-    blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
-    glUseProgram(block);
-    glUniform1i(loc(block, "mode"), 8);
-    blockRend.renderSun(sunPos, player);
-    blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
-    // The backdrop never hides the world: its depth is thrown away again.
-    fullScreenDepthPass(GL_ALWAYS);
-    glStencilMask(0xff);
-    glDisable(GL_STENCIL_TEST);
-    for (auto& row : sectors)
-        for (auto& sector : row) sector.render1(block, false);
+        glStencilFunc(GL_EQUAL, 0, 0xff);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+        glStencilMask(0);
+        renderBackdrop();
+        // The backdrop never hides the world: its depth is thrown away again.
+        fullScreenDepthPass(GL_ALWAYS);
+        glStencilMask(0xff);
+        glDisable(GL_STENCIL_TEST);
+        for (auto& row : sectors)
+            for (auto& sector : row) sector.render1(block, false);
+    }
 
     size_t i = 0;
     for (auto& row : sectors)
