@@ -65,6 +65,13 @@ public:
     // False while World::renderSector knows no vask cell lies in or beside the
     // sector: every corner's light is then 0 and addCube skips counting it.
     bool lightPossible = true;
+    // While World::renderSector walks the sector: one byte per cell of the
+    // sector and its one-cell rim, 1 where the cell is vask, so that corner
+    // lights are counted from dense bytes. vaskOrigin is the world cell of the
+    // first byte; x and y steps are vaskStepX and vaskStepY, z is contiguous.
+    const uint8_t* vaskCells = nullptr;
+    int vaskOrigin[3] = {0, 0, 0};
+    long vaskStepX = 0, vaskStepY = 0;
     // Height range of the uploaded meshes (empty when lo > hi), for skipping
     // sectors the camera cannot see. Set by updateBounds from the staging arrays.
     float meshLoY = 1.0f, meshHiY = 0.0f;
@@ -76,6 +83,8 @@ public:
 
     void setSector(int x, int z) { posX = x; posZ = z; }
     void addCube(vec4 v, int id);
+    // The vask light of a corner point (calcLight), from vaskCells when set.
+    float cornerLight(int x, int y, int z) const;
     void addPartial(vec4 v);
     void genMesh();
     void render1(unsigned int shader);
