@@ -1,5 +1,6 @@
 #pragma once
 // Campaign progress: 26 missions, five difficulties, kept in campaign.dat.
+#include <functional>
 #include <string>
 
 constexpr int CAMPAIGN_MISSIONS = 26;
@@ -18,6 +19,9 @@ struct Mission {
 class CampaignManager {
 public:
     Mission missions[CAMPAIGN_MISSIONS];
+    // Plays a mission's map at a difficulty factor and answers the ticks to
+    // victory (0 when lost). Unset, the game manager plays it.
+    std::function<unsigned int(const std::string& name, float factor)> runMission;
 
     CampaignManager();  // reads "campaign.dat"
     explicit CampaignManager(const std::string& path);

@@ -1,10 +1,10 @@
 #include "flow/GameManager.h"
 
 #include "flow/Input.h"
-#include "pending/PendingDecls.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 #include "world/World.h"
+#include "world/WorldMaker.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,5 +1,6 @@
 #include "machines/EntityPacket.h"
 
+#include "machines/CellQuery.h"
 #include "machines/Netable.h"
 #include "world/World.h"
 
@@ -20,7 +21,7 @@ void EntityPacket::update() {
     vec3 target = *place + vec3(0.5f);
     vec3 d = target - pos;
     // Its machine is gone: the cargo is lost with it.
-    if (!blockAttribs[getWBlock(world, int(place->x), int(place->y), int(place->z)).type].machine) {
+    if (!cellIsMachine(world, *place)) {
         alive = false;
         return;
     }

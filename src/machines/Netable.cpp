@@ -1,5 +1,6 @@
 #include "machines/Netable.h"
 
+#include "machines/CellQuery.h"
 #include "machines/EntityPacket.h"
 #include "machines/Ship.h"
 #include "sound/Sound.h"
@@ -71,11 +72,10 @@ void Netable::removeNeighbor(Netable* n) {
 void Netable::update(long long tick) {
     if (tick % 20 != 1) return;
     for (const vec3& b : blocks) {
-        if (blockAttribs[getWBlock(world, int(b.x), int(b.y), int(b.z)).type].machine) continue;
+        if (cellIsMachine(world, b)) continue;
         // A broken pattern shuts the machine down and leaves its head block,
         // unless something else (the vask) already took the cell.
-        int own = getWBlock(world, int(pos.x), int(pos.y), int(pos.z)).type;
-        if (own == 0 || blockAttribs[own].machine)
+        if (cellType(world, pos) == 0 || cellIsMachine(world, pos))
             setBlockWithNotify(world, int(pos.x), int(pos.y), int(pos.z), blockHead, 10);
         soundManager.play("OFF", 1.0f);
         alive = false;

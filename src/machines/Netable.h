@@ -6,6 +6,7 @@
 
 #include <list>
 #include <set>
+#include <vector>
 
 class Ship;
 
@@ -20,6 +21,9 @@ public:
     std::list<Netable*> adjacent;
     unsigned int Nvao, Nvbo[3];
     int lastSize;
+    // The beam ends the link geometry was built for: a link that died and one
+    // made in the same frame keep the count but must still move the beam.
+    std::vector<vec3> linkEnds;
 
     // f is the base range (scaled by the ship's sensors level), b the head block type.
     Netable(World* w, float f, int b);

@@ -11,6 +11,9 @@ public:
     int mode;  // which level is researched, 0..4
     float energy;
     float capacity;
+    // The ship's levels as of the last tick: the panel shows them without
+    // pointing into the ship, which may be gone before the panel closes.
+    resourceStruct shownLevels;
 
     ScienceCenter(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s);
 

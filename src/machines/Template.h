@@ -25,3 +25,7 @@ public:
     Template(World* w, vec3 v);
     void getComposition(vec3 pos, World* w, std::set<std::pair<vec3, int>, paircomp>& l);
 };
+
+// Adds the parts of the machine at pos that its cell does not show: a turret's
+// barrel with its real types, a mortar's dome as relay blocks.
+void templateActiveBlock(World* w, vec3 pos, std::set<std::pair<vec3, int>, paircomp>& l);

@@ -1,0 +1,44 @@
+#pragma once
+// Helpers for tests that play the shipped maps headless.
+#include "MapBuilder.h"
+#include "WorldFixture.h"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Conversations need a window; the headless runs keep the events but drop the talking.
+inline void silenceDialogs(World& w) {
+    for (Event& e : w.events)
+        if (e.activate != victory) e.activate = nullptr;
+}
+
+inline std::unique_ptr<World> loadShipped(const std::string& folder, const std::string& name) {
+    auto w = makeWorld(100, 100, 100);
+    Quiet q;
+    EXPECT_TRUE(w->read(std::string(VASK_RUN_DIR) + "/" + folder + "/" + name + ".map")) << name;
+    return w;
+}
+
+inline std::vector<std::pair<std::string, std::string>> shippedMaps() {
+    std::vector<std::pair<std::string, std::string>> out;
+    if (DIR* d = opendir(VASK_MAP_SOURCES)) {
+        while (dirent* e = readdir(d)) {
+            std::string n = e->d_name;
+            if (n.size() <= 5 || n.compare(n.size() - 5, 5, ".vmap") != 0) continue;
+            BuiltMap m;
+            std::string error;
+            Quiet q;
+            if (buildMap(std::string(VASK_MAP_SOURCES) + "/" + n, m, error)) out.push_back({m.folder, m.name});
+        }
+        closedir(d);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+

@@ -1,0 +1,311 @@
+#include "MachineFixture.h"
+
+#include "machines/Activate.h"
+#include "machines/Factory.h"
+#include "machines/Generator.h"
+#include "machines/Mine.h"
+#include "machines/Mortor.h"
+#include "machines/Relay.h"
+#include "machines/ScienceCenter.h"
+#include "machines/Shield.h"
+#include "machines/Turret.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const int MATTER = 9, GEN = 10, CAP = 11, RELAY = 12, SENSOR = 13;
+
+// n gen blocks in rows of six at y = 1, starting at (2, 1, 2).
+void layGenSlab(World& w, int n) {
+    for (int i = 0; i < n; i++) w.setBlock(2 + i % 6, 1, 2 + i / 6, GEN, 0);
+}
+
+}  // namespace
+
+TEST(Activation, GeneratorRateFollowsGroupSize) {
+    const int sizes[] = {1, 4, 25, 34, 40};
+    const int rates[] = {199, 192, 75, 1, 1};
+    for (int k = 0; k < 5; k++) {
+        auto w = makeFloorWorld(12, 12, 12);
+        Ship* ship = placeShip(*w, vec3(10, 1, 10));
+        ship->levels.gens = 10;  // room for groups of up to 44 blocks
+        ship->levels.caps = 2;
+        layGenSlab(*w, sizes[k]);
+        w->setBlock(2, 2, 2, CAP, 0);
+        activate(vec3(2, 1, 2), w.get());
+        Generator* g = machineAt<Generator>(*w, vec3(2, 1, 2));
+        ASSERT_NE(g, nullptr) << sizes[k] << " gens";
+        EXPECT_EQ(g->rate, rates[k]) << sizes[k] << " gens";
+        EXPECT_EQ(g->speed, sizes[k]);
+        EXPECT_FLOAT_EQ(g->maxStorage, 2 + 3 * 1 + 10);
+        EXPECT_EQ(g->blocks.size(), size_t(sizes[k] + 1));
+        EXPECT_EQ(w->cell(2, 1, 2).type, 14);
+        EXPECT_EQ(w->cell(3, 1, 2).type, sizes[k] > 1 ? GEN : 0);  // the rest of the pattern stays
+    }
+}
+
+TEST(Activation, GeneratorSizeLimitFollowsResearch) {
+    auto w = makeFloorWorld(12, 12, 12);
+    Ship* ship = placeShip(*w, vec3(10, 1, 10));
+    layGenSlab(*w, 5);
+    activate(vec3(2, 1, 2), w.get());
+    EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
+    EXPECT_EQ(w->cell(2, 1, 2).type, GEN);
+
+    w->setBlock(6, 1, 2, 0, 0);  // four are enough
+    activate(vec3(2, 1, 2), w.get());
+    EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 1);
+
+    auto v = makeFloorWorld(12, 12, 12);
+    placeShip(*v, vec3(10, 1, 10))->levels.gens = 1;
+    layGenSlab(*v, 8);
+    activate(vec3(3, 1, 2), v.get());
+    EXPECT_NE(machineAt<Generator>(*v, vec3(3, 1, 2)), nullptr);
+    (void)ship;
+}
+
+TEST(Activation, WithoutAShipLevelsAreZeroAndNothingIsPrinted) {
+    auto w = makeFloorWorld(12, 12, 12);
+    layGenSlab(*w, 4);
+    testing::internal::CaptureStdout();
+    activate(vec3(2, 1, 2), w.get());
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.find("No ship found"), std::string::npos);
+    Generator* g = machineAt<Generator>(*w, vec3(2, 1, 2));
+    ASSERT_NE(g, nullptr);
+    EXPECT_FALSE(g->connected);
+    EXPECT_FLOAT_EQ(g->range, 3.0f);
+}
+
+TEST(Activation, RelayStandsOnTheHighestBlock) {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}, {vec3(3, 3, 3), SENSOR},
+             {vec3(3, 3, 4), CAP}});
+    activate(vec3(4, 1, 3), w.get());
+    // (3,3,3) and (3,3,4) are equally high; the first in set order wins.
+    Relay* r = machineAt<Relay>(*w, vec3(3, 3, 3));
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->blockHead, SENSOR);
+    EXPECT_FLOAT_EQ(r->range, 1 * 1.5f + 2.0f);
+    EXPECT_EQ(r->maxStore.matter, 1 + 10);
+    EXPECT_FLOAT_EQ(r->maxStore.energy, 2 * 1 + 10);
+    EXPECT_EQ(r->maxStore.gens, 2);
+    EXPECT_EQ(w->cell(3, 3, 3).type, 14);
+    EXPECT_EQ(w->cell(4, 1, 3).type, MATTER);
+    EXPECT_EQ(r->blocks.size(), 5u);
+}
+
+TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}});
+    activate(vec3(3, 1, 3), w.get());
+    activate(vec3(3, 1, 3), w.get());
+    EXPECT_EQ(countMachines(*w, TYPE_RELAY), 1);
+    // A gen block touching the relay's group joins it: no generator either.
+    lay(*w, {{vec3(2, 1, 3), GEN}});
+    activate(vec3(2, 1, 3), w.get());
+    EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
+    EXPECT_EQ(w->cell(2, 1, 3).type, GEN);
+}
+
+TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    // Four gens stacked on one matter block: a shield at the matter block.
+    lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), GEN},
+             {vec3(5, 5, 5), GEN}});
+    activate(vec3(5, 3, 5), w.get());
+    Shield* s = machineAt<Shield>(*w, vec3(5, 1, 5));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->blockHead, MATTER);
+    EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
+
+    // A second block at the matter's height refuses the shield; the factory takes it.
+    auto v = makeFloorWorld(12, 12, 12);
+    placeShip(*v, vec3(10, 1, 10));
+    lay(*v, {{vec3(5, 1, 5), MATTER}, {vec3(6, 1, 5), CAP}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}});
+    activate(vec3(5, 2, 5), v.get());
+    EXPECT_EQ(countMachines(*v, TYPE_SHIELD), 0);
+    Factory* f = machineAt<Factory>(*v, vec3(5, 2, 5));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->blockHead, GEN);  // the clicked block
+    EXPECT_EQ(f->rate, int(2 * 1.5 + 1.0));
+    EXPECT_EQ(f->maxStore, 1 + 3);
+    EXPECT_FLOAT_EQ(f->maxEnergy, 2 * 1 + 10);
+}
+
+TEST(Activation, ScienceCentreNeedsMatterUnderEveryPartAndAMatterClick) {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(6, 1, 5), MATTER}, {vec3(6, 2, 5), RELAY}});
+    activate(vec3(5, 2, 5), w.get());  // a gen clicked: no science centre, nothing else fits
+    EXPECT_EQ(w->actives.size(), 1u);
+    activate(vec3(6, 1, 5), w.get());
+    ScienceCenter* sc = machineAt<ScienceCenter>(*w, vec3(6, 1, 5));
+    ASSERT_NE(sc, nullptr);
+    EXPECT_EQ(sc->rate, 1);
+    EXPECT_EQ(sc->difficulty, 5000);
+    EXPECT_FLOAT_EQ(sc->capacity, 20);
+}
+
+TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
+    auto dome = [](World& w) {
+        for (vec3 p : {vec3(5, 2, 5), vec3(4, 2, 5), vec3(6, 2, 5), vec3(5, 2, 4), vec3(5, 2, 6)})
+            w.setBlock(int(p.x), int(p.y), int(p.z), GEN, 0);
+        lay(w, {{vec3(5, 3, 5), MATTER}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), RELAY}, {vec3(6, 5, 5), RELAY},
+                {vec3(6, 6, 5), RELAY}, {vec3(5, 6, 5), RELAY}});
+    };
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    dome(*w);
+    activate(vec3(5, 2, 5), w.get());
+    Mortor* m = machineAt<Mortor>(*w, vec3(5, 3, 5));
+    ASSERT_NE(m, nullptr);
+    EXPECT_FLOAT_EQ(m->size, 1.0f);  // one enclosed air cell at (5, 5, 5)
+    EXPECT_EQ(m->top.size(), 5u);
+    EXPECT_EQ(m->top.front(), vec3(5, 4, 5));
+
+    // A cap beside the top: refused, and neither mine nor turret fits.
+    auto v = makeFloorWorld(12, 12, 12);
+    placeShip(*v, vec3(10, 1, 10));
+    dome(*v);
+    lay(*v, {{vec3(4, 3, 5), CAP}});
+    activate(vec3(5, 2, 5), v.get());
+    EXPECT_EQ(v->actives.size(), 1u);
+
+    // The roof closed without a gap encloses nothing.
+    auto u = makeFloorWorld(12, 12, 12);
+    placeShip(*u, vec3(10, 1, 10));
+    dome(*u);
+    lay(*u, {{vec3(5, 5, 5), RELAY}});
+    activate(vec3(5, 2, 5), u.get());
+    EXPECT_EQ(countMachines(*u, TYPE_MORTOR), 0);
+
+    // More relays than gens.
+    auto t = makeFloorWorld(12, 12, 12);
+    placeShip(*t, vec3(10, 1, 10));
+    dome(*t);
+    lay(*t, {{vec3(6, 7, 5), RELAY}});  // six relays on five gens, the dome still enclosing air
+    activate(vec3(5, 2, 5), t.get());
+    EXPECT_EQ(countMachines(*t, TYPE_MORTOR), 0);
+}
+
+TEST(Activation, MineNeedsExactlyOneRelayOnGround) {
+    auto w = makeFloorWorld(14, 12, 12);
+    Ship* ship = placeShip(*w, vec3(12, 1, 10));
+    ship->levels.relays = 2;
+    lay(*w, {{vec3(5, 1, 5), RELAY}, {vec3(6, 1, 5), GEN}, {vec3(7, 1, 5), GEN}, {vec3(8, 1, 5), CAP},
+             {vec3(8, 2, 5), MATTER}, {vec3(5, 2, 5), GEN}});
+    activate(vec3(6, 1, 5), w.get());
+    Mine* m = machineAt<Mine>(*w, vec3(5, 1, 5));
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->maxY, 1);
+    EXPECT_EQ(m->minX, 4);
+    EXPECT_EQ(m->maxX, 8);  // widened by the grounded blocks, not by the matter on the cap
+    EXPECT_EQ(m->minZ, 4);
+    EXPECT_EQ(m->maxZ, 6);
+    EXPECT_EQ(m->dmg, 3 + 2);
+    EXPECT_EQ(m->rate, 60);
+    EXPECT_EQ(m->maxStore, 1 + 10);
+    EXPECT_FLOAT_EQ(m->capacity, 2 * 1 + 20);
+
+    auto v = makeFloorWorld(12, 12, 12);
+    placeShip(*v, vec3(10, 1, 10));
+    lay(*v, {{vec3(5, 1, 5), RELAY}, {vec3(5, 1, 6), RELAY}, {vec3(6, 1, 5), GEN}});
+    activate(vec3(6, 1, 5), v.get());
+    EXPECT_EQ(v->actives.size(), 1u);
+
+    // A relay standing on another pattern block is not on ground.
+    auto u = makeFloorWorld(12, 12, 12);
+    placeShip(*u, vec3(10, 1, 10));
+    lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), RELAY}});
+    activate(vec3(5, 1, 5), u.get());
+    EXPECT_EQ(countMachines(*u, TYPE_MINE), 0);
+}
+
+TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    lay(*w, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY},
+             {vec3(6, 4, 5), SENSOR}});
+    activate(vec3(5, 3, 5), w.get());
+    Turret* t = machineAt<Turret>(*w, vec3(5, 2, 5));
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->blockHead, MATTER);
+    std::list<std::pair<vec3, int>> barrel{{vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), SENSOR}};
+    EXPECT_EQ(t->top, barrel);
+
+    auto v = makeFloorWorld(12, 12, 12);
+    placeShip(*v, vec3(10, 1, 10));
+    lay(*v, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(6, 2, 5), SENSOR}, {vec3(5, 3, 5), GEN},
+             {vec3(5, 4, 5), RELAY}});
+    activate(vec3(5, 3, 5), v.get());
+    EXPECT_EQ(v->actives.size(), 1u);
+
+    // A gen below the top is not a turret's foot.
+    auto u = makeFloorWorld(12, 12, 12);
+    placeShip(*u, vec3(10, 1, 10));
+    lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), RELAY}, {vec3(5, 4, 5), GEN}});
+    activate(vec3(5, 3, 5), u.get());
+    EXPECT_EQ(countMachines(*u, TYPE_TURRET), 0);
+}
+
+TEST(Activation, HugeGroupsAreCollectedWithoutRecursion) {
+    auto w = makeWorld(64, 64, 64);
+    for (Block& b : w->blocks) b.type = GEN;
+    resourceStruct comp, levels;
+    std::set<vec3, veccomp> blocks;
+    getComposition(vec3(0, 0, 0), w.get(), comp, levels, blocks);
+    EXPECT_EQ(comp.gens, 64 * 64 * 64);
+    EXPECT_EQ(blocks.size(), size_t(64 * 64 * 64));
+}
+
+TEST(Deactivation, GivesThePatternBackWithinTwentyTicks) {
+    auto w = makeFloorWorld(12, 12, 12);
+    Ship* ship = placeShip(*w, vec3(10, 1, 10));
+    lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}});
+    activate(vec3(3, 1, 3), w.get());
+    ASSERT_NE(machineAt<Relay>(*w, vec3(3, 2, 3)), nullptr);
+    deactivate(vec3(4, 1, 3), w.get());
+    EXPECT_EQ(w->cell(3, 2, 3).type, 0);
+    runTicks(*w, 1, 20);
+    EXPECT_EQ(countMachines(*w, TYPE_RELAY), 0);
+    EXPECT_EQ(w->cell(3, 2, 3).type, RELAY);
+    EXPECT_EQ(w->cell(3, 1, 3).type, RELAY);
+    EXPECT_EQ(w->cell(4, 1, 3).type, MATTER);
+    EXPECT_TRUE(ship->adjacent.empty());
+    activate(vec3(3, 1, 3), w.get());
+    EXPECT_NE(machineAt<Relay>(*w, vec3(3, 2, 3)), nullptr);
+
+    // Deactivating a group without a machine changes nothing.
+    lay(*w, {{vec3(7, 1, 7), GEN}});
+    deactivate(vec3(7, 1, 7), w.get());
+    EXPECT_EQ(w->cell(7, 1, 7).type, GEN);
+}
+
+TEST(Deactivation, RefundsOnlyAFactorysMatter) {
+    auto w = makeFloorWorld(12, 12, 12);
+    Ship* ship = placeShip(*w, vec3(10, 1, 10));
+    lay(*w, {{vec3(3, 1, 3), MATTER}, {vec3(4, 1, 3), GEN}});
+    activate(vec3(3, 1, 3), w.get());
+    Factory* f = machineAt<Factory>(*w, vec3(3, 1, 3));
+    ASSERT_NE(f, nullptr);
+    f->store.matter = 4;
+    f->store.gens = 1;
+    deactivate(vec3(4, 1, 3), w.get());
+    EXPECT_EQ(ship->store.matter, 5 + 4);
+    EXPECT_EQ(ship->store.gens, 5);
+    runTicks(*w, 1, 21);
+    EXPECT_EQ(countMachines(*w, TYPE_FACTORY), 0);
+    EXPECT_EQ(w->cell(3, 1, 3).type, MATTER);
+
+    lay(*w, {{vec3(6, 1, 6), GEN}});
+    activate(vec3(6, 1, 6), w.get());
+    machineAt<Generator>(*w, vec3(6, 1, 6))->storage = 5;
+    int matter = ship->store.matter;
+    deactivate(vec3(6, 1, 6), w.get());
+    EXPECT_EQ(ship->store.matter, matter);
+}

@@ -1,0 +1,440 @@
+#include "CaptureOutput.h"
+#include "RunTool.h"
+#include "WorldFixture.h"
+#include "flow/Editor.h"
+#include "machines/AutoTurret.h"
+#include "machines/Ship.h"
+#include "machines/VaskMind.h"
+#include "panels/StatusScreen.h"
+#include "shell/GameOptions.h"
+
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+class Editor : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0) << SDL_GetError(); }
+
+    std::unique_ptr<World> w;
+    long long frame = 0;
+
+    // A stone floor at y = 1; the player stands over (10, 1, 10) looking down.
+    void SetUp() override {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        w = makeWorld(20, 20, 20);
+        w->editorMode = true;
+        for (int x = 0; x < 20; x++)
+            for (int z = 0; z < 20; z++) w->setBlock(x, 1, z, 3, 0);
+        lookDownAt(10, 10);
+    }
+
+    void lookDownAt(int x, int z) {
+        w->player.pos = vec3(x + 0.5f, 8.0f, z + 0.5f);
+        w->player.vel = vec3(0);
+        w->player.pit = 90;
+        tick();
+    }
+
+    void tick() { w->editorTick(++frame); }
+
+    void push(SDL_Event e) { ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError(); }
+    void key(SDL_Keycode k) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = k;
+        push(e);
+    }
+    void click(int button) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = Uint8(button);
+        e.button.state = SDL_PRESSED;
+        e.button.x = 400;
+        e.button.y = 300;
+        push(e);
+    }
+    void wheel(int y) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEWHEEL;
+        e.wheel.y = y;
+        push(e);
+    }
+    void dispatch() { editorInput(w->result, w->player); }
+    void rightClick() {
+        click(SDL_BUTTON_RIGHT);
+        dispatch();
+    }
+
+    StatusScreen* screen() { return getStatusScreen(w.get()); }
+
+    std::vector<std::string> buttonNames() {
+        std::vector<std::string> names;
+        for (SButton& b : screen()->buttons) names.push_back(b.name);
+        return names;
+    }
+
+    // Window pixel of a point of the 100 x 100 panel space.
+    void clickPanel(float px, float py) {
+        float w = float(gameOptions.getInt("XRES", 800)), h = float(gameOptions.getInt("YRES", 600));
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.state = SDL_PRESSED;
+        e.button.x = int(px / 100 * w + 0.5f);
+        e.button.y = int((100 - py) / 100 * h + 0.5f);
+        push(e);
+        dispatch();
+    }
+
+    // Row tops run down from the panel's offset: labels, then boxes, then buttons.
+    float rowTop(int row) { return float(screen()->offset - 5 * row); }
+
+    // Clicks the nth button of that name on the open panel, then runs a step.
+    void press(const std::string& name, int nth = 0) {
+        ASSERT_NE(screen(), nullptr);
+        int row = int(screen()->labels.size() + screen()->boxes.size());
+        for (SButton& b : screen()->buttons) {
+            if (b.name == name && nth-- == 0) {
+                clickPanel(40, rowTop(row) - 1.5f);
+                tick();
+                return;
+            }
+            row++;
+        }
+        FAIL() << "no button " << name;
+    }
+
+    void typeChar(char c) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        bool shift = (c >= 'A' && c <= 'Z') || c == '!' || c == '?';
+        e.key.keysym.mod = shift ? KMOD_LSHIFT : KMOD_NONE;
+        switch (c) {
+        case '!': e.key.keysym.sym = SDLK_1; break;
+        case '?': e.key.keysym.sym = SDLK_SLASH; break;
+        default: e.key.keysym.sym = SDL_Keycode(shift ? c - 'A' + 'a' : c);
+        }
+        push(e);
+    }
+
+    // Selects the box with a click, clears it and types the text.
+    void typeInto(const std::string& name, const std::string& text) {
+        ASSERT_NE(screen(), nullptr);
+        int row = int(screen()->labels.size());
+        for (SNumBox& b : screen()->boxes) {
+            if (b.name == name) {
+                clickPanel(40, rowTop(row) - 1.5f);
+                ASSERT_EQ(screen()->selected, &b);
+                for (size_t i = b.text.size(); i > 0; i--) key(SDLK_BACKSPACE);
+                for (char c : text) typeChar(c);
+                dispatch();
+                return;
+            }
+            row++;
+        }
+        FAIL() << "no box " << name;
+    }
+
+    int count(int type) {
+        int n = 0;
+        for (const Block& b : w->blocks) n += b.type == type;
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
+    wheel(1);  // the main tool turns backwards: remove -> fill
+    dispatch();
+    ASSERT_EQ(w->player.mode, 3);
+    w->player.blockMode = 4;
+    w->player.placeData = 10;
+    EXPECT_EQ(w->player.selected, vec3(10, 1, 10));
+    rightClick();
+    EXPECT_EQ(w->player.mass1, vec3(10, 2, 10));
+    EXPECT_EQ(count(4), 0);
+    rightClick();  // the same cell again: a box of one cell
+    EXPECT_EQ(count(4), 1);
+    EXPECT_EQ(w->cell(10, 2, 10).type, 4);
+    EXPECT_EQ(w->player.mass1, vec3(0));
+    EXPECT_EQ(w->player.mass2, vec3(0));
+
+    lookDownAt(3, 5);
+    rightClick();
+    lookDownAt(5, 4);
+    rightClick();
+    EXPECT_EQ(count(4), 1 + 3 * 2);
+    for (int x = 3; x <= 5; x++)
+        for (int z = 4; z <= 5; z++) EXPECT_EQ(w->cell(x, 2, z).type, 4);
+}
+
+TEST_F(Editor, EDropsTheFirstCorner) {
+    wheel(1);
+    dispatch();
+    w->player.blockMode = 4;
+    rightClick();
+    ASSERT_NE(w->player.mass1, vec3(0));
+    key(SDLK_e);
+    dispatch();
+    EXPECT_EQ(w->player.mass1, vec3(0));
+    EXPECT_EQ(w->player.menu, -1);
+    lookDownAt(4, 4);
+    rightClick();  // a new first corner, not a fill
+    EXPECT_EQ(w->player.mass1, vec3(4, 2, 4));
+    EXPECT_EQ(count(4), 0);
+}
+
+TEST_F(Editor, ActorsArePlacedAndRemovingACellDeletesItsMachine) {
+    wheel(-1);  // remove -> place actor
+    key(SDLK_e);
+    wheel(1);  // actor menu: ship -> mind
+    key(SDLK_e);
+    dispatch();
+    ASSERT_EQ(w->player.mode, 1);
+    ASSERT_EQ(w->player.actMode, 1);
+    rightClick();
+    ASSERT_EQ(w->actives.size(), 1u);
+    auto* mind = dynamic_cast<VaskMind*>(w->actives.front());
+    ASSERT_NE(mind, nullptr);
+    EXPECT_EQ(mind->pos, vec3(10, 2, 10));
+    EXPECT_EQ(mind->ai, 0);
+    EXPECT_EQ(mind->strength, 10);
+    EXPECT_EQ(mind->speed, 50);
+    EXPECT_EQ(w->cell(10, 2, 10).type, 5);
+
+    tick();  // the ray now stops at the mind's cell
+    EXPECT_EQ(w->player.selected, vec3(10, 2, 10));
+    wheel(1);  // back to the remove tool
+    dispatch();
+    rightClick();
+    EXPECT_EQ(w->cell(10, 2, 10).type, 0);
+    EXPECT_TRUE(w->actives.empty());
+
+    // A ship becomes the world's ship; breaking its cell removes it.
+    w->player.mode = 1;
+    w->player.actMode = 0;
+    tick();
+    rightClick();
+    ASSERT_NE(w->theShip, nullptr);
+    tick();
+    w->player.mode = 0;
+    w->player.remMode = 1;
+    rightClick();
+    EXPECT_EQ(w->cell(10, 2, 10).type, 8);
+    EXPECT_EQ(w->theShip, nullptr);
+    EXPECT_TRUE(w->actives.empty());
+
+    w->player.mode = 1;
+    w->player.actMode = 2;
+    lookDownAt(4, 4);
+    rightClick();
+    ASSERT_EQ(w->actives.size(), 1u);
+    EXPECT_NE(dynamic_cast<AutoTurret*>(w->actives.front()), nullptr);
+}
+
+TEST_F(Editor, WheelRangesWrap) {
+    Player& p = w->player;
+    wheel(-2);  // remove -> place block
+    dispatch();
+    ASSERT_EQ(p.mode, 2);
+    key(SDLK_e);
+    wheel(-1);
+    dispatch();
+    EXPECT_EQ(p.menu, 2);
+    EXPECT_EQ(p.blockMode, BLOCK_TYPE_COUNT - 1);
+    wheel(1);
+    dispatch();
+    EXPECT_EQ(p.blockMode, 0);
+    wheel(7);
+    dispatch();
+    EXPECT_EQ(p.blockMode, 7);
+    key(SDLK_e);
+    dispatch();
+    rightClick();
+    EXPECT_EQ(w->cell(10, 2, 10).type, 7);
+
+    p.menu = 1;
+    for (int want : {1, 2, 0}) {
+        wheel(1);
+        dispatch();
+        EXPECT_EQ(p.actMode, want);
+    }
+    p.menu = 0;
+    wheel(-1);
+    dispatch();
+    EXPECT_EQ(p.remMode, 1);
+    p.menu = -1;
+    p.mode = 0;
+    wheel(-1);
+    dispatch();
+    EXPECT_EQ(p.mode, 1);
+}
+
+TEST_F(Editor, ToolsIgnoreClicksAtNothing) {
+    w->setBlock(0, 0, 0, 3, 0);
+    w->player.pit = -90;  // the sky
+    tick();
+    ASSERT_EQ(w->player.selected, vec3(0));
+    for (int mode = 0; mode < 4; mode++) {
+        w->player.mode = mode;
+        rightClick();
+        rightClick();
+    }
+    EXPECT_EQ(w->cell(0, 0, 0).type, 3);
+    EXPECT_TRUE(w->actives.empty());
+    EXPECT_EQ(w->player.mass1, vec3(0));
+}
+
+TEST_F(Editor, KeysReportPauseAndClose) {
+    key(SDLK_ESCAPE);
+    dispatch();
+    EXPECT_EQ(w->result, -1);
+    w->result = 0;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    push(quit);
+    dispatch();
+    EXPECT_EQ(w->result, 2);
+}
+
+// A mind placed beside an objective block would lose a game; the editor carries on.
+TEST_F(Editor, VaskBesideAnObjectiveDoesNotEndTheSession) {
+    w->setBlock(11, 2, 10, 34, 0);
+    w->setBlock(9, 2, 10, 19, 0);  // water: the vask spreads into it next step
+    w->setBlock(8, 2, 10, 34, 0);
+    w->player.mode = 1;
+    w->player.actMode = 1;
+    rightClick();
+    EXPECT_EQ(w->cell(10, 2, 10).type, 5);
+    EXPECT_EQ(w->result, 0);
+    tick();
+    EXPECT_EQ(w->cell(9, 2, 10).type, 2);
+    EXPECT_EQ(w->result, 0);
+}
+
+TEST_F(Editor, StrengthPanelSetsThePlacedData) {
+    key(SDLK_v);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_EQ(screen()->name, "Meta?");
+    EXPECT_EQ(screen()->getText("Vask Strength"), "10");
+    EXPECT_FALSE(screen()->boxes.front().mode);
+    typeInto("Vask Strength", "250.9");
+    press("Set");
+    EXPECT_EQ(screen(), nullptr);
+    EXPECT_EQ(w->player.placeData, 250);
+    for (auto [typed, want] : std::vector<std::pair<std::string, int>>{{"abc", 0}, {"99999", 32767}, {"-5", 0}}) {
+        key(SDLK_v);
+        dispatch();
+        typeInto("Vask Strength", typed);
+        press("Set");
+        EXPECT_EQ(w->player.placeData, want) << typed;
+    }
+}
+
+TEST_F(Editor, SavedMapShowsWhatWasPlaced) {
+    mkdir("Maps", 0755);
+    unlink("Maps/editor-save.map");
+    w->mapType = 1;
+    w->player.mode = 2;
+    w->player.blockMode = 2;  // vask
+    w->player.placeData = 33;
+    rightClick();
+    lookDownAt(4, 4);
+    w->player.mode = 1;
+    w->player.actMode = 1;
+    rightClick();
+    key(SDLK_b);
+    dispatch();
+    press("Add");
+    key(SDLK_ESCAPE);  // close the dialog editor: keys go to an open panel
+    dispatch();
+    ASSERT_EQ(screen(), nullptr);
+
+    key(SDLK_g);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_EQ(screen()->name, "Save");
+    EXPECT_EQ(screen()->getText("Save as"), "test");
+    typeInto("Save as", "editor-save");
+    {
+        Quiet q;
+        press("Save");
+    }
+    EXPECT_EQ(screen(), nullptr);
+    std::string info;
+    ASSERT_EQ(runTool("vaskmap", "info Maps/editor-save.map", info), 0) << info;
+    EXPECT_NE(info.find("\"mapType\":1,"), std::string::npos) << info;
+    EXPECT_NE(info.find("\"vask\":{\"cells\":1,\"strength\":33}"), std::string::npos) << info;
+    EXPECT_NE(info.find("\"actives\":[{\"type\":1,\"pos\":[4,2,4],\"size\":1,\"speed\":50,\"strength\":10,\"ai\":0}]"),
+              std::string::npos)
+        << info;
+    EXPECT_NE(info.find("\"events\":[{\"time\":2,\"victory\":false,\"items\":[]}]"), std::string::npos) << info;
+}
+
+// B, Add, the event's button, Add a line, Exchange, edit, Save, Back: the
+// whole editing cycle, then deleting a line and the event.
+TEST_F(Editor, EventAndDialogEditingCycle) {
+    key(SDLK_b);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_EQ(screen()->name, "Dialog Editor");
+    EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
+
+    press("Add");
+    ASSERT_EQ(w->events.size(), 1u);
+    Event& e = w->events.front();
+    EXPECT_EQ(e.time, 2);
+    EXPECT_EQ(e.activate, displayDialog);
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "new"}));
+
+    press("new");  // the event's own button
+    EXPECT_EQ(screen()->getText("Time"), "2");
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Delete", "Back"}));
+    press("Add");
+    ASSERT_EQ(e.items.size(), 1u);
+    EXPECT_EQ(e.items.front().speaker, "name");
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Delete", "Back", "new"}));
+    typeInto("Time", "300");
+    press("new");  // the new line's panel; the typed time is kept
+    EXPECT_EQ(e.time, 300);
+    EXPECT_EQ(screen()->getText("Name"), "name");
+    EXPECT_EQ(screen()->getText("Text"), "text");
+    EXPECT_EQ(screen()->getText("Texture"), "texture");
+    typeInto("Name", "Mira");
+    typeInto("Text", "Hold the ridge, we're coming!");
+    typeInto("Texture", "face1");
+    press("Save");
+    EXPECT_EQ(e.items.front().speaker, "Mira");
+    EXPECT_EQ(e.items.front().text, "Hold the ridge, we're coming!");
+    EXPECT_EQ(e.items.front().tex, "face1");
+    tick();  // the event panel comes back on the next step
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Exchange", "Add", "Delete", "Back"}));
+    EXPECT_EQ(screen()->getText("Time"), "300");
+    typeInto("Time", "-1");
+    press("Back");
+    EXPECT_EQ(e.time, -1);
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Event at -1", "Add"}));
+
+    // A second line, then delete the first: the event panel returns at once.
+    press("Event at -1");
+    press("Add");
+    press("Exchange");
+    press("Delete");
+    ASSERT_EQ(e.items.size(), 1u);
+    EXPECT_EQ(e.items.front().speaker, "name");
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Exchange", "Add", "Delete", "Back"}));
+
+    press("Delete");  // the event itself
+    EXPECT_TRUE(w->events.empty());
+    EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
+}

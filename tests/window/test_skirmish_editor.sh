@@ -1,0 +1,90 @@
+# With the extra modes switched on, "Skirmish" in the main menu leads to the
+# skirmish options; their "Skirmish" plays a generated world and "Map Editor"
+# opens one in the editor, where G and "Save" write Maps/test.map, which the
+# map tool then describes.
+source "$(dirname "$0")/lib.sh"
+require_drawing
+make_run_folder
+printf 'EXTRA_MODES=true\n' >"$GAME/settings.ini"
+start_game
+wait_for_window
+point_at 400 300
+wait_for_menu menu || fail "the main menu was not drawn"
+
+builds() { grep -c "^done building world!$" "$WORK/out.txt"; }
+built() { [ "$(builds)" -ge "$1" ]; }
+# The player starts above the ship and falls: wait until the view holds still,
+# so that a later change in the picture is the panel, not the fall. The last
+# shot is left as $1.
+still() {
+    shot "$1"
+    for _ in $(seq 1 100); do
+        sleep 0.3
+        shot still_next
+        awk -v d="$(region_diff "$1" still_next 0 0 800 600)" 'BEGIN { exit !(d < 0.002) }' && return 0
+        cp "$WORK/still_next.png" "$WORK/$1.png"
+    done
+    return 1
+}
+
+# Main menu rows: Demo Maps, Campaign, Skirmish, Map Editor, Settings, Quit.
+click_until_change $WIDGET_X "$(row_y 2)" menu options 240 100 160 160 ||
+    fail "'Skirmish' did not open the skirmish options"
+
+# Options rows: five boxes, then Skirmish, Map Editor, Back.
+for _ in $(seq 1 20); do
+    click_at $WIDGET_X "$(row_y 5)"
+    poll 20 built 1 && break
+done
+built 1 || fail "no world was generated"
+grep -q "^started building world!$" "$WORK/out.txt" || fail "no 'started building world!'"
+grep -q "^populating$" "$WORK/out.txt" || fail "no 'populating'"
+grep -q "^world built$" "$WORK/out.txt" || fail "no 'world built'"
+point_at 400 300
+wait_for_change skirmish options 0 300 800 300 0.3 150 || fail "the skirmish world was not drawn"
+kill -0 "$GAME_PID" || fail "the game ended during the skirmish"
+
+# Escape pauses, "Quit" gives the end screen, "Back to Menu" the options again.
+still playing || fail "the skirmish view never came to rest"
+xdotool key Escape
+wait_for_change paused playing 200 60 250 120 0.05 100 || fail "no pause screen"
+click_at $WIDGET_X "$(row_y 0)"
+wait_for_change failure paused 180 66 40 34 0.02 100 || fail "no end screen after 'Quit'"
+click_at $WIDGET_X "$(row_y 0)"
+wait_for_change options2 failure 500 300 300 300 0.3 100 || fail "'Back to Menu' did not return"
+
+# "Map Editor" on the options: a generated world in the editor.
+for _ in $(seq 1 20); do
+    click_at $WIDGET_X "$(row_y 6)"
+    poll 20 built 2 && break
+done
+built 2 || fail "the editor got no generated world"
+point_at 400 300
+wait_for_change editor options2 0 300 800 300 0.3 150 || fail "the editor's world was not drawn"
+still editing || fail "the editor's view never came to rest"
+xdotool key g
+wait_for_change savepanel editing 200 60 250 120 0.05 100 || fail "G opened no 'Save' panel"
+# The "Save as" box holds "test"; "Save" is the row below it.
+for _ in $(seq 1 20); do
+    click_at $WIDGET_X "$(row_y 1)"
+    poll 20 test -s "$GAME/Maps/test.map" && break
+done
+[ -s "$GAME/Maps/test.map" ] || fail "'Save' wrote no Maps/test.map"
+
+still editing2 || fail "the editor's view never came to rest"
+xdotool key Escape
+wait_for_change paused2 editing2 200 60 250 120 0.05 100 || fail "no pause screen in the editor"
+click_at $WIDGET_X "$(row_y 0)"
+wait_for_change failure2 paused2 180 66 40 34 0.02 100 || fail "no end screen after leaving the editor"
+click_at $WIDGET_X "$(row_y 0)"
+wait_for_change options3 failure2 500 300 300 300 0.3 100 || fail "the editor did not return to the menu"
+poll 200 bash -c "xdotool key Escape; ! kill -0 $GAME_PID 2>/dev/null" || fail "Escape did not end the game"
+wait_for_exit
+[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+
+info=$(cd "$GAME" && "$RUN_DIR/vaskmap" info Maps/test.map) || fail "vaskmap info failed on the saved map: $info"
+echo "$info" | grep -q '"size":\[100,100,100\],"mapType":1,' || fail "saved map: $info"
+echo "$info" | grep -q '{"type":2,' || fail "the saved map has no ship"
+echo "$info" | grep -q '{"type":1,' || fail "the saved map has no mind"
+[ -n "${VASK_SHOTS:-}" ] && cp "$WORK/skirmish.png" "$WORK/editor.png" "$VASK_SHOTS/"
+echo PASS
