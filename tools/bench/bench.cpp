@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <time.h>
@@ -76,6 +77,7 @@ struct Figures {
     double tick = 0, tickMean = 0, allSectors = 0, oneSector = 0, read = 0, write = 0;
     double tickCpu = 0, allCpu = 0, oneCpu = 0, readCpu = 0, writeCpu = 0;
     int machines = 0;
+    std::map<int, int> byType;
     size_t actives = 0, vask = 0, faces = 0;
 };
 
@@ -88,6 +90,7 @@ Figures measure(unsigned size, int minds, long long growth, bool files) {
         f.machines = bench::buildReferenceWorld(*w, 4242, minds, growth, tick);
     }
     f.actives = w->actives.size();
+    f.byType = bench::countActives(*w);
     for (const Block& b : w->blocks) f.vask += b.type == 2;
 
     // Minds and machines act on some ticks only (every 10th, 20th, ...): the
@@ -136,9 +139,15 @@ int main(int argc, char** argv) {
     setupBlockAttribs();
 
     Figures ref = measure(100, 16, growth, true);
-    printf("reference world: 100^3, 16 minds, %lld ticks of growth, base of %d machines (%zu active blocks, "
-           "%zu vask cells, %zu visible faces)\n",
+    printf("reference world: 100^3, 16 minds, %lld ticks of growth, %d machines activated in the base (%zu active blocks "
+           "200 ticks later, %zu vask cells, %zu visible faces)\n",
            growth, ref.machines, ref.actives, ref.vask, ref.faces);
+    const char* names[] = {"",      "minds",  "ship",     "turrets", "generators", "mines",
+                           "relays", "factories", "science centres", "mortars", "shields"};
+    printf("  active blocks by kind:");
+    for (const auto& [type, n] : ref.byType)
+        printf(" %d %s", n, type >= 0 && type <= 10 ? names[type] : ("of type " + std::to_string(type)).c_str());
+    printf("\n");
     printf("  %-20s %10s %12s %10s\n", "", "median ms", "processor ms", "target ms");
     printf("  %-20s %10.4f %12.4f %10s   (mean %.4f ms)\n", "World::tick", ref.tick, ref.tickCpu, "0.1", ref.tickMean);
     printf("  %-20s %10.3f %12.3f %10s\n", "mesh, all sectors", ref.allSectors, ref.allCpu, "15");
