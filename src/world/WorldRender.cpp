@@ -12,6 +12,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -34,6 +35,13 @@ GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format, GL
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     return tex;
+}
+
+// How far the eye is from the box of a sector's meshes (0 inside it).
+float distanceToSector(const SectorRenderer& s, vec3 eye) {
+    vec3 lo(10.0f * float(s.posX), s.meshLoY, 10.0f * float(s.posZ));
+    vec3 hi(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f);
+    return glm::length(glm::max(glm::max(lo - eye, eye - hi), vec3(0.0f)));
 }
 
 // True when every texture the opaque meshes may use has no see-through pixel.
@@ -199,12 +207,15 @@ void World::render(long long l) {
     vec3 eye = player.getPos();
     glUniform3fv(loc(block, "playerPos"), 1, glm::value_ptr(eye));
 
-    // With opaque textures the opaque world comes first, unblended, and the
-    // backdrop is then drawn only where no world covers it: the same picture as
-    // drawing the backdrop first and the world over it, for far fewer shaded
-    // pixels. A block texture with see-through pixels needs the old order.
-    // Sectors wholly outside the view are not drawn; they still set the
-    // uniforms their draws would have left, so later drawers see the same state.
+    // With opaque textures the opaque world comes first, unblended and nearest
+    // sector first, and the backdrop is then drawn only where no world covers
+    // it: the same picture as drawing the backdrop first and the world over it
+    // in grid order, for far fewer shaded pixels (a near hill hides whole
+    // sectors, whose pixels then fail the depth test before being shaded).
+    // A block texture with see-through pixels needs the old order.
+    // Sectors wholly outside the view are not drawn. Afterwards every sector
+    // sets again, in grid order, the uniforms its draws leave, so later
+    // drawers see the same state as after drawing them all in grid order.
     bool opaque = opaqueWorldTextures();
     if (!opaque) {
         renderBackdrop();
@@ -212,13 +223,19 @@ void World::render(long long l) {
     }
     glm::mat4 viewProj = projectionMat * camera;
     std::vector<char> seen;
-    if (opaque) glDisable(GL_BLEND);
+    std::vector<std::pair<float, SectorRenderer*>> nearFirst;
     for (auto& row : sectors)
         for (auto& sector : row) {
             if (sector.needUpdate) rebuildSector(sector);
             seen.push_back(sectorInView(sector, viewProj));
-            sector.render1(block, seen.back());
+            if (seen.back()) nearFirst.push_back({distanceToSector(sector, eye), &sector});
         }
+    if (opaque) {
+        std::stable_sort(nearFirst.begin(), nearFirst.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        glDisable(GL_BLEND);
+    }
+    for (const auto& entry : nearFirst) entry.second->render1(block);
     glEnable(GL_BLEND);
 
     if (opaque) {
@@ -238,9 +255,9 @@ void World::render(long long l) {
         fullScreenDepthPass(GL_ALWAYS);
         glStencilMask(0xff);
         glDisable(GL_STENCIL_TEST);
-        for (auto& row : sectors)
-            for (auto& sector : row) sector.render1(block, false);
     }
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.render1(block, false);
 
     size_t i = 0;
     for (auto& row : sectors)
