@@ -193,6 +193,7 @@ void SectorRenderer::addPartial(vec4 v) {
     if (tex < 0) return;
 
     RData& r = meshFor(rData, tex);
+    r.slopes = true;
     uint32_t n = uint32_t(r.vertexCount());
     vec3 towardFill(0);
     for (int k = 0; k < nUsed; k++) towardFill -= int2vec(used[k]);

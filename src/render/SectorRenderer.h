@@ -28,6 +28,11 @@ struct RData {
     std::vector<uint32_t> protoElemWide;
     bool wide = false;
     bool drawWide = false;
+    // The mesh holds slope-filler geometry, whose winding says nothing about
+    // which side is seen: `slopes` for the staging arrays, `drawSlopes` for
+    // the uploaded mesh. Such a mesh is never drawn with back faces culled.
+    bool slopes = false;
+    bool drawSlopes = false;
 
     size_t vertexCount() const { return protoTex.size() / 2; }
     size_t indexCount() const { return wide ? protoElemWide.size() : protoElem.size(); }
@@ -52,6 +57,7 @@ struct RData {
         std::vector<float>().swap(protoNorm);
         std::vector<uint32_t>().swap(protoElemWide);
         wide = false;
+        slopes = false;
     }
 };
 
@@ -62,6 +68,12 @@ public:
     int posX, posZ;
     std::vector<RData> rData;
     std::list<Entity*> ents;
+    // Set by the frame around the opaque pass when this sector lies clear of
+    // the eye: its slope-free opaque meshes are then drawn with back faces
+    // culled (they are hidden behind the front faces of the same closed
+    // surface anyway). Near the eye the near plane can cut a front face open,
+    // so there every face is drawn.
+    bool cullBackFaces = false;
     // False while World::renderSector knows no vask cell lies in or beside the
     // sector: every corner's light is then 0 and addCube skips counting it.
     bool lightPossible = true;

@@ -235,7 +235,12 @@ void World::render(long long l) {
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         glDisable(GL_BLEND);
     }
-    for (const auto& entry : nearFirst) entry.second->render1(block);
+    for (const auto& entry : nearFirst) {
+        // Back faces are skipped only in the opaque order and away from the eye.
+        entry.second->cullBackFaces = opaque && entry.first > 1.0f;
+        entry.second->render1(block);
+        entry.second->cullBackFaces = false;
+    }
     glEnable(GL_BLEND);
 
     if (opaque) {

@@ -54,3 +54,24 @@ TEST(ViewCull, SectorBoundsFollowTheMeshedCells) {
     empty.updateBounds();
     EXPECT_GT(empty.meshLoY, empty.meshHiY);
 }
+
+// A mesh holding slope geometry is marked, so its faces are never culled by
+// their winding; plain cube meshes are not marked, and a rebuild starts clean.
+TEST(ViewCull, SlopeGeometryMarksItsMesh) {
+    auto w = makeWorld(10, 10, 10);
+    w->setBlock(2, 3, 2, 3, 0);  // stone under the filler
+    w->setBlock(1, 4, 2, 3, 0);  // stone beside it
+    w->setBlock(2, 4, 2, 1, 0);  // the filler: two solid neighbours, an edge slope
+    w->setBlock(6, 3, 6, 4, 0);  // a lone brick
+    SectorRenderer& s = w->sectors[0][0];
+    w->renderSector(0, 0, s);
+    ASSERT_GT(s.rData.size(), 4u);
+    EXPECT_TRUE(s.rData[3].slopes);
+    EXPECT_FALSE(s.rData[4].slopes);
+    EXPECT_EQ(s.rData[4].vertexCount(), 24u);
+    s.clearStaging();
+    EXPECT_FALSE(s.rData[3].slopes);
+    w->setBlock(2, 4, 2, 0, 0);
+    w->renderSector(0, 0, s);
+    EXPECT_FALSE(s.rData[3].slopes);
+}
