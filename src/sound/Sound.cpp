@@ -99,6 +99,11 @@ void SoundManager::LoadFile(std::string path) {
         fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
         return;
     }
+    if (!data || dlen == 0) {
+        fprintf(stderr, "Couldn't load %s: no sound data\n", path.c_str());
+        SDL_FreeWAV(data);
+        return;
+    }
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16LSB, SOUND_CHANNELS,
                           SOUND_RATE) < 0) {
