@@ -116,12 +116,12 @@ std::vector<std::string> checkContract(const BuiltProgram& p) {
         GLenum type = 0;
         glGetActiveUniform(p.id, static_cast<GLuint>(i), sizeof buf, nullptr, &size, &type, buf);
         std::string uname = buf;
-        const UniformSpec* spec = nullptr;
+        const UniformSpec* wanted = nullptr;
         for (const UniformSpec& u : it->second)
-            if (uname == u.name) spec = &u;
-        if (!spec)
+            if (uname == u.name) wanted = &u;
+        if (!wanted)
             problems.push_back(p.name + ": uniform " + uname + " is never set by the game");
-        else if (spec->type != type)
+        else if (wanted->type != type)
             problems.push_back(p.name + ": uniform " + uname + " has the wrong type");
     }
     GLint attribCount = 0;

@@ -42,14 +42,14 @@ std::string readBytes(const std::string& path) {
 }
 
 bool loadPcm(const std::string& path, Pcm& out) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buf = nullptr;
     Uint32 len = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &buf, &len)) return false;
-    bool ok = spec.format == AUDIO_S16LSB;
+    if (!SDL_LoadWAV(path.c_str(), &format, &buf, &len)) return false;
+    bool ok = format.format == AUDIO_S16LSB;
     if (ok) {
-        out.channels = spec.channels;
-        out.rate = spec.freq;
+        out.channels = format.channels;
+        out.rate = format.freq;
         out.samples.resize(len / 2);
         SDL_memcpy(out.samples.data(), buf, len);
     }
