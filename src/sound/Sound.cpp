@@ -99,6 +99,12 @@ void SoundManager::LoadFile(std::string path) {
         fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
         return;
     }
+    // An empty data chunk comes back without a buffer; there is nothing to play.
+    if (dlen == 0 || !data) {
+        fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), "no sound data");
+        SDL_FreeWAV(data);
+        return;
+    }
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, wave.format, wave.channels, wave.freq, AUDIO_S16LSB, SOUND_CHANNELS,
                           SOUND_RATE) < 0) {
