@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 static bool fail(const std::string& path, const std::string& tmp, int err) {
@@ -47,5 +48,48 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes) {
         fsync(dir);
         close(dir);
     }
+    return true;
+}
+
+namespace {
+
+// An open descriptor of a regular file, or -1.
+int openRegular(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+}  // namespace
+
+bool isReadableFile(const std::string& path) {
+    int fd = openRegular(path);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
+}
+
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    int fd = openRegular(path);
+    if (fd < 0) return false;
+    char buf[1 << 16];
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            close(fd);
+            bytes.clear();
+            return false;
+        }
+        bytes.append(buf, size_t(n));
+    }
+    close(fd);
     return true;
 }

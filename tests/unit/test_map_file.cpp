@@ -1,3 +1,4 @@
+#include "CaptureOutput.h"
 #include "WorldFixture.h"
 #include "machines/AutoTurret.h"
 #include "machines/Generator.h"
@@ -10,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -309,6 +312,20 @@ TEST(MapFile, DamagedFilesNeverCrash) {
     }
     auto w = makeWorld(4, 4, 4);
     EXPECT_FALSE(w->read("no_such_file.map"));
+}
+
+// A folder opens like a file and fails at the first read; the loader once let
+// that failure escape as an exception and end the program.
+TEST(MapFile, AFolderIsNoMap) {
+    mkdir("folder.map", 0755);
+    auto w = makeWorld(4, 4, 4);
+    w->setBlock(1, 1, 1, 3, 0);
+    CaptureOutput out;
+    EXPECT_FALSE(w->read("folder.map"));
+    EXPECT_NE(out.errors().find("Could not open map folder.map"), std::string::npos) << out.errors();
+    EXPECT_EQ(w->width, 4u);
+    EXPECT_EQ(w->getBlock(vec3(1, 1, 1)).type, 3);
+    rmdir("folder.map");
 }
 
 // Found by fuzzing: a machine record at a position like 8e11 was converted to
