@@ -99,8 +99,9 @@ void SoundManager::LoadFile(std::string path) {
         fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), SDL_GetError());
         return;
     }
-    if (!data || dlen == 0) {
-        fprintf(stderr, "Couldn't load %s: no sound data\n", path.c_str());
+    // An empty data chunk comes back without a buffer; there is nothing to play.
+    if (dlen == 0 || !data) {
+        fprintf(stderr, "Couldn't load %s: %s\n", path.c_str(), "no sound data");
         SDL_FreeWAV(data);
         return;
     }

@@ -34,6 +34,11 @@ ActiveBlock* World::getActBlock(int type) {
 
 namespace {
 
+// How far beyond the world's box a map may start the player: a world built in
+// code and saved before the player moved keeps the default start, which lies
+// outside small worlds.
+constexpr float PLAYER_START_SLACK = float(MAX_WORLD_SIDE);
+
 bool isCellInside(World* w, vec3 p) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
     if (p.x != std::floor(p.x) || p.y != std::floor(p.y) || p.z != std::floor(p.z)) return false;
@@ -126,8 +131,15 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
         fprintf(stderr, "%s: %d cells of unknown block types loaded as empty space\n", path.c_str(), badTypes);
         clean = false;
     }
-    if (!std::isfinite(start.x) || !std::isfinite(start.y) || !std::isfinite(start.z)) {
-        fprintf(stderr, "%s: player position is not a number, placed above the centre\n", path.c_str());
+    // Millions of cells out, a float cannot hold the fractions of a cell the
+    // player's physics steps by, and those loops would never end.
+    auto offWorld = [](float v, unsigned side) {
+        return !(v >= -PLAYER_START_SLACK && v <= float(side) + PLAYER_START_SLACK);
+    };
+    bool nan = !std::isfinite(start.x) || !std::isfinite(start.y) || !std::isfinite(start.z);
+    if (nan || offWorld(start.x, width) || offWorld(start.y, height) || offWorld(start.z, depth)) {
+        fprintf(stderr, "%s: player position %s, placed above the centre\n", path.c_str(),
+                nan ? "is not a number" : "is outside the world");
         int cx = int(width / 2), cz = int(depth / 2), top = 0;
         for (int y = int(height) - 1; y >= 0; y--)
             if (cell(cx, y, cz).type != 0) {

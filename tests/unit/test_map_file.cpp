@@ -246,6 +246,34 @@ TEST(MapFile, UnsafeValuesAreMadeSafe) {
     EXPECT_FLOAT_EQ(t->range, 64.0f);
 }
 
+// Found by fuzzing: a player start 13 million cells away hung the first tick,
+// the player's physics stepping by fractions of a cell a float that large
+// cannot hold. A start that far out is moved above the centre; one above the
+// top (falling in) is kept.
+TEST(MapFile, PlayerStartFarOutsideTheWorldIsMovedIn) {
+    auto map = [](vec3 start) {
+        std::ostringstream out;
+        writeF32(out, start.x);
+        writeF32(out, start.y);
+        writeF32(out, start.z);
+        for (int i = 0; i < 3; i++) writeU32(out, 6);
+        for (int i = 0; i < 216; i++) writeI16(out, i % 6 == 0 ? 3 : 0);  // a stone floor at y = 0
+        writeI32(out, 0);
+        writeU8(out, 2);
+        writeI32(out, 0);
+        return out.str();
+    };
+    for (vec3 far : {vec3(50, 95, 1.31072e7f), vec3(-3e9f, 2, 2), vec3(2, 4e20f, 2), vec3(2, 2, 1100)}) {
+        auto w = makeWorld(6, 6, 6);
+        EXPECT_FALSE(load(*w, map(far)));
+        EXPECT_EQ(w->player.pos, vec3(3.5f, 1.0f + w->player.size.y, 3.5f)) << far.z;
+        w->tick(1);  // returns
+    }
+    auto w = makeWorld(6, 6, 6);
+    EXPECT_TRUE(load(*w, map(vec3(2.5f, 40.0f, 2.5f))));
+    EXPECT_EQ(w->player.pos, vec3(2.5f, 40.0f, 2.5f));
+}
+
 TEST(MapFile, AbsurdHeadersAreRefused) {
     for (uint32_t side : {0u, 1025u, 0xFFFFFFFFu}) {
         std::ostringstream out;

@@ -134,3 +134,31 @@ TEST(Sound, ChunkLongerThanTheFileIsRefused) {
     EXPECT_TRUE(m.soundLib.empty());
     EXPECT_NE(err.find("Couldn't load snd_bad/huge.wav"), std::string::npos);
 }
+
+// Found by fuzzing: a WAV whose data chunk is empty handed the converter no
+// buffer at all (a null copy source). It holds no sound and is refused.
+TEST(Sound, EmptyDataChunkIsRefused) {
+    mkdir("snd_empty", 0755);
+    std::ostringstream o;
+    o.write("RIFF", 4);
+    writeU32(o, 4 + 24 + 8 + 8 + 300);
+    o.write("WAVEfmt ", 8);
+    writeU32(o, 16);
+    writeI16(o, 1);
+    writeI16(o, 1);  // mono, 8 bits, 11025 Hz: converted on load
+    writeU32(o, 11025);
+    writeU32(o, 11025);
+    writeI16(o, 1);
+    writeI16(o, 8);
+    o.write("data", 4);
+    writeU32(o, 0);
+    o.write("junk", 4);
+    writeU32(o, 300);
+    o << std::string(300, '\x40');
+    std::ofstream("snd_empty/silent.wav", std::ios::binary) << o.str();
+    testing::internal::CaptureStderr();
+    SoundManager m("snd_empty", false);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(m.soundLib.empty());
+    EXPECT_NE(err.find("Couldn't load snd_empty/silent.wav"), std::string::npos) << err;
+}

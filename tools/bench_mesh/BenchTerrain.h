@@ -18,7 +18,7 @@ inline void buildTerrain(World& w) {
             int top = std::max(1, std::min(int(w.height) - 12, int(h)));
             for (int y = 0; y < top - 3; y++) w.setBlock(x, y, z, (x * 7 + y * 3 + z) % 11 == 0 ? 20 : 3, 0);
             for (int y = std::max(0, top - 3); y < top; y++) w.setBlock(x, y, z, 33, 0);
-            unsigned mix = unsigned(x * 73856093) ^ unsigned(z * 19349663);
+            unsigned mix = unsigned(x) * 73856093u ^ unsigned(z) * 19349663u;
             w.setBlock(x, top, z, top < sea ? 21 : (mix % 7 == 0 ? 25 : 24), 0);
             for (int y = top + 1; y <= sea; y++) w.setBlock(x, y, z, 19, 0);
         }
@@ -31,7 +31,8 @@ inline void buildTerrain(World& w) {
         for (int dx = -2; dx <= 2; dx++)
             for (int dz = -2; dz <= 2; dz++)
                 for (int dy = 4; dy <= 6; dy++)
-                    if (w.cell(x + dx, y + dy, z + dz).type == 0) w.setBlock(x + dx, y + dy, z + dz, 18, 0);
+                    if (w.inWorld(x + dx, y + dy, z + dz) && w.cell(x + dx, y + dy, z + dz).type == 0)
+                        w.setBlock(x + dx, y + dy, z + dz, 18, 0);
     }
     // Vask patches: a skin over the ground around a few centres.
     for (int i = 0; i < 6; i++) {
