@@ -1,4 +1,5 @@
 #version 130
+#extension GL_ARB_texture_gather : enable
 // Every 3D draw of the game. `mode` picks the look:
 // 0 lit world, 1 vask, 2 beams, 3 lines, 4 template ghost, 5 unlit (backdrop,
 // entities), 6 world box / shield bubble, 7 singularity lens, 8 sun, 9 ship.
@@ -48,12 +49,18 @@ float sunVisibility(float ndl) {
     vec3 sc = shadowCoord;
     if (shadowBuff.x <= 0 || shadowBuff.y <= 0) return 1.0;
     if (sc.x <= 0.0 || sc.x >= 1.0 || sc.y <= 0.0 || sc.y >= 1.0 || sc.z >= 1.0) return 1.0;
-    vec2 h = 0.5 / vec2(shadowBuff);
     float ref = sc.z - 0.00004 - 0.00012 * sqrt(max(1.0 - ndl * ndl, 0.0)) / max(ndl, 0.2);
+#ifdef GL_ARB_texture_gather
+    // The four nearest taps half a texel around the point read exactly the
+    // 2x2 texels one gather fetches.
+    vec4 occ = textureGather(shadowMap, sc.xy);
+#else
+    vec2 h = 0.5 / vec2(shadowBuff);
     vec4 occ = vec4(textureLod(shadowMap, sc.xy + vec2(-h.x, -h.y), 0.0).r,
                     textureLod(shadowMap, sc.xy + vec2(h.x, -h.y), 0.0).r,
                     textureLod(shadowMap, sc.xy + vec2(-h.x, h.y), 0.0).r,
                     textureLod(shadowMap, sc.xy + vec2(h.x, h.y), 0.0).r);
+#endif
     return dot(step(vec4(ref), occ), vec4(0.25));
 }
 

@@ -3,6 +3,7 @@
 #include "flow/Input.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
+#include "util/FirstFrameClock.h"
 
 #include <GL/glew.h>
 #include <SDL2/SDL_mouse.h>
@@ -22,6 +23,7 @@ void GameManager::render() {
     }
     SDL_Delay(50);
     if (gl) SDL_GL_SwapWindow(window);
+    noteFirstFrame();
 }
 
 void GameManager::beginGame() {

@@ -27,7 +27,8 @@ namespace {
 
 struct PanelPainter {
     GLuint program;
-    GLint model, mode;
+    GLint model, mode, color;
+    GLfloat tint[3] = {0, 0, 0};
     TextRenderer text{"TextAB"};
 
     PanelPainter() {
@@ -35,13 +36,23 @@ struct PanelPainter {
         glUseProgram(program);
         model = glGetUniformLocation(program, "modelMatrix");
         mode = glGetUniformLocation(program, "mode");
+        color = glGetUniformLocation(program, "uColor");
+        if (color >= 0) glGetUniformfv(program, color, tint);
     }
     void place(float x, float y, float sx = 1.0f) {
         glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0)), glm::vec3(sx, 1, 1));
         glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
     }
+    // Panels are drawn over bright ground and sky: a dark copy of the text a
+    // pixel or two down and to the right keeps thin letters legible on both.
     void words(const std::string& s, float x, float y) {
         glUniform1i(mode, 3);
+        if (color >= 0) {
+            glUniform3f(color, 0.02f, 0.02f, 0.02f);
+            place(x + 0.25f, y - 0.35f);
+            text.renderString(s, 0);
+            glUniform3fv(color, 1, tint);
+        }
         place(x, y);
         text.renderString(s, 0);
     }

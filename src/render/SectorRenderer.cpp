@@ -15,6 +15,19 @@ void SectorRenderer::clearStaging() {
     for (RData& r : rData) r.clearStaging();
 }
 
+void SectorRenderer::updateBounds() {
+    meshLoY = 1.0f;
+    meshHiY = 0.0f;
+    bool any = false;
+    for (const RData& r : rData)
+        for (size_t i = 1; i < r.protoCoord.size(); i += 3) {
+            float y = r.protoCoord[i];
+            if (!any || y < meshLoY) meshLoY = y;
+            if (!any || y > meshHiY) meshHiY = y;
+            any = true;
+        }
+}
+
 namespace {
 
 struct Face {
@@ -84,6 +97,17 @@ void SectorRenderer::reserveFaces(int type, size_t faces) {
     r.protoElem.reserve(r.protoElem.size() + faces * 4);
 }
 
+float SectorRenderer::cornerLight(int x, int y, int z) const {
+    if (!vaskCells) return calcLight(world, x, y, z);
+    // The eight cells around the corner point, as calcLight counts them.
+    const uint8_t* b = vaskCells + (x - 1 - vaskOrigin[0]) * vaskStepX + (y - 1 - vaskOrigin[1]) * vaskStepY +
+                       (z - 1 - vaskOrigin[2]);
+    int count = b[0] + b[1] + b[vaskStepY] + b[vaskStepY + 1];
+    b += vaskStepX;
+    count += b[0] + b[1] + b[vaskStepY] + b[vaskStepY + 1];
+    return 0.25f * float(count);
+}
+
 void SectorRenderer::addCube(vec4 v, int id) {
     if (id < 0) return;  // no mesh can be indexed by it
     if (id == 1) {
@@ -113,7 +137,7 @@ void SectorRenderer::addCube(vec4 v, int id) {
             norm[4 * c] = f.normal[0];
             norm[4 * c + 1] = f.normal[1];
             norm[4 * c + 2] = f.normal[2];
-            norm[4 * c + 3] = lightPossible ? calcLight(world, cx, cy, cz) : 0.0f;
+            norm[4 * c + 3] = lightPossible ? cornerLight(cx, cy, cz) : 0.0f;
         }
     }
 }
@@ -169,6 +193,7 @@ void SectorRenderer::addPartial(vec4 v) {
     if (tex < 0) return;
 
     RData& r = meshFor(rData, tex);
+    r.slopes = true;
     uint32_t n = uint32_t(r.vertexCount());
     vec3 towardFill(0);
     for (int k = 0; k < nUsed; k++) towardFill -= int2vec(used[k]);

@@ -28,6 +28,11 @@ struct RData {
     std::vector<uint32_t> protoElemWide;
     bool wide = false;
     bool drawWide = false;
+    // The mesh holds slope-filler geometry, whose winding says nothing about
+    // which side is seen: `slopes` for the staging arrays, `drawSlopes` for
+    // the uploaded mesh. Such a mesh is never drawn with back faces culled.
+    bool slopes = false;
+    bool drawSlopes = false;
 
     size_t vertexCount() const { return protoTex.size() / 2; }
     size_t indexCount() const { return wide ? protoElemWide.size() : protoElem.size(); }
@@ -52,6 +57,7 @@ struct RData {
         std::vector<float>().swap(protoNorm);
         std::vector<uint32_t>().swap(protoElemWide);
         wide = false;
+        slopes = false;
     }
 };
 
@@ -62,9 +68,25 @@ public:
     int posX, posZ;
     std::vector<RData> rData;
     std::list<Entity*> ents;
+    // Set by the frame around the opaque pass when this sector lies clear of
+    // the eye: its slope-free opaque meshes are then drawn with back faces
+    // culled (they are hidden behind the front faces of the same closed
+    // surface anyway). Near the eye the near plane can cut a front face open,
+    // so there every face is drawn.
+    bool cullBackFaces = false;
     // False while World::renderSector knows no vask cell lies in or beside the
     // sector: every corner's light is then 0 and addCube skips counting it.
     bool lightPossible = true;
+    // While World::renderSector walks the sector: one byte per cell of the
+    // sector and its one-cell rim, 1 where the cell is vask, so that corner
+    // lights are counted from dense bytes. vaskOrigin is the world cell of the
+    // first byte; x and y steps are vaskStepX and vaskStepY, z is contiguous.
+    const uint8_t* vaskCells = nullptr;
+    int vaskOrigin[3] = {0, 0, 0};
+    long vaskStepX = 0, vaskStepY = 0;
+    // Height range of the uploaded meshes (empty when lo > hi), for skipping
+    // sectors the camera cannot see. Set by updateBounds from the staging arrays.
+    float meshLoY = 1.0f, meshHiY = 0.0f;
 
     explicit SectorRenderer(World* w);
     ~SectorRenderer();
@@ -73,15 +95,22 @@ public:
 
     void setSector(int x, int z) { posX = x; posZ = z; }
     void addCube(vec4 v, int id);
+    // The vask light of a corner point (calcLight), from vaskCells when set.
+    float cornerLight(int x, int y, int z) const;
     void addPartial(vec4 v);
     void genMesh();
     void render1(unsigned int shader);
     void render2(unsigned int shader);
+    // With `draw` false: no draw, only the uniforms a draw would leave set.
+    void render1(unsigned int shader, bool draw);
+    void render2(unsigned int shader, bool draw);
     void renderEntities(unsigned int shader);
     void addEntity(Entity* e) { ents.push_back(e); }
     void update();
     // Empties the staging arrays without touching GL (headless rebuilds).
     void clearStaging();
+    // Takes the height range of the staging meshes (before they are uploaded).
+    void updateBounds();
     // Makes room in the staging arrays of `type` for `faces` more cube faces.
     void reserveFaces(int type, size_t faces);
 };

@@ -41,11 +41,13 @@ SectorRenderer::~SectorRenderer() {
 }
 
 void SectorRenderer::genMesh() {
+    updateBounds();
     glBindVertexArray(0);
     for (RData& r : rData) {
         deleteMesh(r);
         r.elements = int(r.indexCount());
         r.drawWide = r.wide;
+        r.drawSlopes = r.slopes;
         // An empty mesh would draw nothing; it keeps no GL objects at all.
         if (r.elements == 0) {
             r.clearStaging();
@@ -71,44 +73,71 @@ void SectorRenderer::genMesh() {
     }
 }
 
-// Draws every uploaded mesh whose type's pass is picked by `wanted`.
+// Draws every uploaded mesh whose type's pass is picked by `wanted`. Without
+// `draw` it only sets the uniforms the draws would have left behind, so that a
+// sector out of view changes nothing for the drawers after it.
 template <typename Pick>
-static void drawMeshes(std::vector<RData>& rData, GLuint shader, Pick wanted) {
+static void drawMeshes(std::vector<RData>& rData, GLuint shader, bool draw, bool cull, Pick wanted) {
     GLint shinyLoc = glGetUniformLocation(shader, "shiny");
     GLint modeLoc = glGetUniformLocation(shader, "mode");
+    if (cull) glCullFace(GL_BACK);
+    const RData* last = nullptr;
+    const BlockAttrib* lastAttrib = nullptr;
+    size_t lastType = 0;
     for (size_t i = 0; i < rData.size(); i++) {
         RData& r = rData[i];
         const BlockAttrib* a = attribOf(i);
         if (!r.vao || !a || !wanted(int(i), a->renderPass)) continue;
+        last = &r, lastAttrib = a, lastType = i;
+        if (!draw) continue;
         glUniform2f(shinyLoc, a->shiny.x, a->shiny.y);
         glUniform1i(modeLoc, (a->renderPass > 1 && i == 2) ? 1 : 0);
         glBindTexture(GL_TEXTURE_2D, getTexture(a->tex));
+        if (cull) {
+            if (r.drawSlopes) glDisable(GL_CULL_FACE);
+            else glEnable(GL_CULL_FACE);
+        }
         glBindVertexArray(r.vao);
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, r.vbo[2]);
         glDrawElements(GL_QUADS, r.elements, r.drawWide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT, nullptr);
     }
+    if (!draw) {
+        if (!last) return;
+        glUniform2f(shinyLoc, lastAttrib->shiny.x, lastAttrib->shiny.y);
+        glUniform1i(modeLoc, (lastAttrib->renderPass > 1 && lastType == 2) ? 1 : 0);
+        return;
+    }
+    if (cull) glDisable(GL_CULL_FACE);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-void SectorRenderer::render1(unsigned int shader) {
+void SectorRenderer::render1(unsigned int shader) { render1(shader, true); }
+void SectorRenderer::render2(unsigned int shader) { render2(shader, true); }
+
+void SectorRenderer::render1(unsigned int shader, bool draw) {
     glUseProgram(shader);
     glm::mat4 identity(1.0f);
     glUniformMatrix4fv(glGetUniformLocation(shader, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(identity));
     glUniform1i(glGetUniformLocation(shader, "mode"), 0);
-    drawMeshes(rData, shader, [](int, int pass) { return pass == 1; });
+    drawMeshes(rData, shader, draw, draw && cullBackFaces, [](int, int pass) { return pass == 1; });
     glUseProgram(0);
 }
 
-void SectorRenderer::render2(unsigned int shader) {
+void SectorRenderer::render2(unsigned int shader, bool draw) {
     glUseProgram(shader);
     glm::mat4 identity(1.0f);
     glUniformMatrix4fv(glGetUniformLocation(shader, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(identity));
+    if (!draw) {
+        drawMeshes(rData, shader, false, false, [](int, int pass) { return pass > 1; });
+        glUseProgram(0);
+        return;
+    }
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
     glDepthMask(GL_FALSE);
-    drawMeshes(rData, shader, [](int, int pass) { return pass > 1; });
+    drawMeshes(rData, shader, true, false, [](int, int pass) { return pass > 1; });
     glDisable(GL_CULL_FACE);
     glDepthMask(GL_TRUE);
     glUseProgram(0);

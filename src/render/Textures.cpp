@@ -11,6 +11,12 @@
 #include <cstring>
 #include <iostream>
 #include <new>
+#include <set>
+
+namespace {
+// Loaded textures with pixels that are not fully opaque.
+std::set<GLuint> translucentTextures;
+}  // namespace
 
 std::map<std::string, GLuint> loadedTextures;
 
@@ -39,6 +45,7 @@ void loadTextures() {
 
 void unloadTextures() {
     for (const auto& [name, id] : loadedTextures) glDeleteTextures(1, &id);
+    translucentTextures.clear();
 }
 
 void loadPicture(std::string file, GLuint tex) {
@@ -191,9 +198,23 @@ bool decodePNG(const char* file_name, DecodedImage& out) {
     return false;
 }
 
+bool imageIsOpaque(const DecodedImage& image) {
+    if (!image.alpha) return true;
+    for (unsigned y = 0; y < image.height; y++) {
+        const unsigned char* row = image.pixels.data() + size_t(y) * image.rowBytes;
+        for (unsigned x = 0; x < image.width; x++)
+            if (row[4 * x + 3] != 255) return false;
+    }
+    return true;
+}
+
+bool textureHasTranslucency(GLuint id) { return translucentTextures.count(id) != 0; }
+
 GLuint loadPNG(const char* file_name, GLuint tex) {
     DecodedImage image;
     if (!decodePNG(file_name, image)) return 0;
+    if (imageIsOpaque(image)) translucentTextures.erase(tex);
+    else translucentTextures.insert(tex);
     GLenum format = image.alpha ? GL_RGBA : GL_RGB;
     glBindTexture(GL_TEXTURE_2D, tex);
     glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), GLsizei(image.width), GLsizei(image.height), 0, format,

@@ -35,6 +35,12 @@ struct DecodedImage {
     std::vector<unsigned char> pixels;
 };
 
+// True when every pixel of the image is fully opaque (an RGB image always is).
+bool imageIsOpaque(const DecodedImage& image);
+// True when the loaded texture `id` has any pixel that is not fully opaque;
+// drawing may skip blending only for textures without such pixels.
+bool textureHasTranslucency(GLuint id);
+
 // The decoding half of loadPNG: reports every failure on standard error with
 // the game's messages and returns false.
 bool decodePNG(const char* file_name, DecodedImage& out);

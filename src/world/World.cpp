@@ -222,6 +222,15 @@ void World::massPlace() {
     for (int x = x0; x < x1; x++)
         for (int y = y0; y < y1; y++)
             for (int z = z0; z < z1; z++) setBlockAndUpdate(x, y, z, player.blockMode, player.placeData);
+    // A machine or mind whose cell was filled over is gone, as under the remove
+    // tool; left in the list it would be saved with the map and come back in play
+    // (a mind in a stone cell dies on the first frame and may win the map).
+    std::vector<vec3> covered;
+    for (ActiveBlock* a : actives) {
+        vec3 p = a->pos;
+        if (p.x >= x0 && p.x < x1 && p.y >= y0 && p.y < y1 && p.z >= z0 && p.z < z1) covered.push_back(p);
+    }
+    for (vec3 p : covered) removeActiveBlock(int(p.x), int(p.y), int(p.z));
     player.mass1 = vec3(0, 0, 0);
     player.mass2 = vec3(0, 0, 0);
 }

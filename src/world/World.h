@@ -129,6 +129,8 @@ private:
     void buildSectors();
     // GL side of construction and destruction; only called with a window.
     void createGraphics();
+    void fullScreenDepthPass(unsigned int test);
+    void renderBackdrop();
     void destroyGraphics();
     void deleteEntities();
     bool readRecords(std::istream& in, const std::string& path);

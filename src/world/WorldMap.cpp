@@ -10,10 +10,11 @@
 #include "util/SafeFile.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <exception>
-#include <fstream>
 #include <sstream>
 
 ActiveBlock* World::getActBlock(int type) {
@@ -58,12 +59,11 @@ bool clampField(T& v, T lo, T hi, T replacement, const char* what, const std::st
 }  // namespace
 
 bool World::read(std::string path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
         fprintf(stderr, "Could not open map %s\n", path.c_str());
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return readFromMemory(bytes, path);
 }
 
@@ -242,29 +242,38 @@ bool World::sanitizeActive(ActiveBlock* a, const std::string& path) {
 }
 
 bool World::write(std::string path) {
-    std::ostringstream out;
+    std::ostringstream head;
     vec3 p = player.getPos();
-    writeF32(out, p.x);
-    writeF32(out, p.y);
-    writeF32(out, p.z);
-    writeU32(out, width);
-    writeU32(out, height);
-    writeU32(out, depth);
-    std::string cells;
-    cells.reserve(blocks.size() * 2);
+    writeF32(head, p.x);
+    writeF32(head, p.y);
+    writeF32(head, p.z);
+    writeU32(head, width);
+    writeU32(head, height);
+    writeU32(head, depth);
+    std::ostringstream tail;
+    writeI32(tail, int32_t(actives.size()));
+    writeU8(tail, uint8_t(mapType));
+    for (ActiveBlock* a : actives) a->write(tail);
+    writeI32(tail, int32_t(events.size()));
+    for (Event& e : events) e.write(tail);
+
+    // The file is assembled in one buffer: the cells are encoded straight into
+    // it (a vask cell carries its strength), then written in one go.
+    std::string h = head.str(), t = tail.str();
+    size_t vask = 0;
+    for (const Block& b : blocks) vask += b.type == 2;
+    std::string bytes(h.size() + 2 * blocks.size() + 2 * vask + t.size(), '\0');
+    char* out = &bytes[0];
+    memcpy(out, h.data(), h.size());
+    out += h.size();
     for (const Block& b : blocks) {
-        cells.push_back(char(b.type & 0xff));
-        cells.push_back(char((b.type >> 8) & 0xff));
+        *out++ = char(b.type & 0xff);
+        *out++ = char((b.type >> 8) & 0xff);
         if (b.type == 2) {
-            cells.push_back(char(b.data & 0xff));
-            cells.push_back(char((b.data >> 8) & 0xff));
+            *out++ = char(b.data & 0xff);
+            *out++ = char((b.data >> 8) & 0xff);
         }
     }
-    out.write(cells.data(), std::streamsize(cells.size()));
-    writeI32(out, int32_t(actives.size()));
-    writeU8(out, uint8_t(mapType));
-    for (ActiveBlock* a : actives) a->write(out);
-    writeI32(out, int32_t(events.size()));
-    for (Event& e : events) e.write(out);
-    return writeFileAtomically(path, out.str());
+    memcpy(out, t.data(), t.size());
+    return writeFileAtomically(path, bytes);
 }

@@ -55,14 +55,18 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
     const long bx = maxx - minx + 2, by = H + 2, bz = maxz - minz + 2;
     const long sY = bz, sX = by * bz;
     box.assign(size_t(bx * by * bz), 0);
+    std::vector<uint8_t> vask(box.size(), 0);
     bool vaskNear = false;  // any vask cell in the box lights some corner
     for (long cx = std::max(minx - 1, 0); cx < std::min(long(maxx) + 1, long(width)); cx++)
         for (long cy = 0; cy < H; cy++) {
             const Block* row = &cell(int(cx), int(cy), 0);
-            uint8_t* out = &box[size_t((cx - minx + 1) * sX + (cy + 1) * sY)];
+            size_t at = size_t((cx - minx + 1) * sX + (cy + 1) * sY);
+            uint8_t* out = &box[at];
+            uint8_t* isVask = &vask[at];
             for (long cz = std::max(minz - 1, 0); cz < std::min(long(maxz) + 1, long(depth)); cz++) {
                 int t = row[cz].type;
                 vaskNear |= t == 2;
+                isVask[cz - minz + 1] = t == 2;
                 out[cz - minz + 1] = classes.of(t);
             }
         }
@@ -94,8 +98,15 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
     for (int t = 2; t < CellClasses::TYPES; t++)
         if (faces[t]) sector.reserveFaces(t, faces[t]);
     sector.lightPossible = vaskNear;
+    sector.vaskCells = vask.data();
+    sector.vaskOrigin[0] = minx - 1;
+    sector.vaskOrigin[1] = -1;
+    sector.vaskOrigin[2] = minz - 1;
+    sector.vaskStepX = sX;
+    sector.vaskStepY = sY;
     for (const VisibleCell& v : visible)
         sector.addCube(vec4(float(v.x), float(v.y), float(v.z), float(v.mask)), v.type);
+    sector.vaskCells = nullptr;
     sector.lightPossible = true;
 }
 

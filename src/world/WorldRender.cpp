@@ -2,6 +2,7 @@
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
 #include "render/ShaderHelp.h"
+#include "render/ViewCull.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
 #include "world/World.h"
@@ -11,7 +12,9 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -22,16 +25,36 @@ void setMat(GLuint program, const char* name, const glm::mat4& m) {
 }
 
 // A 2D depth or colour texture for a framebuffer attachment: nearest, clamped.
-GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format) {
+GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format, GLenum type = GL_FLOAT) {
     GLuint tex = 0;
     glGenTextures(1, &tex);
     glBindTexture(GL_TEXTURE_2D, tex);
-    glTexImage2D(GL_TEXTURE_2D, 0, internal, w, h, 0, format, GL_FLOAT, nullptr);
+    glTexImage2D(GL_TEXTURE_2D, 0, internal, w, h, 0, format, type, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     return tex;
+}
+
+// How far the eye is from the box of a sector's meshes (0 inside it).
+float distanceToSector(const SectorRenderer& s, vec3 eye) {
+    vec3 lo(10.0f * float(s.posX), s.meshLoY, 10.0f * float(s.posZ));
+    vec3 hi(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f);
+    return glm::length(glm::max(glm::max(lo - eye, eye - hi), vec3(0.0f)));
+}
+
+// True when every texture the opaque meshes may use has no see-through pixel.
+bool opaqueWorldTextures() {
+    for (const auto& [type, attrib] : blockAttribs)
+        if (attrib.renderPass == 1 && type != 1 && textureHasTranslucency(getTexture(attrib.tex))) return false;
+    return true;
+}
+
+bool sectorInView(const SectorRenderer& s, const glm::mat4& viewProj) {
+    if (s.meshLoY > s.meshHiY) return false;
+    vec3 lo(10.0f * float(s.posX), s.meshLoY, 10.0f * float(s.posZ));
+    return boxInView(viewProj, lo, vec3(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f));
 }
 
 glm::mat4 cameraOf(Player& player) {
@@ -49,9 +72,11 @@ void World::createGraphics() {
     glGenFramebuffers(1, &sceneBuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
     sceneTexture = makeTargetTexture(GL_RGB, xres, yres, GL_RGB);
-    sceneDepth = makeTargetTexture(GL_DEPTH_COMPONENT24, xres, yres, GL_DEPTH_COMPONENT);
+    // 24-bit depth with a stencil beside it: the stencil marks the pixels the
+    // opaque world covers, so the backdrop is only drawn where it shows.
+    sceneDepth = makeTargetTexture(GL_DEPTH24_STENCIL8, xres, yres, GL_DEPTH_STENCIL, GL_UNSIGNED_INT_24_8);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, sceneTexture, 0);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, sceneDepth, 0);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_TEXTURE_2D, sceneDepth, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
         fprintf(stderr, "scenebuffer create failed\n");
 
@@ -128,38 +153,124 @@ void World::renderShadowMap() {
     glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
 }
 
+// A full-screen quad at the far plane through the depth-only program, with
+// no colour written, under the depth function `test` and whatever stencil
+// state is set. That program's matrices are put back afterwards.
+void World::fullScreenDepthPass(unsigned int test) {
+    GLuint shadow = shaders["shadow"];
+    glUseProgram(shadow);
+    const char* names[3] = {"projectionMatrix", "viewMatrix", "modelMatrix"};
+    glm::mat4 saved[3];
+    for (int k = 0; k < 3; k++) {
+        GLint at = loc(shadow, names[k]);
+        if (at >= 0) glGetUniformfv(shadow, at, glm::value_ptr(saved[k]));
+    }
+    setMat(shadow, "projectionMatrix", glm::mat4(1.0f));
+    setMat(shadow, "viewMatrix", glm::mat4(1.0f));
+    // Overlay space 0..100 onto clip space -1..1, flat at z = 0.
+    setMat(shadow, "modelMatrix", glm::scale(glm::translate(glm::mat4(1.0f), vec3(-1, -1, 0)), vec3(0.02f, 0.02f, 0)));
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthFunc(test);
+    glDepthRange(1.0, 1.0);
+    glBindVertexArray(vao);
+    glDrawArrays(GL_QUADS, 0, 4);
+    glBindVertexArray(0);
+    glDepthRange(0.0, 1.0);
+    glDepthFunc(GL_LEQUAL);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    for (int k = 0; k < 3; k++) setMat(shadow, names[k], saved[k]);
+    glUseProgram(0);
+}
+
+// The landscape, the sun and the world box, behind everything else.
+void World::renderBackdrop() {
+    GLuint block = shaders["block"];
+    blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
+    glUseProgram(block);
+    glUniform1i(loc(block, "mode"), 8);
+    blockRend.renderSun(sunPos, player);
+    blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
+}
+
 void World::render(long long l) {
     if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
 
     glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearStencil(0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
     glUseProgram(0);
 
     GLuint block = shaders["block"];
     glUseProgram(block);
-    setMat(block, "viewMatrix", cameraOf(player));
+    glm::mat4 camera = cameraOf(player);
+    setMat(block, "viewMatrix", camera);
     glUniform1f(loc(block, "time"), float(l));
     glUniform1f(loc(block, "depth"), 0.3f);
     glUniform3fv(loc(block, "sunPos"), 1, glm::value_ptr(sunPos));
     vec3 eye = player.getPos();
     glUniform3fv(loc(block, "playerPos"), 1, glm::value_ptr(eye));
 
-    // The backdrop is drawn first and its depth thrown away, so it never hides the world.
-    blockRend.renderLandScape(vec3(float(width), 30, float(depth)));
-    glUseProgram(block);
-    glUniform1i(loc(block, "mode"), 8);
-    blockRend.renderSun(sunPos, player);
-    blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
-    glClear(GL_DEPTH_BUFFER_BIT);
-
+    // With opaque textures the opaque world comes first, unblended and nearest
+    // sector first, and the backdrop is then drawn only where no world covers
+    // it: the same picture as drawing the backdrop first and the world over it
+    // in grid order, for far fewer shaded pixels (a near hill hides whole
+    // sectors, whose pixels then fail the depth test before being shaded).
+    // A block texture with see-through pixels needs the old order.
+    // Sectors wholly outside the view are not drawn. Afterwards every sector
+    // sets again, in grid order, the uniforms its draws leave, so later
+    // drawers see the same state as after drawing them all in grid order.
+    bool opaque = opaqueWorldTextures();
+    if (!opaque) {
+        renderBackdrop();
+        glClear(GL_DEPTH_BUFFER_BIT);
+    }
+    glm::mat4 viewProj = projectionMat * camera;
+    std::vector<char> seen;
+    std::vector<std::pair<float, SectorRenderer*>> nearFirst;
     for (auto& row : sectors)
         for (auto& sector : row) {
             if (sector.needUpdate) rebuildSector(sector);
-            sector.render1(block);
+            seen.push_back(sectorInView(sector, viewProj));
+            if (seen.back()) nearFirst.push_back({distanceToSector(sector, eye), &sector});
         }
+    if (opaque) {
+        std::stable_sort(nearFirst.begin(), nearFirst.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        glDisable(GL_BLEND);
+    }
+    for (const auto& entry : nearFirst) {
+        // Back faces are skipped only in the opaque order and away from the eye.
+        entry.second->cullBackFaces = opaque && entry.first > 1.0f;
+        entry.second->render1(block);
+        entry.second->cullBackFaces = false;
+    }
+    glEnable(GL_BLEND);
+
+    if (opaque) {
+        // Pixels the world drew are nearer than the far plane: mark them.
+        glEnable(GL_STENCIL_TEST);
+        glStencilFunc(GL_ALWAYS, 1, 0xff);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
+        glDepthMask(GL_FALSE);
+        fullScreenDepthPass(GL_GREATER);
+        glDepthMask(GL_TRUE);
+
+        glStencilFunc(GL_EQUAL, 0, 0xff);
+        glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+        glStencilMask(0);
+        renderBackdrop();
+        // The backdrop never hides the world: its depth is thrown away again.
+        fullScreenDepthPass(GL_ALWAYS);
+        glStencilMask(0xff);
+        glDisable(GL_STENCIL_TEST);
+    }
     for (auto& row : sectors)
-        for (auto& sector : row) sector.render2(block);
+        for (auto& sector : row) sector.render1(block, false);
+
+    size_t i = 0;
+    for (auto& row : sectors)
+        for (auto& sector : row) sector.render2(block, seen[i++]);
 
     if (player.selected != vec3(0)) {
         glUseProgram(block);

@@ -181,3 +181,27 @@ TEST(Text, WordWrapIntoABox) {
     EXPECT_EQ(text.getNextWord("  ab cd", 0, 0), 4);
     EXPECT_EQ(text.getNextWord("  ab cd", 4, 0), 7);
 }
+
+// Drawing skips blending only for textures that are opaque in every pixel.
+TEST(Textures, OpaqueOnlyWhenEveryPixelIs) {
+    DecodedImage img;
+    writePng("gray_op.png", 2, 2, PNG_COLOR_TYPE_GRAY, 8, {10, 20, 30, 40});
+    ASSERT_TRUE(decodePNG("gray_op.png", img));
+    EXPECT_TRUE(imageIsOpaque(img));  // expanded to RGBA, alpha all 255
+
+    writePng("rgb_op.png", 3, 2, PNG_COLOR_TYPE_RGB, 8, std::vector<unsigned char>(18, 90));
+    ASSERT_TRUE(decodePNG("rgb_op.png", img));
+    EXPECT_FALSE(img.alpha);
+    EXPECT_TRUE(imageIsOpaque(img));
+
+    // One nearly opaque pixel, the very last, is enough to count.
+    std::vector<unsigned char> rgba(3 * 3 * 4, 255);
+    rgba.back() = 254;
+    writePng("rgba_last.png", 3, 3, PNG_COLOR_TYPE_RGB_ALPHA, 8, rgba);
+    ASSERT_TRUE(decodePNG("rgba_last.png", img));
+    EXPECT_FALSE(imageIsOpaque(img));
+    rgba.back() = 255;
+    writePng("rgba_full.png", 3, 3, PNG_COLOR_TYPE_RGB_ALPHA, 8, rgba);
+    ASSERT_TRUE(decodePNG("rgba_full.png", img));
+    EXPECT_TRUE(imageIsOpaque(img));
+}
