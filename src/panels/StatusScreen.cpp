@@ -5,6 +5,8 @@
 #include <SDL2/SDL_video.h>
 
 #include <algorithm>
+#include <cmath>
+#include <sstream>
 
 StatusScreen::StatusScreen(std::string n, vec3 s)
     : name(n), source(s), selected(nullptr), vao(0), vbo{0, 0}, offset(83) {
@@ -93,6 +95,31 @@ std::string StatusScreen::getText(std::string n) {
     for (SNumBox& b : boxes)
         if (b.name == n) return b.text;
     return "0";
+}
+
+namespace {
+
+// A float the way the panels show it. Stores drained by float arithmetic keep
+// crumbs like 6.1e-07; a player reads those as empty, not in exponent form.
+void putFloat(std::ostringstream& out, float v) {
+    out << (std::fabs(v) < 0.0005f ? 0.0f : v);
+}
+
+}  // namespace
+
+std::string StatusScreen::labelText(const SLabel& l) {
+    std::ostringstream out;
+    if (l.dispMode == 1) {
+        putFloat(out, *reinterpret_cast<float*>(l.num1));
+        if (l.num2) {
+            out << "/";
+            putFloat(out, *reinterpret_cast<float*>(l.num2));
+        }
+    } else {
+        out << *l.num1;
+        if (l.num2) out << "/" << *l.num2;
+    }
+    return out.str();
 }
 
 float StatusScreen::captionCharWidth(const std::string& caption) {

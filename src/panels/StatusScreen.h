@@ -90,6 +90,8 @@ public:
     // long caption so that it ends before the value column instead of running
     // into it ("Energy Storage", long map names).
     static float captionCharWidth(const std::string& caption);
+    // The value column of a label in display mode 0 or 1: "a" or "a/b".
+    static std::string labelText(const SLabel& l);
 
 private:
     // GL side, in StatusScreenRender.cpp; only used when a GL context exists.

@@ -9,7 +9,6 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
-#include <sstream>
 
 void StatusScreen::createGL() {
     float verts[] = {0, 0, -5, 0, -3, -5, 20, -3, -5, 20, 0, -5};
@@ -72,18 +71,6 @@ struct PanelPainter {
     }
 };
 
-std::string numberText(const SLabel& l) {
-    std::ostringstream out;
-    if (l.dispMode == 1) {
-        out << *reinterpret_cast<float*>(l.num1);
-        if (l.num2) out << "/" << *reinterpret_cast<float*>(l.num2);
-    } else {
-        out << *l.num1;
-        if (l.num2) out << "/" << *l.num2;
-    }
-    return out.str();
-}
-
 std::string texFor(SButton& b) {
     auto it = b.tex.find(*b.toggle);
     return it == b.tex.end() ? std::string() : it->second;
@@ -101,7 +88,7 @@ void StatusScreen::render() {
     for (SLabel& l : labels) {
         p.caption(l.name, y);
         if ((l.dispMode == 0 || l.dispMode == 1) && l.num1) {
-            p.words(numberText(l), 30, y);
+            p.words(StatusScreen::labelText(l), 30, y);
         } else if (l.dispMode == 2 && l.num1 && l.num2) {
             float full = float(*l.num2);
             float part = full != 0 ? float(*l.num1) / full : 0.0f;

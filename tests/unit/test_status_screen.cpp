@@ -189,3 +189,16 @@ TEST(StatusScreenLayout, CaptionsEndBeforeTheValueColumn) {
     EXPECT_LT(StatusScreen::captionCharWidth("Energy Storage"), 1.8f);
     EXPECT_GT(StatusScreen::captionCharWidth("first_steps.map"), 1.5f);  // still readable
 }
+
+TEST(StatusScreenLayout, LabelValuesReadAsPlainNumbers) {
+    float crumb = 6.10948e-07f, cap = 20.0f, half = 1.5f, below = -3e-5f;
+    int count = 4, room = 10;
+    // An energy store drained by float steps keeps a crumb; it reads as empty.
+    EXPECT_EQ(StatusScreen::labelText(SLabel("Energy", &crumb, &cap, 1)), "0/20");
+    EXPECT_EQ(StatusScreen::labelText(SLabel("Energy", &below, &cap, 1)), "0/20");
+    EXPECT_EQ(StatusScreen::labelText(SLabel("Energy", &half, &cap, 1)), "1.5/20");
+    EXPECT_EQ(StatusScreen::labelText(SLabel("Range", &half, (float*)nullptr, 1)), "1.5");
+    EXPECT_EQ(StatusScreen::labelText(SLabel("Mass", &count, &room, 0)), "4/10");
+    float small = 0.003f;  // a real, small amount still shows
+    EXPECT_EQ(StatusScreen::labelText(SLabel("Energy", &small, &cap, 1)), "0.003/20");
+}
