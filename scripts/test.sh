@@ -3,14 +3,17 @@
 #   1. the Release build: unit tests and the window tests (real program under Xvfb);
 #   2. a clang build with AddressSanitizer + UndefinedBehaviorSanitizer: the unit
 #      tests again, then every file-loader fuzz target for a bounded time.
-# Set VASK_QUICK=1 to skip stage 2.
+# Set VASK_QUICK=1 to skip stage 2, VASK_SOAK=1 to add the long soak (label soak)
+# to stage 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export SDL_AUDIODRIVER=dummy
 
 bash scripts/build.sh
-(cd "${BUILD_DIR:-build}" && ctest --output-on-failure ${CTEST_ARGS:-})
+SOAK_ARGS="-LE soak"
+if [ "${VASK_SOAK:-0}" = "1" ]; then SOAK_ARGS=""; fi
+(cd "${BUILD_DIR:-build}" && ctest --output-on-failure $SOAK_ARGS ${CTEST_ARGS:-})
 
 if [ "${VASK_QUICK:-0}" = "1" ]; then exit 0; fi
 

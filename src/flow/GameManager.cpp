@@ -3,11 +3,11 @@
 #include "flow/Input.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
+#include "util/SafeFile.h"
 #include "world/World.h"
 #include "world/WorldMaker.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -31,13 +31,7 @@ GameManager::GameManager(SDL_Window* w)
       window(w), screen(&mainMenu), camp(0), loadMission(0), randMission(0), quit(0), setting(0),
       back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), maps{} {
     buildMainMenu();
-
-    scanDirectory(missionNames, "Maps");
-    for (size_t i = 0; i < missionNames.size() && i < MAX_MAP_BUTTONS; i++)
-        if (missionNames[i].empty() || missionNames[i][0] != '.')
-            load.addButton(SButton(missionNames[i], BUTTON, &maps[i], 2, 0));
-    load.addButton(SButton("Back", BUTTON, &back, 2, 0));
-
+    scanMaps();
     refresh();
 
     for (const char* box : {"Trees", "Enemies", "Smoothness", "Height", "Floor"})
@@ -68,9 +62,21 @@ void GameManager::buildMainMenu() {
     mainMenu.addButton(SButton("Quit", BUTTON, &quit, 2, 0));
 }
 
+void GameManager::scanMaps() {
+    missionNames.clear();
+    load.buttons.clear();
+    scanDirectory(missionNames, "Maps");
+    for (size_t i = 0; i < missionNames.size() && i < MAX_MAP_BUTTONS; i++)
+        if (missionNames[i].empty() || missionNames[i][0] != '.')
+            load.addButton(SButton(missionNames[i], BUTTON, &maps[i], 2, 0));
+    load.addButton(SButton("Back", BUTTON, &back, 2, 0));
+}
+
 void GameManager::buildSettings() {
     shadowSetting = gameOptions.getInt("SHADOWS", 3);
-    fullScrn = gameOptions.getBool("FULLSCREEN", true) ? 1 : 0;
+    // The same default as the window's at start-up: the toggle must show the
+    // mode the game is in, or leaving the screen would switch it.
+    fullScrn = gameOptions.getBool("FULLSCREEN", false) ? 1 : 0;
     sing = gameOptions.getBool("SINGULARITY", true) ? 1 : 0;
     settings.addBox(SNumBox("X Resolution", gameOptions.getString("XRES", "800"), false));
     settings.addBox(SNumBox("Y Resolution", gameOptions.getString("YRES", "600"), false));
@@ -125,6 +131,8 @@ void GameManager::run() {
             camp = 0;
         }
         if (loadMission) {
+            // Maps saved or published since the last look must be listed.
+            scanMaps();
             screen = &load;
             loadMission = 0;
         }
@@ -148,16 +156,20 @@ void GameManager::run() {
 unsigned int GameManager::mission(std::string name, bool edit, bool camp, float dif) {
     std::cout << "Loading: Maps/" << name << std::endl;
     std::string path = (camp ? "Campaign/" : "Maps/") + name;
-    if (!std::ifstream(path, std::ios::binary)) return 0;
+    // A folder of that name (an empty campaign slot names "Campaign/") is no map.
+    if (!isReadableFile(path)) return 0;
     beginGame();
     unsigned int result = 0;
     auto w = std::make_unique<World>(100, 100, 100, window);
     w->editorMode = edit;
     w->read(path);
-    if (w->mapType == 2) {
+    // The editor saves drafts (type 1) and must be able to open them again.
+    if (w->mapType == 2 || (edit && w->mapType == 1)) {
         if (edit) w->mapType = 1;
         w->applyDif(dif);
         result = w->run();
+    } else if (w->mapType == 1) {
+        std::cout << path << " is a draft; 'vaskmap publish " << path << "' makes it playable" << std::endl;
     }
     releaseScene();
     w.reset();

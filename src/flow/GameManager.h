@@ -47,6 +47,8 @@ public:
 
 private:
     void buildMainMenu();
+    // Lists the folder Maps on the load screen, one button per visible entry.
+    void scanMaps();
     void buildSettings();
     // GL state around a game: the sky colour and hidden cursor while it runs;
     // before the world goes, a texture of our own on the scene's unit; after

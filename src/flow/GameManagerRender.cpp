@@ -1,5 +1,6 @@
 // The game manager's GL side: the menu frame and the colours around a game.
 #include "flow/GameManager.h"
+#include "flow/Input.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "util/FirstFrameClock.h"
@@ -13,6 +14,11 @@ void GameManager::render() {
     if (gl) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         logo.render();
+        // A game leaves its HUD red in the text colour; menu text stays white
+        // (the colour's zero value) however many games have been played.
+        GLuint post = shaders["post"];
+        glUseProgram(post);
+        glUniform3f(glGetUniformLocation(post, "uColor"), 0.0f, 0.0f, 0.0f);
         screen->render();
     }
     SDL_Delay(50);
@@ -22,7 +28,7 @@ void GameManager::render() {
 
 void GameManager::beginGame() {
     if (window && SDL_GL_GetCurrentContext()) glClearColor(0.5f, 0.5f, 1.0f, 1.0f);
-    if (window) SDL_ShowCursor(SDL_DISABLE);
+    hideCursorForLook(window);
 }
 
 void GameManager::releaseScene() {
@@ -36,5 +42,12 @@ void GameManager::releaseScene() {
 void GameManager::endGame() {
     if (!window) return;
     SDL_ShowCursor(SDL_ENABLE);
-    if (SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
+    if (!SDL_GL_GetCurrentContext()) return;
+    glClearColor(0, 0, 0, 1);
+    // The game's HUD tints panel text red; the menus are drawn untinted.
+    auto post = shaders.find("post");
+    if (post == shaders.end() || !post->second) return;
+    glUseProgram(post->second);
+    glUniform3f(glGetUniformLocation(post->second, "uColor"), 0.0f, 0.0f, 0.0f);
+    glUseProgram(0);
 }

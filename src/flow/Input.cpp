@@ -35,6 +35,20 @@ bool movementKeyUp(SDL_Keycode k, Player& p) {
     }
 }
 
+void releaseUnheldMovementKeys(Player& p) {
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    auto held = [&](SDL_Keycode k) {
+        SDL_Scancode sc = SDL_GetScancodeFromKey(k);
+        return keys && sc > 0 && sc < count && keys[sc];
+    };
+    // Each axis has two keys; it stops only when neither is held.
+    if (!held(SDLK_w) && !held(SDLK_s)) p.iVel.z = 0;
+    if (!held(SDLK_a) && !held(SDLK_d)) p.iVel.x = 0;
+    if (!held(SDLK_SPACE)) p.iVel.y = 0;
+    if (!held(SDLK_LSHIFT)) p.run = false;
+}
+
 void mouseLook(int x, int y, Player& p) {
     int w = gameOptions.getInt("XRES", 800);
     int h = gameOptions.getInt("YRES", 600);
@@ -48,6 +62,12 @@ void mouseLook(int x, int y, Player& p) {
     if (p.yaw < -180) p.yaw += 360;
     if (p.yaw > 180) p.yaw -= 360;
     if (p.world->screen) SDL_WarpMouseInWindow(p.world->screen, w / 2, h / 2);
+}
+
+void hideCursorForLook(SDL_Window* win) {
+    if (!win) return;
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_WarpMouseInWindow(win, gameOptions.getInt("XRES", 800) / 2, gameOptions.getInt("YRES", 600) / 2);
 }
 
 void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
@@ -173,6 +193,12 @@ int statusInput(int& result, Player& p) {
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT) {
             result = 2;
+            continue;
+        }
+        // A key let go while a panel is up must still stop the walk it started,
+        // or the player keeps walking once the panel closes.
+        if (e.type == SDL_KEYUP) {
+            movementKeyUp(e.key.keysym.sym, p);
             continue;
         }
         StatusScreen* s = getStatusScreen(w);

@@ -18,9 +18,16 @@ int editorInput(int& result, Player& p);
 // W/A/S/D/Space/Left Shift pressed or released; true when the key was one of them.
 bool movementKeyDown(SDL_Keycode k, Player& p);
 bool movementKeyUp(SDL_Keycode k, Player& p);
+// After a stretch in which key releases could not reach the player (a
+// conversation): every movement key not held down now is let go.
+void releaseUnheldMovementKeys(Player& p);
 // Mouse look from an absolute pointer position, then the pointer goes back to
 // the window centre (only when the world has a window).
 void mouseLook(int x, int y, Player& p);
+// Hides the pointer for mouse look and puts it at the window centre, where mouse
+// look measures from: wherever a panel's user left it, the view must not jump
+// on the next motion. Nothing happens without a window.
+void hideCursorForLook(SDL_Window* win);
 // E: open the sub-menu of the current tool, or close the open one.
 void toggleToolMenu(Player& p);
 // The right-click action of the play tools.

@@ -5,7 +5,14 @@
 #include "world/Block.h"
 #include "world/World.h"
 
-inline int cellType(World* w, vec3 p) { return getWBlock(w, int(p.x), int(p.y), int(p.z)).type; }
+inline int cellType(World* w, vec3 p) {
+    // Compare as floats first: converting a far-off or non-finite coordinate to
+    // int is undefined.
+    if (!(p.x >= 0 && p.y >= 0 && p.z >= 0 && p.x < float(w->width) && p.y < float(w->height) &&
+          p.z < float(w->depth)))
+        return -1;
+    return getWBlock(w, int(p.x), int(p.y), int(p.z)).type;
+}
 
 inline const BlockAttrib* cellAttrib(World* w, vec3 p) {
     auto it = blockAttribs.find(cellType(w, p));

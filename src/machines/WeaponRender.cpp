@@ -1,5 +1,7 @@
 #include "machines/WeaponRender.h"
 
+#include "machines/UnitCube.h"
+
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -16,23 +18,10 @@ void setMode(GLuint program, int mode) { glUniform1i(glGetUniformLocation(progra
 
 void ensureUnitCube(unsigned int& vao, unsigned int (&vbo)[3]) {
     if (vao) return;
-    static const float pos[24 * 3] = {
-        0, 0, 0, 0, 0, 1, 1, 0, 1, 1, 0, 0,  // bottom
-        1, 1, 0, 1, 1, 1, 0, 1, 1, 0, 1, 0,  // top
-        0, 0, 0, 0, 0, 1, 0, 1, 1, 0, 1, 0,  // x = 0
-        1, 1, 0, 1, 1, 1, 1, 0, 1, 1, 0, 0,  // x = 1
-        0, 0, 0, 0, 1, 0, 1, 1, 0, 1, 0, 0,  // z = 0
-        1, 0, 1, 1, 1, 1, 0, 1, 1, 0, 0, 1,  // z = 1
-    };
-    static const float normals[6][3] = {{0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0}, {0, 0, -1}, {0, 0, 1}};
-    float tex[24 * 2], norm[24 * 4];
-    const float corner[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
-    for (int v = 0; v < 24; v++) {
-        tex[v * 2] = corner[v % 4][0];
-        tex[v * 2 + 1] = corner[v % 4][1];
-        for (int k = 0; k < 3; k++) norm[v * 4 + k] = normals[v / 4][k];
-        norm[v * 4 + 3] = 1.0f;  // fully lit
-    }
+    const UnitCubeArrays& cube = unitCubeArrays();
+    const auto& pos = cube.pos;
+    const auto& tex = cube.tex;
+    const auto& norm = cube.norm;
     glGenVertexArrays(1, &vao);
     glBindVertexArray(vao);
     glGenBuffers(3, vbo);

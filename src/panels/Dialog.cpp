@@ -33,4 +33,7 @@ void displayDialog(Event* e, World* w) {
         d.render();
         SDL_GL_SwapWindow(w->screen);
     }
+    // The conversation took every key release: a walk begun before it goes on
+    // only if its key is still held.
+    releaseUnheldMovementKeys(w->player);
 }

@@ -48,17 +48,27 @@ void Dialog::render() {
     place({7, 80, 0}, {4, 7, 1});
     quad(item.tex);
 
-    glUniform1i(mode, 2);
     TextRenderer text("TextAB");
+    GLint color = glGetUniformLocation(post, "uColor");
+    // The name and the hint stand on the bright sky: a dark copy just below and
+    // to the right of each keeps them legible.
+    auto shadowed = [&](const std::string& s, float x, float y) {
+        glUniform1i(mode, 3);
+        glUniform3f(color, 0.02f, 0.02f, 0.02f);
+        place({x + 0.25f, y - 0.35f, 0}, {1, 1, 1});
+        text.renderString(s, 0);
+        glUniform3f(color, 1.0f, 0.0f, 0.0f);
+        glUniform1i(mode, 2);
+        place({x, y, 0}, {1, 1, 1});
+        text.renderString(s, 0);
+    };
     text.setRenderSize(3, 4);
-    place({7, 90, 0}, {1, 1, 1});
-    text.renderString(item.speaker, 0);
+    shadowed(item.speaker, 7, 90);
     text.setRenderSize(1.8f, 3);
     place({30, 80, 0}, {1, 1, 1});
     text.renderToBox(item.text, 50, 30);
     text.setRenderSize(0.9f, 1.5f);
-    place({30, 50, 0}, {1, 1, 1});
-    text.renderString("press any key to continue", 0);
+    shadowed("press any key to continue", 30, 50);
 
     place({0, 0, 0}, {1, 1, 1});
     glBindTexture(GL_TEXTURE_2D, 0);

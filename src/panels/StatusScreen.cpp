@@ -95,6 +95,12 @@ std::string StatusScreen::getText(std::string n) {
     return "0";
 }
 
+float StatusScreen::captionCharWidth(const std::string& caption) {
+    // Captions start at 5 and values at 30; one unit stays free between them.
+    const float room = 24.0f, usual = 1.8f;
+    return caption.size() * usual <= room ? usual : room / float(caption.size());
+}
+
 std::string StatusScreen::bestTime(unsigned int t) {
     return "Best Time: " + std::to_string(t / 216000) + ":" + std::to_string((t / 3600) % 60) + ":" +
            std::to_string((t / 60) % 60);

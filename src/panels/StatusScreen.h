@@ -86,6 +86,10 @@ public:
 
     // "Best Time: h:m:s" for a count of ticks (60 ticks a second).
     static std::string bestTime(unsigned int ticks);
+    // Width of one character of a row caption: the usual 1.8, narrowed for a
+    // long caption so that it ends before the value column instead of running
+    // into it ("Energy Storage", long map names).
+    static float captionCharWidth(const std::string& caption);
 
 private:
     // GL side, in StatusScreenRender.cpp; only used when a GL context exists.

@@ -28,7 +28,8 @@ namespace {
 
 struct PanelPainter {
     GLuint program;
-    GLint model, mode;
+    GLint model, mode, color;
+    GLfloat tint[3] = {0, 0, 0};
     TextRenderer text{"TextAB"};
 
     PanelPainter() {
@@ -36,15 +37,30 @@ struct PanelPainter {
         glUseProgram(program);
         model = glGetUniformLocation(program, "modelMatrix");
         mode = glGetUniformLocation(program, "mode");
+        color = glGetUniformLocation(program, "uColor");
+        if (color >= 0) glGetUniformfv(program, color, tint);
     }
     void place(float x, float y, float sx = 1.0f) {
         glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0)), glm::vec3(sx, 1, 1));
         glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
     }
+    // Panels are drawn over bright ground and sky: a dark copy of the text a
+    // pixel or two down and to the right keeps thin letters legible on both.
     void words(const std::string& s, float x, float y) {
         glUniform1i(mode, 3);
+        if (color >= 0) {
+            glUniform3f(color, 0.02f, 0.02f, 0.02f);
+            place(x + 0.25f, y - 0.35f);
+            text.renderString(s, 0);
+            glUniform3fv(color, 1, tint);
+        }
         place(x, y);
         text.renderString(s, 0);
+    }
+    void caption(const std::string& s, float y) {
+        text.setRenderSize(StatusScreen::captionCharWidth(s), 3);
+        words(s, 5, y);
+        text.setRenderSize(1.8f, 3);
     }
     void quad(GLuint vao, const std::string& texName, float x, float y, float sx, int m) {
         glUniform1i(mode, m);
@@ -83,7 +99,7 @@ void StatusScreen::render() {
 
     float y = float(offset);
     for (SLabel& l : labels) {
-        p.words(l.name, 5, y);
+        p.caption(l.name, y);
         if ((l.dispMode == 0 || l.dispMode == 1) && l.num1) {
             p.words(numberText(l), 30, y);
         } else if (l.dispMode == 2 && l.num1 && l.num2) {
@@ -95,13 +111,13 @@ void StatusScreen::render() {
         y -= 5;
     }
     for (SNumBox& b : boxes) {
-        p.words(b.name, 5, y);
+        p.caption(b.name, y);
         p.words(b.shown(), 30, y);
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
         y -= 5;
     }
     for (SButton& b : buttons) {
-        p.words(b.name, 5, y);
+        p.caption(b.name, y);
         if (b.mode == 0) {
             p.quad(vao, texFor(b), 30, y, 1, 1);
         } else if (b.mode == 1) {

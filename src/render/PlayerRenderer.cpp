@@ -1,11 +1,11 @@
 #include "render/PlayerRenderer.h"
 
+#include "flow/Input.h"
 #include "flow/Player.h"
 #include "machines/ActiveBlock.h"
 #include "panels/StatusScreen.h"
 #include "world/World.h"
 
-#include <SDL2/SDL_mouse.h>
 #include <SDL2/SDL_video.h>
 
 PlayerRenderer::PlayerRenderer(Player* p) : player(p), screen(nullptr), vao(0), vbo{0, 0, 0} {
@@ -36,6 +36,6 @@ bool PlayerRenderer::closeVanishedPanel() {
         if (a->pos == screen->source) return false;
     delete screen;
     screen = nullptr;
-    if (w->screen) SDL_ShowCursor(SDL_DISABLE);
+    hideCursorForLook(w->screen);
     return true;
 }

@@ -4,38 +4,92 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+static bool fail(const std::string& path, const std::string& tmp, int err) {
+    fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(err));
+    if (!tmp.empty()) unlink(tmp.c_str());
+    return false;
+}
+
+// The folder holding path, for flushing the rename itself to disk.
+static std::string folderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 bool writeFileAtomically(const std::string& path, const std::string& bytes) {
     std::string tmp = path + ".tmp" + std::to_string(getpid());
-    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) {
-        fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
-        return false;
-    }
+    int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return fail(path, "", errno);
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
         ssize_t n = write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
+            int err = errno;
             close(fd);
-            unlink(tmp.c_str());
-            return false;
+            return fail(path, tmp, err);
         }
         p += n;
         left -= size_t(n);
     }
-    if (fsync(fd) != 0 || close(fd) != 0) {
-        fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
-        unlink(tmp.c_str());
-        return false;
+    // A full disk may only show when the data is flushed; the descriptor is
+    // closed whatever happens.
+    int err = fsync(fd) != 0 ? errno : 0;
+    if (close(fd) != 0 && err == 0) err = errno;
+    if (err != 0) return fail(path, tmp, err);
+    if (rename(tmp.c_str(), path.c_str()) != 0) return fail(path, tmp, errno);
+    int dir = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
     }
-    if (rename(tmp.c_str(), path.c_str()) != 0) {
-        fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(errno));
-        unlink(tmp.c_str());
-        return false;
+    return true;
+}
+
+namespace {
+
+// An open descriptor of a regular file, or -1.
+int openRegular(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) return -1;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return -1;
     }
+    return fd;
+}
+
+}  // namespace
+
+bool isReadableFile(const std::string& path) {
+    int fd = openRegular(path);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
+}
+
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    int fd = openRegular(path);
+    if (fd < 0) return false;
+    char buf[1 << 16];
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            close(fd);
+            bytes.clear();
+            return false;
+        }
+        bytes.append(buf, size_t(n));
+    }
+    close(fd);
     return true;
 }

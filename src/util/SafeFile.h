@@ -1,9 +1,19 @@
 #pragma once
 // Saving player files without ever leaving a half-written one behind:
 // the bytes go to a temporary file in the same folder, are flushed to disk,
-// and the temporary file is renamed over the old one.
+// and the temporary file is renamed over the old one. Reading files whose
+// names come from players (maps, campaign missions) without tripping over
+// folders or devices of that name.
 #include <string>
 
 // Writes `bytes` to `path` atomically. On failure the old file is untouched,
 // a message naming the file goes to standard error and the result is false.
 bool writeFileAtomically(const std::string& path, const std::string& bytes);
+
+// True when `path` names a regular file that can be opened for reading: a
+// folder opens like a file but fails at the first read.
+bool isReadableFile(const std::string& path);
+
+// Reads the whole regular file at `path` into `bytes`; false (and `bytes`
+// empty) when it cannot be opened, is not a regular file or a read fails.
+bool readWholeFile(const std::string& path, std::string& bytes);

@@ -1,5 +1,6 @@
 #include "world/World.h"
 
+#include "flow/Input.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
 #include "machines/Netable.h"
@@ -221,6 +222,15 @@ void World::massPlace() {
     for (int x = x0; x < x1; x++)
         for (int y = y0; y < y1; y++)
             for (int z = z0; z < z1; z++) setBlockAndUpdate(x, y, z, player.blockMode, player.placeData);
+    // A machine or mind whose cell was filled over is gone, as under the remove
+    // tool; left in the list it would be saved with the map and come back in play
+    // (a mind in a stone cell dies on the first frame and may win the map).
+    std::vector<vec3> covered;
+    for (ActiveBlock* a : actives) {
+        vec3 p = a->pos;
+        if (p.x >= x0 && p.x < x1 && p.y >= y0 && p.y < y1 && p.z >= z0 && p.z < z1) covered.push_back(p);
+    }
+    for (vec3 p : covered) removeActiveBlock(int(p.x), int(p.y), int(p.z));
     player.mass1 = vec3(0, 0, 0);
     player.mass2 = vec3(0, 0, 0);
 }
@@ -277,7 +287,9 @@ EntityRenderer* getEntityRenderer(World* w) { return &w->entRend; }
 void setStatusScreen(World* w, StatusScreen* s) {
     if (w->pRend.screen && w->pRend.screen != s) delete w->pRend.screen;
     w->pRend.screen = s;
-    if (w->screen) SDL_ShowCursor(s ? SDL_ENABLE : SDL_DISABLE);
+    if (!w->screen) return;
+    if (s) SDL_ShowCursor(SDL_ENABLE);
+    else hideCursorForLook(w->screen);
 }
 
 StatusScreen* getStatusScreen(World* w) { return w->pRend.screen; }

@@ -45,8 +45,10 @@ void World::editorTick(long long) {
 
     if (saveButton) {
         saveButton = 0;
-        if (StatusScreen* s = getStatusScreen(this)) write("Maps/" + s->getText("Save as") + ".map");
-        setStatusScreen(this, nullptr);
+        bool saved = true;
+        if (StatusScreen* s = getStatusScreen(this)) saved = write("Maps/" + s->getText("Save as") + ".map");
+        // A failed save keeps its panel open: closing it would look like success.
+        if (saved) setStatusScreen(this, nullptr);
     }
     if (strengthButton) {
         strengthButton = 0;

@@ -15,7 +15,6 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <fstream>
 #include <sstream>
 
 ActiveBlock* World::getActBlock(int type) {
@@ -60,20 +59,10 @@ bool clampField(T& v, T lo, T hi, T replacement, const char* what, const std::st
 }  // namespace
 
 bool World::read(std::string path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) {
         fprintf(stderr, "Could not open map %s\n", path.c_str());
         return false;
-    }
-    // The whole file in one read rather than character by character.
-    std::string bytes;
-    file.seekg(0, std::ios::end);
-    std::streamoff size = file.tellg();
-    file.seekg(0, std::ios::beg);
-    if (size > 0) {
-        bytes.resize(size_t(size));
-        file.read(&bytes[0], size);
-        bytes.resize(size_t(std::max<std::streamsize>(file.gcount(), 0)));
     }
     return readFromMemory(bytes, path);
 }

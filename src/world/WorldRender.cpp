@@ -99,7 +99,11 @@ void World::createGraphics() {
     glUseProgram(block);
     setMat(block, "shadowpMatrix", shadowProj);
     setMat(block, "shadowbMatrix", bias);
-    glUniform2i(loc(block, "shadowBuff"), SHADOWBUFF_X, SHADOWBUFF_Y);
+    // Without shadows the map is never drawn. The program outlives the world,
+    // and an earlier game's light matrix would make every surface look up this
+    // blank map and fall into shadow; a zero size tells the shader "no shadows".
+    bool shadows = gameOptions.getInt("SHADOWS", 3) != 0;
+    glUniform2i(loc(block, "shadowBuff"), shadows ? SHADOWBUFF_X : 0, shadows ? SHADOWBUFF_Y : 0);
     glUseProgram(0);
 
     glActiveTexture(GL_TEXTURE1);

@@ -1,5 +1,6 @@
 // Writes a small seed corpus for one fuzz target: real files of the kind the
 // target reads, so the fuzzer starts from the format's interesting paths.
+#include "flow/CampaignManager.h"
 #include "machines/AutoTurret.h"
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <vector>
 #include <sstream>
 #include <string>
@@ -118,6 +120,26 @@ static void pngSeeds(const std::string& dir) {
     png(dir + "/ga.png", 6, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, PNG_INTERLACE_NONE);
 }
 
+// Progress files written by the game itself: fresh, part-way through, finished,
+// and one cut short in the middle of a record.
+static void campaignSeeds(const std::string& dir) {
+    CampaignManager fresh(dir + "/none.dat");
+    fresh.write(dir + "/fresh.dat");
+    CampaignManager played(dir + "/none.dat");
+    for (int i = 0; i < CAMPAIGN_MISSIONS; i++) played.missions[i].name = "mission" + std::to_string(i) + ".map";
+    played.missions[0].time[2] = 4000;
+    played.missions[1].time[0] = 123456;
+    played.missions[1].time[4] = 0xffffffffu;
+    played.write(dir + "/played.dat");
+    for (Mission& m : played.missions)
+        for (unsigned int& t : m.time) t = 777;
+    played.missions[25].name = std::string(200, 'n');
+    played.write(dir + "/finished.dat");
+    std::ifstream in(dir + "/played.dat", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    save(dir + "/cut.dat", bytes.substr(0, 50));
+}
+
 int main(int argc, char** argv) {
     if (argc != 3) {
         fprintf(stderr, "usage: fuzz_seeds KIND DIR\n");
@@ -129,6 +151,7 @@ int main(int argc, char** argv) {
     else if (kind == "settings") settingsSeeds(dir);
     else if (kind == "wav") wavSeeds(dir);
     else if (kind == "png") pngSeeds(dir);
+    else if (kind == "campaign") campaignSeeds(dir);
     else {
         fprintf(stderr, "fuzz_seeds: no seeds for %s\n", kind.c_str());
         return 2;

@@ -177,6 +177,25 @@ TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
         for (int z = 4; z <= 5; z++) EXPECT_EQ(w->cell(x, 2, z).type, 4);
 }
 
+// Filling over a machine or a mind removes it with its cell, as the remove tool
+// does; one outside the box stays.
+TEST_F(Editor, FillingOverActorsRemovesThem) {
+    Ship* ship = new Ship(w.get());
+    w->setActiveBlockAndUpdate(4, 2, 4, ship);
+    w->theShip = ship;
+    w->setActiveBlockAndUpdate(5, 3, 5, new VaskMind(w.get(), 0, 10, 50, 1));
+    w->setActiveBlockAndUpdate(8, 2, 8, new VaskMind(w.get(), 0, 10, 50, 1));
+    w->player.blockMode = 3;
+    w->player.mass1 = vec3(3, 2, 3);
+    w->player.mass2 = vec3(6, 3, 6);
+    w->massPlace();
+    EXPECT_EQ(w->cell(4, 2, 4).type, 3);
+    EXPECT_EQ(w->cell(5, 3, 5).type, 3);
+    ASSERT_EQ(w->actives.size(), 1u);
+    EXPECT_EQ(w->actives.front()->pos, vec3(8, 2, 8));
+    EXPECT_EQ(w->theShip, nullptr);
+}
+
 TEST_F(Editor, EDropsTheFirstCorner) {
     wheel(1);
     dispatch();
@@ -381,6 +400,26 @@ TEST_F(Editor, SavedMapShowsWhatWasPlaced) {
     EXPECT_NE(info.find("\"events\":[{\"time\":2,\"victory\":false,\"items\":[]}]"), std::string::npos) << info;
 }
 
+// A save the file system refuses (here the name is taken by a folder holding a
+// file) reports it and leaves neither a damaged file nor a temporary one.
+TEST_F(Editor, FailedSaveIsReportedAndLeavesNothingBehind) {
+    mkdir("Maps", 0755);
+    mkdir("Maps/taken.map", 0755);
+    writeBytes("Maps/taken.map/keep", "kept");
+    key(SDLK_g);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    typeInto("Save as", "taken");
+    CaptureOutput out;
+    press("Save");
+    EXPECT_NE(out.errors().find("Could not save Maps/taken.map: "), std::string::npos) << out.errors();
+    EXPECT_EQ(readBytes("Maps/taken.map/keep"), "kept");
+    struct stat st;
+    EXPECT_NE(stat(("Maps/taken.map.tmp" + std::to_string(getpid())).c_str(), &st), 0);
+    unlink("Maps/taken.map/keep");
+    rmdir("Maps/taken.map");
+}
+
 // B, Add, the event's button, Add a line, Exchange, edit, Save, Back: the
 // whole editing cycle, then deleting a line and the event.
 TEST_F(Editor, EventAndDialogEditingCycle) {
@@ -437,4 +476,23 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
     press("Delete");  // the event itself
     EXPECT_TRUE(w->events.empty());
     EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
+}
+
+TEST_F(Editor, FailedSaveKeepsItsPanelOpen) {
+    mkdir("Maps", 0755);
+    key(SDLK_g);
+    dispatch();
+    ASSERT_NE(screen(), nullptr);
+    screen()->boxes.front().text = "no-such-folder/x";  // the box itself cannot type a slash
+    CaptureOutput out;
+    press("Save");
+    EXPECT_NE(out.errors().find("Could not save Maps/no-such-folder/x.map"), std::string::npos) << out.errors();
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_EQ(screen()->name, "Save");
+
+    typeInto("Save as", "editor-retry");
+    press("Save");
+    EXPECT_EQ(screen(), nullptr);
+    EXPECT_EQ(readBytes("Maps/editor-retry.map").empty(), false);
+    unlink("Maps/editor-retry.map");
 }

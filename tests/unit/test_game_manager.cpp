@@ -1,4 +1,5 @@
 // The menus: screens, the menu loop's requests, saving settings and launching maps.
+#include "CaptureOutput.h"
 #include "SdlEvents.h"
 #include "WorldFixture.h"
 
@@ -132,6 +133,20 @@ TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
     EXPECT_EQ(g.options.getText("Trees"), "-1");
 }
 
+TEST_F(MenuTest, SettingsShowTheWindowedStartWhenNothingIsSaved) {
+    // No settings.ini: the game starts in a window, so the screen must say so,
+    // and leaving it untouched must keep the next start windowed too.
+    gameOptions.properties.erase("FULLSCREEN");
+    GameManager g(nullptr);
+    EXPECT_EQ(g.fullScrn, 0);
+    g.screen = &g.settings;
+    SdlEvents::click(pixelX(40), pixelY(83 - 5 * 4 - 5 * 3));  // "Back"
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    EXPECT_NE(readBytes("settings.ini").find("FULLSCREEN=false\n"), std::string::npos);
+    EXPECT_FALSE(GameOptions("settings.ini").getBool("FULLSCREEN", false));
+}
+
 TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     gameOptions.setString("ZED", "kept");
     GameManager g(nullptr);
@@ -184,6 +199,79 @@ TEST_F(MenuTest, MissionLogsAndPlaysOnlyPlayableMaps) {
         EXPECT_EQ(g.mission("draft.map", false, false, 1.0f), 0u);
         EXPECT_GT(g.mission("win.map", false, false, 1.0f), 0u);  // no mind: won
     }
+}
+
+TEST_F(MenuTest, DraftsOpenInTheEditorButAreNotPlayed) {
+    writeMap("Maps/draft.map", 1);
+    GameManager g(nullptr);
+    {
+        CaptureOutput out;
+        EXPECT_EQ(g.mission("draft.map", false, false, 1.0f), 0u);
+        EXPECT_NE(out.text().find("Maps/draft.map is a draft; 'vaskmap publish Maps/draft.map' makes it playable\n"),
+                  std::string::npos)
+            << out.text();
+    }
+
+    // In the editor: G opens "Save", whose button (the row under its box) saves
+    // the draft again as Maps/test.map; then the window is closed.
+    SdlEvents::key(SDLK_g);
+    SdlEvents::click(pixelX(40), pixelY(78));
+    std::atomic<bool> done{false};
+    std::thread closer([&done] {
+        for (int i = 0; i < 1000 && !done; i++) {
+            struct stat st;
+            if (stat("Maps/test.map", &st) == 0) SdlEvents::quit();
+            SDL_Delay(10);
+        }
+    });
+    {
+        Quiet q;
+        g.mission("draft.map", true, false, 1.0f);
+    }
+    done = true;
+    closer.join();
+    auto w = makeWorld(1, 1, 1);
+    {
+        Quiet q;
+        w->read("Maps/test.map");
+    }
+    EXPECT_EQ(w->width, 20u);
+    EXPECT_EQ(int(w->mapType), 1);
+    ASSERT_EQ(w->actives.size(), 1u);
+    EXPECT_EQ(w->actives.front()->getType(), TYPE_SHIP);
+}
+
+// Without campaign.dat every slot names "" and its path is the folder
+// "Campaign/"; a folder in Maps/ gets a button too. Neither is a map: playing
+// one must act as a missing map, not end the program.
+TEST_F(MenuTest, FoldersAreNotPlayedAsMaps) {
+    mkdir("Campaign", 0755);
+    mkdir("Maps/old", 0755);
+    GameManager g(nullptr);
+    ASSERT_EQ(g.campMan.missions[0].name, "");
+    mainGame = &g;
+    {
+        Quiet q;
+        g.campMan.missions[0].time[2] = 77;
+        g.campMan.playCamp(0, 2);
+        mainGame = nullptr;
+        EXPECT_EQ(g.mission("old", false, false, 1.0f), 0u);
+        EXPECT_EQ(g.mission("old", true, false, 1.0f), 0u);
+    }
+    EXPECT_EQ(g.campMan.missions[0].time[2], 0u);  // counted as lost, and saved
+    EXPECT_EQ(readBytes("campaign.dat").size(), 26u * 24u);
+}
+
+TEST_F(MenuTest, DemoMapsListsMapsSavedAfterStart) {
+    GameManager g(nullptr);
+    EXPECT_EQ(captions(g.load), (std::vector<std::string>{"Back"}));
+    writeMap("Maps/late.map", 2);
+    SdlEvents::click(pixelX(40), pixelY(83));  // Demo Maps
+    SdlEvents::key(SDLK_ESCAPE);
+    g.run();
+    ASSERT_EQ(g.screen, &g.load);
+    EXPECT_EQ(captions(g.load), (std::vector<std::string>{"late.map", "Back"}));
+    EXPECT_EQ(g.missionNames[size_t(g.load.buttons.front().toggle - g.maps)], "late.map");
 }
 
 TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {

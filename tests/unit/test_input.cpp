@@ -373,6 +373,31 @@ TEST_F(InputTest, OpenPanelTakesTheEventsAndEscapeClosesIt) {
     EXPECT_EQ(result, 0);
 }
 
+TEST_F(InputTest, KeysLetGoWhileAPanelIsOpenStopTheWalk) {
+    // Walking and running, the player clicks a machine; the keys come up while
+    // its panel is open.
+    press(SDLK_w);
+    press(SDLK_d);
+    press(SDLK_LSHIFT);
+    setStatusScreen(w.get(), new StatusScreen("panel", vec3(0, 0, 0)));
+    for (SDL_Keycode k : {SDLK_w, SDLK_d, SDLK_LSHIFT}) SdlEvents::keyUp(k);
+    gameInput(result, p);
+    ASSERT_NE(getStatusScreen(w.get()), nullptr);
+    SdlEvents::key(SDLK_ESCAPE);
+    gameInput(result, p);
+    ASSERT_EQ(getStatusScreen(w.get()), nullptr);
+    EXPECT_EQ(p.iVel, vec3(0, 0, 0));
+    EXPECT_FALSE(p.run);
+
+    // A release after the panel closed in the same batch counts too.
+    press(SDLK_a);
+    setStatusScreen(w.get(), new StatusScreen("panel", vec3(0, 0, 0)));
+    SdlEvents::key(SDLK_ESCAPE);
+    SdlEvents::keyUp(SDLK_a);
+    gameInput(result, p);
+    EXPECT_EQ(p.iVel.x, 0.0f);
+}
+
 TEST_F(InputTest, EClosesAPanelInPlayButTypesInTheEditor) {
     for (bool editor : {false, true}) {
         w->editorMode = editor;

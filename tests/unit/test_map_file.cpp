@@ -1,3 +1,4 @@
+#include "CaptureOutput.h"
 #include "WorldFixture.h"
 #include "machines/AutoTurret.h"
 #include "machines/Generator.h"
@@ -10,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -311,6 +314,20 @@ TEST(MapFile, DamagedFilesNeverCrash) {
     EXPECT_FALSE(w->read("no_such_file.map"));
 }
 
+// A folder opens like a file and fails at the first read; the loader once let
+// that failure escape as an exception and end the program.
+TEST(MapFile, AFolderIsNoMap) {
+    mkdir("folder.map", 0755);
+    auto w = makeWorld(4, 4, 4);
+    w->setBlock(1, 1, 1, 3, 0);
+    CaptureOutput out;
+    EXPECT_FALSE(w->read("folder.map"));
+    EXPECT_NE(out.errors().find("Could not open map folder.map"), std::string::npos) << out.errors();
+    EXPECT_EQ(w->width, 4u);
+    EXPECT_EQ(w->getBlock(vec3(1, 1, 1)).type, 3);
+    rmdir("folder.map");
+}
+
 // Found by fuzzing: a machine record at a position like 8e11 was converted to
 // int before its range was checked (undefined behaviour). It is dropped.
 TEST(MapFile, MachineFarOutsideTheWorldIsDropped) {
@@ -325,6 +342,30 @@ TEST(MapFile, MachineFarOutsideTheWorldIsDropped) {
     writeF32(out, -3e30f);
     writeF32(out, 0);
     for (int i = 0; i < 4; i++) writeI32(out, 5);
+    writeI32(out, 0);
+    auto w = makeWorld(2, 2, 2);
+    EXPECT_FALSE(load(*w, out.str()));
+    EXPECT_TRUE(w->actives.empty());
+}
+
+// Found by the sanitizer run: an enemy turret aims from its loaded position while
+// it is read, before the loader drops machines outside the world, and a far-off
+// position was converted to int on the way.
+TEST(MapFile, EnemyTurretFarOutsideTheWorldIsDroppedSafely) {
+    std::ostringstream out;
+    for (int i = 0; i < 3; i++) writeF32(out, 1);
+    for (int i = 0; i < 3; i++) writeU32(out, 2);
+    for (int i = 0; i < 8; i++) writeI16(out, 0);
+    writeI32(out, 1);
+    writeU8(out, 2);
+    writeI32(out, 15);
+    writeF32(out, 1.47572e+20f);
+    writeF32(out, 0);
+    writeF32(out, NAN);
+    writeI32(out, 1);
+    writeI32(out, 50);
+    writeF32(out, 10);
+    writeI32(out, 1);
     writeI32(out, 0);
     auto w = makeWorld(2, 2, 2);
     EXPECT_FALSE(load(*w, out.str()));

@@ -275,6 +275,21 @@ TEST_F(RunTest, DialogEventWaitsForAKeyPerLine) {
     EXPECT_TRUE(d.done);
 }
 
+TEST_F(RunTest, AWalkBegunBeforeAConversationStopsWithIt) {
+    addShip();
+    addMind();
+    w->player.iVel = vec3(0.05f, 0, -0.05f);  // W and D held when the talk begins
+    w->player.run = true;
+    w->events.push_back(makeEvent(1, displayDialog, "one"));
+    SdlEvents::keyUp(SDLK_w);  // let go during the conversation
+    SdlEvents::keyUp(SDLK_d);
+    SdlEvents::key(SDLK_SPACE);
+    w->tick(1);
+    ASSERT_TRUE(w->events.empty());
+    EXPECT_EQ(w->player.iVel, vec3(0, 0, 0));
+    EXPECT_FALSE(w->player.run);
+}
+
 TEST_F(RunTest, EmptyDialogEventShowsNothing) {
     addShip();
     addMind();

@@ -173,3 +173,19 @@ TEST(StatusScreen, BestTimeInHoursMinutesSeconds) {
     EXPECT_EQ(StatusScreen::bestTime(0), "Best Time: 0:0:0");
     EXPECT_EQ(StatusScreen::bestTime(216000 * 3 + 3599), "Best Time: 3:0:59");
 }
+
+TEST(StatusScreenLayout, CaptionsEndBeforeTheValueColumn) {
+    // Captions start at x 5 and values at x 30: "Energy Storage" at the usual
+    // width ran into its number, and long map names under their buttons.
+    for (size_t n = 1; n <= 40; n++) {
+        std::string caption(n, 'x');
+        float w = StatusScreen::captionCharWidth(caption);
+        EXPECT_LE(5.0f + w * float(n), 29.0f + 1e-4f) << n << " characters";
+        EXPECT_LE(w, 1.8f);
+        if (n <= 13) {
+            EXPECT_FLOAT_EQ(w, 1.8f) << "short captions keep their size";
+        }
+    }
+    EXPECT_LT(StatusScreen::captionCharWidth("Energy Storage"), 1.8f);
+    EXPECT_GT(StatusScreen::captionCharWidth("first_steps.map"), 1.5f);  // still readable
+}

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,6 +122,12 @@ TEST(VaskMap, DamagedAndMissingFiles) {
     EXPECT_EQ(runTool("vaskmap", "info tool_missing.map", out, "tool_err.txt"), 2);
     EXPECT_EQ(out, "");
     EXPECT_NE(readBytes("tool_err.txt").find("cannot read tool_missing.map"), std::string::npos);
+
+    mkdir("tool_folder.map", 0755);
+    EXPECT_EQ(runTool("vaskmap", "info tool_folder.map", out, "tool_err.txt"), 2);
+    EXPECT_NE(readBytes("tool_err.txt").find("cannot read tool_folder.map"), std::string::npos);
+    EXPECT_EQ(runTool("vaskmap", "publish tool_folder.map", out, "tool_err.txt"), 2);
+    rmdir("tool_folder.map");
 }
 
 TEST(VaskMap, WrongArgumentsShowUsage) {

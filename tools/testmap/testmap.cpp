@@ -1,6 +1,8 @@
 // Writes a small playable map: a stone field, a striped wall in front of the
 // player, the ship beside the player and one mind in the far corner.
-//   vask_testmap <output.map>
+//   vask_testmap <output.map> [dialog|nomind]
+// "dialog" adds a conversation at tick 20; "nomind" leaves the mind out, so the
+// map is won on its first frame.
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "world/Block.h"
@@ -10,9 +12,10 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    bool dialog = argc == 3 && std::string(argv[2]) == "dialog";
-    if (argc != 2 && !dialog) {
-        fprintf(stderr, "usage: %s <output.map> [dialog]\n", argv[0]);
+    std::string option = argc == 3 ? argv[2] : "";
+    bool dialog = option == "dialog", noMind = option == "nomind";
+    if (argc != 2 && !dialog && !noMind) {
+        fprintf(stderr, "usage: %s <output.map> [dialog|nomind]\n", argv[0]);
         return 2;
     }
     setupBlockAttribs();
@@ -30,7 +33,7 @@ int main(int argc, char** argv) {
     Ship* ship = new Ship(&w);
     w.setActiveBlockAndUpdate(17, 11, 14, ship);
     w.theShip = ship;
-    w.setActiveBlockAndUpdate(38, 11, 38, new VaskMind(&w, 0, 10, 50, 1));
+    if (!noMind) w.setActiveBlockAndUpdate(38, 11, 38, new VaskMind(&w, 0, 10, 50, 1));
     if (dialog) {
         Event talk;
         talk.time = 20;

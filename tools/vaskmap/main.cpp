@@ -13,8 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -69,16 +67,10 @@ int usage() {
     return 2;
 }
 
-bool readFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
 
 int info(const std::string& path) {
     std::string probe;
-    if (!readFile(path, probe)) {
+    if (!readWholeFile(path, probe)) {
         muffle.release();
         fprintf(stderr, "vaskmap: cannot read %s\n", path.c_str());
         return 2;
@@ -95,7 +87,7 @@ int info(const std::string& path) {
 int setType(const std::string& path, char type) {
     muffle.release();
     std::string bytes;
-    if (!readFile(path, bytes)) {
+    if (!readWholeFile(path, bytes)) {
         fprintf(stderr, "vaskmap: cannot read %s\n", path.c_str());
         return 2;
     }

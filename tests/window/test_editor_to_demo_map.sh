@@ -1,0 +1,149 @@
+# A map made in the editor reaches "Demo Maps": the fixture map is opened with
+# "Map Editor" > "Open", a mind is placed with the actor tool, a conversation is
+# written in the dialog editor, G saves the draft, the map tool publishes it
+# while the game runs, and "Demo Maps" lists and plays it, conversation and all.
+source "$(dirname "$0")/lib.sh"
+require_drawing
+make_run_folder
+printf 'EXTRA_MODES=true\n' >"$GAME/settings.ini"
+(cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
+    fail "no fixture map"
+
+# Which of the first $2 panel rows of shot $1 hold a button bar, as "1"/"0"
+# (a box or an empty row has none); the bar's colour does not depend on the
+# world behind it.
+panel_rows() {
+    local out="" k c
+    for k in $(seq 0 $(( $2 - 1 ))); do
+        c=$(region_mean "$1" 245 $(( $(row_y "$k") - 5 )) 150 10)
+        if awk -v c="$c" 'BEGIN { split(c, v, " "); exit !(v[1] > 60 && v[1] < 84 && v[2] > 75 && v[2] < 99 && v[3] > 101 && v[3] < 125) }'; then
+            out="${out}1"
+        else
+            out="${out}0"
+        fi
+    done
+    echo "$out"
+}
+# Waits up to 20 s for the panel's rows to show the pattern $1.
+wait_rows() {
+    for _ in $(seq 1 100); do
+        shot rows
+        [ "$(panel_rows rows ${#1})" = "$1" ] && return 0
+        sleep 0.2
+    done
+    echo "rows: $(panel_rows rows ${#1}), wanted $1"
+    return 1
+}
+# Clicks the widget of panel row $1 and waits for the rows pattern $2.
+press_row() {
+    click_at $WIDGET_X "$(row_y "$1")"
+    wait_rows "$2"
+}
+# Clicks the box of panel row $1, clears $2 characters and types $3.
+type_into_row() {
+    click_at $WIDGET_X "$(row_y "$1")"
+    sleep 0.3
+    for _ in $(seq 1 "$2"); do xdotool key BackSpace; done
+    xdotool type --delay 50 "$3"
+    sleep 0.3
+}
+
+start_game
+wait_for_window
+point_at 400 300
+wait_for_menu menu || fail "the main menu was not drawn"
+# Main menu rows: Demo Maps, Campaign, Skirmish, Map Editor, Settings, Quit.
+click_until_change $WIDGET_X "$(row_y 3)" menu editmap 0 60 400 100 || fail "'Map Editor' did not open"
+type_into_row 0 4 field
+for _ in $(seq 1 20); do
+    click_at $WIDGET_X "$(row_y 1)"
+    poll 20 grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" && break
+done
+grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" || fail "'Open' did not load the map"
+wait_for_change editor editmap 0 300 800 300 0.3 150 || fail "the editor's view was not drawn"
+
+# Look down at the field, take the actor tool, choose the mind and place it.
+for y in 580 590 580 590 580; do
+    point_at 400 $y
+    sleep 0.3
+done
+sleep 1
+xdotool click 5 sleep 0.2 key e sleep 0.2 click 4 sleep 0.2 key e sleep 0.2 click 3
+sleep 1
+
+# B: the event list holds only "Add"; "Add" makes an event, whose button opens it.
+xdotool key b
+wait_rows 10 || fail "B opened no dialog editor"
+press_row 0 110 || fail "'Add' made no event"
+# The event: the box "Time", then "Add", "Delete", "Back".
+press_row 1 0111 || fail "the event's button did not open it"
+press_row 1 01111 || fail "'Add' made no line"
+# The new line's button opens the line: boxes "Name", "Text", "Texture", then "Save", "Delete".
+press_row 4 00011 || fail "the line's button did not open it"
+type_into_row 0 4 Pilot
+type_into_row 1 4 "Hello, commander!"
+type_into_row 2 7 portraitPilot
+# "Save" returns to the event: "Time", "Exchange", "Add", "Delete", "Back".
+click_at $WIDGET_X "$(row_y 3)"
+wait_rows 01111 || fail "'Save' did not return to the event"
+press_row 4 110 || fail "'Back' did not return to the event list"
+xdotool key Escape
+wait_rows 000 || fail "Escape did not close the dialog editor"
+
+xdotool key g
+wait_rows 01 || fail "G opened no 'Save' panel"
+type_into_row 0 4 mine
+for _ in $(seq 1 20); do
+    click_at $WIDGET_X "$(row_y 1)"
+    poll 20 test -s "$GAME/Maps/mine.map" && break
+done
+[ -s "$GAME/Maps/mine.map" ] || fail "'Save' wrote no Maps/mine.map"
+wait_rows 00 || fail "the 'Save' panel stayed open"
+
+info=$(cd "$GAME" && "$RUN_DIR/vaskmap" info Maps/mine.map 2>/dev/null) || fail "vaskmap info failed: $info"
+echo "$info" | grep -q '"mapType":1,' || fail "the editor did not save a draft: $info"
+[ "$(echo "$info" | grep -o '{"type":1,' | wc -l)" -eq 2 ] || fail "the placed mind is missing: $info"
+echo "$info" | grep -q '{"type":2,' || fail "the ship is missing: $info"
+echo "$info" | grep -q '"events":\[{"time":2,"victory":false,"items":\[{"speaker":"Pilot","text":"Hello, commander!","tex":"portraitPilot"}\]}\]' ||
+    fail "the conversation was not saved: $info"
+(cd "$GAME" && "$RUN_DIR/vaskmap" publish Maps/mine.map >/dev/null 2>&1) || fail "vaskmap publish failed"
+rm "$GAME/Maps/field.map"  # "Demo Maps" then lists mine.map alone
+
+# Leave the editor: Escape, "Quit", "Back to Menu", then "Back" to the main menu.
+xdotool key Escape
+wait_rows 11 || fail "no pause screen in the editor"
+# "Quit" gives the end screen, whose one button is a green "OK" bar.
+ok_bar() {
+    shot "$1"
+    awk -v c="$(region_mean "$1" 245 $(( $(row_y 0) - 5 )) 150 10)" \
+        'BEGIN { split(c, v, " "); exit !(v[2] > v[1] + 40 && v[2] > v[3] + 40) }'
+}
+click_at $WIDGET_X "$(row_y 0)"
+poll 100 ok_bar endscreen || fail "no end screen after leaving the editor"
+click_at $WIDGET_X "$(row_y 0)"
+wait_for_change editmap2 endscreen 500 300 300 300 0.3 100 || fail "the editor did not return to the menu"
+click_until_change $WIDGET_X "$(row_y 2)" editmap2 main2 0 60 400 200 || fail "'Back' did not return to the main menu"
+
+# The list is read again when "Demo Maps" opens: the map published a moment ago is there.
+click_until_change $WIDGET_X "$(row_y 0)" main2 load 0 60 400 200 || fail "'Demo Maps' did not open"
+for _ in $(seq 1 20); do
+    click_at $WIDGET_X "$(row_y 0)"
+    poll 20 grep -q "^Loading: Maps/mine.map$" "$WORK/out.txt" && break
+done
+grep -q "^Loading: Maps/mine.map$" "$WORK/out.txt" || fail "mine.map was not listed or not launched"
+point_at 400 300
+# The conversation fires on the second tick: its dark text box covers the
+# middle, while the field below stays bright, unlike the black menu before.
+dark_box() {
+    shot "$1"
+    awk -v box="$(region_brightness "$1" 250 140 180 80)" -v field="$(region_brightness "$1" 0 470 800 60)" \
+        'BEGIN { exit !(box < 0.22 && field > 0.15) }'
+}
+poll 150 dark_box talk || fail "the conversation did not show"
+xdotool key space
+for _ in $(seq 1 50); do dark_box after || break; sleep 0.1; done
+dark_box after && fail "the conversation stayed after its only line"
+kill -0 "$GAME_PID" || fail "the game ended"
+[ -s "$WORK/err.txt" ] && fail "errors were reported: $(head -3 "$WORK/err.txt")"
+[ -n "${VASK_SHOTS:-}" ] && cp "$WORK/talk.png" "$VASK_SHOTS/"
+echo PASS
