@@ -243,6 +243,7 @@ void World::render(long long l) {
     for (const auto& entry : nearFirst) {
         // Back faces are skipped only in the opaque order and away from the eye.
         entry.second->cullBackFaces = opaque && entry.first > 1.0f;
+        entry.second->eye = eye;
         entry.second->render1(block);
         entry.second->cullBackFaces = false;
     }
