@@ -42,12 +42,5 @@ void GameManager::releaseScene() {
 void GameManager::endGame() {
     if (!window) return;
     SDL_ShowCursor(SDL_ENABLE);
-    if (!SDL_GL_GetCurrentContext()) return;
-    glClearColor(0, 0, 0, 1);
-    // The game's HUD tints panel text red; the menus are drawn untinted.
-    auto post = shaders.find("post");
-    if (post == shaders.end() || !post->second) return;
-    glUseProgram(post->second);
-    glUniform3f(glGetUniformLocation(post->second, "uColor"), 0.0f, 0.0f, 0.0f);
-    glUseProgram(0);
+    if (SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
 }
