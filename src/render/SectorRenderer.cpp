@@ -142,6 +142,35 @@ void SectorRenderer::addCube(vec4 v, int id) {
     }
 }
 
+void groupQuadsByFacing(RData& r, int (&starts)[7]) {
+    size_t indices = r.indexCount(), quads = indices / 4;
+    std::vector<uint8_t> side(quads);
+    int count[6] = {0, 0, 0, 0, 0, 0};
+    for (size_t q = 0; q < quads; q++) {
+        size_t v = r.wide ? r.protoElemWide[4 * q] : r.protoElem[4 * q];
+        const float* n = &r.protoNorm[4 * v];
+        // The stored normal points inward: (1, 0, 0) is a face looking to -x.
+        int axis = n[0] != 0 ? 0 : n[1] != 0 ? 1 : 2;
+        float inward = n[axis];
+        side[q] = uint8_t(2 * axis + (inward > 0 ? 0 : 1));
+        count[side[q]]++;
+    }
+    starts[0] = 0;
+    for (int g = 0; g < 6; g++) starts[g + 1] = starts[g] + 4 * count[g];
+    int next[6];
+    for (int g = 0; g < 6; g++) next[g] = starts[g];
+    auto regroup = [&](auto& elems) {
+        auto copy = elems;
+        for (size_t q = 0; q < quads; q++) {
+            int at = next[side[q]];
+            for (int k = 0; k < 4; k++) elems[size_t(at + k)] = copy[4 * q + size_t(k)];
+            next[side[q]] += 4;
+        }
+    };
+    if (r.wide) regroup(r.protoElemWide);
+    else regroup(r.protoElem);
+}
+
 vec3 int2vec(int x) {
     static const vec3 dirs[6] = {vec3(1, 0, 0),  vec3(-1, 0, 0), vec3(0, 1, 0),
                                  vec3(0, -1, 0), vec3(0, 0, 1),  vec3(0, 0, -1)};

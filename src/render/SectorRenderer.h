@@ -33,6 +33,11 @@ struct RData {
     // the uploaded mesh. Such a mesh is never drawn with back faces culled.
     bool slopes = false;
     bool drawSlopes = false;
+    // An uploaded mesh whose quads are grouped by the side their faces look
+    // to (-x, +x, -y, +y, -z, +z): group g holds the indices from facing[g] to
+    // facing[g + 1]. A group that cannot face the eye need not be drawn.
+    bool grouped = false;
+    int facing[7] = {0, 0, 0, 0, 0, 0, 0};
 
     size_t vertexCount() const { return protoTex.size() / 2; }
     size_t indexCount() const { return wide ? protoElemWide.size() : protoElem.size(); }
@@ -74,6 +79,7 @@ public:
     // surface anyway). Near the eye the near plane can cut a front face open,
     // so there every face is drawn.
     bool cullBackFaces = false;
+    vec3 eye = vec3(0);  // where the eye is while cullBackFaces is set
     // False while World::renderSector knows no vask cell lies in or beside the
     // sector: every corner's light is then 0 and addCube skips counting it.
     bool lightPossible = true;
@@ -114,6 +120,12 @@ public:
     // Makes room in the staging arrays of `type` for `faces` more cube faces.
     void reserveFaces(int type, size_t faces);
 };
+
+// Reorders the staging indices of `r` so that its quads are grouped by the
+// side their faces look to, in the order -x, +x, -y, +y, -z, +z (read from each
+// quad's stored normal, which points into the cube), keeping their order within
+// a group; fills `starts` with each group's first index and the total.
+void groupQuadsByFacing(RData& r, int (&starts)[7]);
 
 float calcLight(World* w, int x, int y, int z);
 vec3 int2vec(int x);

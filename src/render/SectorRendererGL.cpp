@@ -7,6 +7,8 @@
 
 #include <glm/gtc/type_ptr.hpp>
 
+#include <cstdint>
+
 namespace {
 
 void deleteMesh(RData& r) {
@@ -48,6 +50,13 @@ void SectorRenderer::genMesh() {
         r.elements = int(r.indexCount());
         r.drawWide = r.wide;
         r.drawSlopes = r.slopes;
+        // Opaque, slope-free meshes in opaque textures are grouped by facing,
+        // so the frame can leave out the groups that face away from the eye.
+        // Their quads' order then differs, which only a blended texel could show.
+        const BlockAttrib* attrib = attribOf(size_t(&r - rData.data()));
+        r.grouped = r.elements > 0 && !r.slopes && attrib && attrib->renderPass == 1 &&
+                    !textureHasTranslucency(getTexture(attrib->tex));
+        if (r.grouped) groupQuadsByFacing(r, r.facing);
         // An empty mesh would draw nothing; it keeps no GL objects at all.
         if (r.elements == 0) {
             r.clearStaging();
@@ -76,8 +85,38 @@ void SectorRenderer::genMesh() {
 // Draws every uploaded mesh whose type's pass is picked by `wanted`. Without
 // `draw` it only sets the uniforms the draws would have left behind, so that a
 // sector out of view changes nothing for the drawers after it.
+// Draws the groups of a grouped mesh that may face the eye; `lo` and `hi`
+// bound the planes its faces lie in. A face looking to +x is seen only from
+// an eye beyond its plane, so with the eye at or before `lo.x` none is.
+static void drawFacingEye(const RData& r, vec3 eye, vec3 lo, vec3 hi) {
+    GLsizei counts[6];
+    size_t firsts[6];
+    GLsizei draws = 0;
+    for (int g = 0; g < 6; g++) {
+        int axis = g / 2;
+        bool seen = (g % 2 == 0) ? eye[axis] < hi[axis] : eye[axis] > lo[axis];
+        int first = r.facing[g], count = r.facing[g + 1] - r.facing[g];
+        if (!seen || count == 0) continue;
+        // Groups that follow each other go out as one range.
+        if (draws > 0 && firsts[draws - 1] + size_t(counts[draws - 1]) == size_t(first)) {
+            counts[draws - 1] += count;
+            continue;
+        }
+        counts[draws] = count;
+        firsts[draws] = size_t(first);
+        draws++;
+    }
+    GLenum type = r.drawWide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT;
+    size_t unit = r.drawWide ? sizeof(uint32_t) : sizeof(uint16_t);
+    const void* offsets[6];
+    for (GLsizei d = 0; d < draws; d++) offsets[d] = reinterpret_cast<const void*>(uintptr_t(firsts[d] * unit));
+    if (draws == 1) glDrawElements(GL_QUADS, counts[0], type, offsets[0]);
+    else if (draws > 1) glMultiDrawElements(GL_QUADS, counts, type, offsets, draws);
+}
+
 template <typename Pick>
-static void drawMeshes(std::vector<RData>& rData, GLuint shader, bool draw, bool cull, Pick wanted) {
+static void drawMeshes(std::vector<RData>& rData, GLuint shader, bool draw, bool cull, Pick wanted,
+                       vec3 eye = vec3(0), vec3 lo = vec3(0), vec3 hi = vec3(0)) {
     GLint shinyLoc = glGetUniformLocation(shader, "shiny");
     GLint modeLoc = glGetUniformLocation(shader, "mode");
     if (cull) glCullFace(GL_BACK);
@@ -99,7 +138,8 @@ static void drawMeshes(std::vector<RData>& rData, GLuint shader, bool draw, bool
         }
         glBindVertexArray(r.vao);
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, r.vbo[2]);
-        glDrawElements(GL_QUADS, r.elements, r.drawWide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT, nullptr);
+        if (cull && r.grouped) drawFacingEye(r, eye, lo, hi);
+        else glDrawElements(GL_QUADS, r.elements, r.drawWide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT, nullptr);
     }
     if (!draw) {
         if (!last) return;
@@ -121,7 +161,9 @@ void SectorRenderer::render1(unsigned int shader, bool draw) {
     glm::mat4 identity(1.0f);
     glUniformMatrix4fv(glGetUniformLocation(shader, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(identity));
     glUniform1i(glGetUniformLocation(shader, "mode"), 0);
-    drawMeshes(rData, shader, draw, draw && cullBackFaces, [](int, int pass) { return pass == 1; });
+    vec3 lo(10.0f * float(posX), meshLoY, 10.0f * float(posZ));
+    drawMeshes(rData, shader, draw, draw && cullBackFaces, [](int, int pass) { return pass == 1; }, eye, lo,
+               vec3(lo.x + 10.0f, meshHiY, lo.z + 10.0f));
     glUseProgram(0);
 }
 

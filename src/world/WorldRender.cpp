@@ -220,7 +220,8 @@ void World::render(long long l) {
     // Sectors wholly outside the view are not drawn. Afterwards every sector
     // sets again, in grid order, the uniforms its draws leave, so later
     // drawers see the same state as after drawing them all in grid order.
-    bool opaque = opaqueWorldTextures();
+    // The new order also needs the depth-only program for its full-screen passes.
+    bool opaque = opaqueWorldTextures() && shaders["shadow"] != 0;
     if (!opaque) {
         renderBackdrop();
         glClear(GL_DEPTH_BUFFER_BIT);
@@ -242,6 +243,7 @@ void World::render(long long l) {
     for (const auto& entry : nearFirst) {
         // Back faces are skipped only in the opaque order and away from the eye.
         entry.second->cullBackFaces = opaque && entry.first > 1.0f;
+        entry.second->eye = eye;
         entry.second->render1(block);
         entry.second->cullBackFaces = false;
     }

@@ -4,6 +4,8 @@
 #include "WorldFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace {
@@ -74,4 +76,34 @@ TEST(ViewCull, SlopeGeometryMarksItsMesh) {
     w->setBlock(2, 4, 2, 0, 0);
     w->renderSector(0, 0, s);
     EXPECT_FALSE(s.rData[3].slopes);
+}
+
+// Grouping a mesh's quads by the side they face keeps every quad whole and
+// puts each in its side's group, in walk order within the group.
+TEST(ViewCull, QuadsGroupByTheSideTheyFace) {
+    auto w = makeWorld(10, 10, 10);
+    w->setBlock(3, 3, 3, 4, 0);
+    w->setBlock(4, 3, 3, 4, 0);  // two bricks side by side: 10 faces
+    SectorRenderer& s = w->sectors[0][0];
+    w->renderSector(0, 0, s);
+    RData& r = s.rData[4];
+    ASSERT_EQ(r.indexCount(), 40u);
+    std::vector<uint16_t> before = r.protoElem;
+    int starts[7];
+    groupQuadsByFacing(r, starts);
+    // -x and +x: one face each; -y, +y, -z, +z: two each.
+    EXPECT_EQ(std::vector<int>(starts, starts + 7), (std::vector<int>{0, 4, 8, 16, 24, 32, 40}));
+    const vec3 inward[6] = {vec3(1, 0, 0), vec3(-1, 0, 0), vec3(0, 1, 0), vec3(0, -1, 0), vec3(0, 0, 1), vec3(0, 0, -1)};
+    std::multiset<std::vector<uint16_t>> quadsBefore, quadsAfter;
+    for (int g = 0; g < 6; g++)
+        for (int i = starts[g]; i < starts[g + 1]; i += 4) {
+            std::vector<uint16_t> quad(r.protoElem.begin() + i, r.protoElem.begin() + i + 4);
+            quadsAfter.insert(quad);
+            for (uint16_t v : quad)
+                EXPECT_EQ(vec3(r.protoNorm[4 * v], r.protoNorm[4 * v + 1], r.protoNorm[4 * v + 2]), inward[g]);
+        }
+    for (size_t i = 0; i < before.size(); i += 4) quadsBefore.insert({before.begin() + long(i), before.begin() + long(i) + 4});
+    EXPECT_EQ(quadsBefore, quadsAfter);
+    // Within the -y group the cell at x = 3 (walked first) comes first.
+    EXPECT_LT(r.protoCoord[3 * r.protoElem[8]], r.protoCoord[3 * r.protoElem[12]]);
 }

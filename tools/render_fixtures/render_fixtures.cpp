@@ -4,6 +4,7 @@
 //   novask.map  the same without the vask
 //   nowall.map  the same without the wall behind the vask
 //   terrain.map the 100 x 100 x 100 benchmark terrain, for frame timing and previews
+//   skirmish.map a generated skirmish world (fixed seed), for frame timing
 // The player stands so that the default camera (looking along +z) has the
 // curtain in the middle of the picture, the wall behind it and sky above.
 #include "../bench_mesh/BenchTerrain.h"
@@ -11,6 +12,7 @@
 #include "world/World.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -46,6 +48,13 @@ bool writeTerrain(const std::string& path) {
     return w.write(path);
 }
 
+bool writeSkirmish(const std::string& path) {
+    World w(100, 100, 100, nullptr);
+    srand(4242);
+    w.genRandomWorld();
+    return w.write(path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,6 +65,7 @@ int main(int argc, char** argv) {
     setupBlockAttribs();
     std::string dir = argv[1];
     bool ok = writeScene(dir + "/scene.map", true, true) && writeScene(dir + "/novask.map", false, true) &&
-              writeScene(dir + "/nowall.map", true, false) && writeTerrain(dir + "/terrain.map");
+              writeScene(dir + "/nowall.map", true, false) && writeTerrain(dir + "/terrain.map") &&
+              writeSkirmish(dir + "/skirmish.map");
     return ok ? 0 : 1;
 }
