@@ -21,6 +21,15 @@ int main(int, char**) {
         return 1;
     }
     atexit(SDL_Quit);
+    // Without a reachable display SDL quietly falls back to drawing off-screen,
+    // which would leave a game running that nobody can see or close.
+    if (!SDL_getenv("SDL_VIDEODRIVER")) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0)) {
+            printf("Unable to start video: no display to open a window on\n");
+            return 1;
+        }
+    }
 
     bool fullscreen = gameOptions.getBool("FULLSCREEN", false);
     int yres = gameOptions.getInt("YRES", 600);

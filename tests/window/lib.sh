@@ -44,6 +44,8 @@ make_run_folder() {
 }
 
 start_game() {
+    # The game must find the display ready: without one it refuses to start.
+    poll 100 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the X server never answered"
     (cd "$GAME" && exec ./vask >"$WORK/out.txt" 2>"$WORK/err.txt") &
     GAME_PID=$!
 }
@@ -187,4 +189,36 @@ launch_fixture_map() {
     done
     grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" || fail "the map was not launched"
     point_at 400 300
+}
+
+# Which of the first $2 panel rows of shot $1 hold a button bar, as "1"/"0"
+# (a box or an empty row has none); the bar's colour does not depend on the
+# world behind it.
+panel_rows() {
+    local out="" k c
+    for k in $(seq 0 $(( $2 - 1 ))); do
+        c=$(region_mean "$1" 245 $(( $(row_y "$k") - 5 )) 150 10)
+        if awk -v c="$c" 'BEGIN { split(c, v, " "); exit !(v[1] > 60 && v[1] < 84 && v[2] > 75 && v[2] < 99 && v[3] > 101 && v[3] < 125) }'; then
+            out="${out}1"
+        else
+            out="${out}0"
+        fi
+    done
+    echo "$out"
+}
+# Waits up to 20 s for the panel's rows to show the pattern $1.
+wait_rows() {
+    for _ in $(seq 1 100); do
+        shot rows
+        [ "$(panel_rows rows ${#1})" = "$1" ] && return 0
+        sleep 0.2
+    done
+    echo "rows: $(panel_rows rows ${#1}), wanted $1"
+    return 1
+}
+# Whether shot $1 shows the end screen, whose one button is a green "OK" bar.
+ok_bar() {
+    shot "$1"
+    awk -v c="$(region_mean "$1" 245 $(( $(row_y 0) - 5 )) 150 10)" \
+        'BEGIN { split(c, v, " "); exit !(v[2] > v[1] + 40 && v[2] > v[3] + 40) }'
 }

@@ -9,31 +9,6 @@ printf 'EXTRA_MODES=true\n' >"$GAME/settings.ini"
 (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
     fail "no fixture map"
 
-# Which of the first $2 panel rows of shot $1 hold a button bar, as "1"/"0"
-# (a box or an empty row has none); the bar's colour does not depend on the
-# world behind it.
-panel_rows() {
-    local out="" k c
-    for k in $(seq 0 $(( $2 - 1 ))); do
-        c=$(region_mean "$1" 245 $(( $(row_y "$k") - 5 )) 150 10)
-        if awk -v c="$c" 'BEGIN { split(c, v, " "); exit !(v[1] > 60 && v[1] < 84 && v[2] > 75 && v[2] < 99 && v[3] > 101 && v[3] < 125) }'; then
-            out="${out}1"
-        else
-            out="${out}0"
-        fi
-    done
-    echo "$out"
-}
-# Waits up to 20 s for the panel's rows to show the pattern $1.
-wait_rows() {
-    for _ in $(seq 1 100); do
-        shot rows
-        [ "$(panel_rows rows ${#1})" = "$1" ] && return 0
-        sleep 0.2
-    done
-    echo "rows: $(panel_rows rows ${#1}), wanted $1"
-    return 1
-}
 # Clicks the widget of panel row $1 and waits for the rows pattern $2.
 press_row() {
     click_at $WIDGET_X "$(row_y "$1")"
@@ -112,12 +87,6 @@ rm "$GAME/Maps/field.map"  # "Demo Maps" then lists mine.map alone
 # Leave the editor: Escape, "Quit", "Back to Menu", then "Back" to the main menu.
 xdotool key Escape
 wait_rows 11 || fail "no pause screen in the editor"
-# "Quit" gives the end screen, whose one button is a green "OK" bar.
-ok_bar() {
-    shot "$1"
-    awk -v c="$(region_mean "$1" 245 $(( $(row_y 0) - 5 )) 150 10)" \
-        'BEGIN { split(c, v, " "); exit !(v[2] > v[1] + 40 && v[2] > v[3] + 40) }'
-}
 click_at $WIDGET_X "$(row_y 0)"
 poll 100 ok_bar endscreen || fail "no end screen after leaving the editor"
 click_at $WIDGET_X "$(row_y 0)"

@@ -13,19 +13,9 @@ wait_for_menu menu || fail "the main menu was not drawn"
 
 builds() { grep -c "^done building world!$" "$WORK/out.txt"; }
 built() { [ "$(builds)" -ge "$1" ]; }
-# The player starts above the ship and falls: wait until the view holds still,
-# so that a later change in the picture is the panel, not the fall. The last
-# shot is left as $1.
-still() {
-    shot "$1"
-    for _ in $(seq 1 100); do
-        sleep 0.3
-        shot still_next
-        awk -v d="$(region_diff "$1" still_next 0 0 800 600)" 'BEGIN { exit !(d < 0.002) }' && return 0
-        cp "$WORK/still_next.png" "$WORK/$1.png"
-    done
-    return 1
-}
+# Panels are recognised by their button bars, whose colour does not depend on
+# the world behind them: a generated world may keep moving (falling player,
+# animated vask) while a panel opens.
 
 # Main menu rows: Demo Maps, Campaign, Skirmish, Map Editor, Settings, Quit.
 click_until_change $WIDGET_X "$(row_y 2)" menu options 240 100 160 160 ||
@@ -44,12 +34,12 @@ point_at 400 300
 wait_for_change skirmish options 0 300 800 300 0.3 150 || fail "the skirmish world was not drawn"
 kill -0 "$GAME_PID" || fail "the game ended during the skirmish"
 
-# Escape pauses, "Quit" gives the end screen, "Back to Menu" the options again.
-still playing || fail "the skirmish view never came to rest"
+# Escape pauses ("Quit", "Resume"), "Quit" gives the end screen, "Back to
+# Menu" the options again.
 xdotool key Escape
-wait_for_change paused playing 200 60 250 120 0.05 100 || fail "no pause screen"
+wait_rows 11 || fail "no pause screen"
 click_at $WIDGET_X "$(row_y 0)"
-wait_for_change failure paused 180 66 40 34 0.02 100 || fail "no end screen after 'Quit'"
+poll 100 ok_bar failure || fail "no end screen after 'Quit'"
 click_at $WIDGET_X "$(row_y 0)"
 wait_for_change options2 failure 500 300 300 300 0.3 100 || fail "'Back to Menu' did not return"
 
@@ -61,9 +51,8 @@ done
 built 2 || fail "the editor got no generated world"
 point_at 400 300
 wait_for_change editor options2 0 300 800 300 0.3 150 || fail "the editor's world was not drawn"
-still editing || fail "the editor's view never came to rest"
 xdotool key g
-wait_for_change savepanel editing 200 60 250 120 0.05 100 || fail "G opened no 'Save' panel"
+wait_rows 01 || fail "G opened no 'Save' panel"
 # The "Save as" box holds "test"; "Save" is the row below it.
 for _ in $(seq 1 20); do
     click_at $WIDGET_X "$(row_y 1)"
@@ -71,11 +60,11 @@ for _ in $(seq 1 20); do
 done
 [ -s "$GAME/Maps/test.map" ] || fail "'Save' wrote no Maps/test.map"
 
-still editing2 || fail "the editor's view never came to rest"
+wait_rows 00 || fail "the 'Save' panel stayed open"
 xdotool key Escape
-wait_for_change paused2 editing2 200 60 250 120 0.05 100 || fail "no pause screen in the editor"
+wait_rows 11 || fail "no pause screen in the editor"
 click_at $WIDGET_X "$(row_y 0)"
-wait_for_change failure2 paused2 180 66 40 34 0.02 100 || fail "no end screen after leaving the editor"
+poll 100 ok_bar failure2 || fail "no end screen after leaving the editor"
 click_at $WIDGET_X "$(row_y 0)"
 wait_for_change options3 failure2 500 300 300 300 0.3 100 || fail "the editor did not return to the menu"
 poll 200 bash -c "xdotool key Escape; ! kill -0 $GAME_PID 2>/dev/null" || fail "Escape did not end the game"
