@@ -171,24 +171,94 @@ region_brightness() { # shot x y w h
     convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -format "%[fx:mean]" info:
 }
 
-# Builds the fixture map (extra arguments go to the generator), opens "Demo
-# Maps" and launches it: the map's row is the first of the list.
-launch_fixture_map() {
-    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" "$@" >/dev/null 2>&1) ||
-        fail "no fixture map"
+# Starts the game and waits for its main menu (left as shot "menu"), with the
+# pointer in the middle of the window.
+open_menu() {
     start_game
     wait_for_window
     point_at 400 300
     wait_for_menu menu || fail "the main menu was not drawn"
+}
+
+# Clicks at (x, y) until a command succeeds, giving it up to 2 s after each
+# click (the first clicks may reach the game before the screen they aim at);
+# $CLICK_TRIES clicks at most, 20 by default.
+click_until() { # x y command...
+    local x=$1 y=$2 _
+    shift 2
+    for _ in $(seq 1 "${CLICK_TRIES:-20}"); do
+        click_at "$x" "$y"
+        poll 20 "$@" && return 0
+    done
+    return 1
+}
+
+# Whether the game has said it is loading Maps/$1.
+loading() { grep -q "^Loading: Maps/$1$" "$WORK/out.txt"; }
+
+# Starts the game, opens "Demo Maps" and launches Maps/$1, the only map in the
+# scratch folder (so the first row of the list).
+launch_only_map() { # file name
+    open_menu
     # The list holds the map and "Back", so the menu's third button goes away.
     click_until_change $WIDGET_X "$(row_y 0)" menu load 240 163 160 16 ||
         fail "'Demo Maps' did not open the map list"
-    for _ in $(seq 1 20); do
-        click_at $WIDGET_X "$(row_y 0)"
-        poll 10 grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" && break
-    done
-    grep -q "^Loading: Maps/field.map$" "$WORK/out.txt" || fail "the map was not launched"
+    click_until $WIDGET_X "$(row_y 0)" loading "$1" || fail "Maps/$1 was not launched"
     point_at 400 300
+}
+
+# Builds the fixture map (extra arguments go to the generator), launches it and
+# waits for the game's view to replace the menu.
+launch_fixture_map() {
+    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" "$@" >/dev/null 2>&1) ||
+        fail "no fixture map"
+    launch_only_map field.map
+    wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
+}
+
+# Whether a conversation shows in a shot taken now as $1: its text box over the
+# middle is darker than $2 (0.22 by default) while the field below stays
+# bright, unlike the black menu shown before a game.
+talking() { # shot [box brightness]
+    shot "$1"
+    awk -v box="$(region_brightness "$1" 250 140 180 80)" -v field="$(region_brightness "$1" 0 470 800 60)" \
+        -v most="${2:-0.22}" 'BEGIN { exit !(box < most && field > 0.15) }'
+}
+# Waits up to 5 s for the conversation to close (same arguments as talking).
+talk_ends() {
+    local _
+    for _ in $(seq 1 50); do
+        talking "$@" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Pauses the game and waits for the pause screen to cover the region it has
+# in common with shot $1.
+pause_game() { # reference
+    xdotool key Escape
+    wait_for_change paused "$1" 200 60 250 120 0.05 100 || fail "no pause screen"
+}
+
+# Leaves a game or the editor: Escape, "Quit" on the pause screen, then "Back
+# to Menu" on the end screen; the screen it returns to is left as shot $1.
+leave_to_menu() { # name
+    xdotool key Escape
+    wait_rows 11 || fail "no pause screen"
+    click_at $WIDGET_X "$(row_y 0)"
+    poll 100 ok_bar "$1_end" || fail "no end screen after 'Quit'"
+    click_at $WIDGET_X "$(row_y 0)"
+    wait_for_change "$1" "$1_end" 500 300 300 300 0.3 100 || fail "'Back to Menu' did not return to the menu"
+}
+
+# Presses Escape until the game ends (the first key may beat the menu loop);
+# it must end cleanly.
+quit_with_escape() {
+    poll 200 bash -c "xdotool key Escape; ! kill -0 $GAME_PID 2>/dev/null" || fail "Escape did not end the game"
+    wait_for_exit
+    [ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+    [ "$(tail -n 1 "$WORK/out.txt")" = "Exited cleanly" ] || fail "last line is not 'Exited cleanly'"
 }
 
 # Which of the first $2 panel rows of shot $1 hold a button bar, as "1"/"0"
@@ -221,4 +291,29 @@ ok_bar() {
     shot "$1"
     awk -v c="$(region_mean "$1" 245 $(( $(row_y 0) - 5 )) 150 10)" \
         'BEGIN { split(c, v, " "); exit !(v[2] > v[1] + 40 && v[2] > v[3] + 40) }'
+}
+
+# Pictures rendered by the tools are judged on several counts at once: a failed
+# check is reported and counted, and finish_checks ends the test (keeping the
+# pictures of a failed run).
+FAILURES=0
+soft_fail() {
+    echo "FAIL: $*"
+    FAILURES=$((FAILURES + 1))
+}
+check() { # description awk-condition awk-options...
+    local what=$1 cond=$2
+    shift 2
+    awk "$@" "BEGIN { exit !($cond) }" || soft_fail "$what"
+}
+finish_checks() {
+    if [ "$FAILURES" -ne 0 ]; then
+        KEEP_WORK=1
+        exit 1
+    fi
+    echo PASS
+}
+# Mean colour of a region of an image file as "r g b" in 0..1.
+image_mean() { # file WxH+X+Y
+    convert "$1" -crop "$2" +repage -format "%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]" info:
 }

@@ -5,7 +5,6 @@ source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
 launch_fixture_map
-wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
 # The player starts above the ground and falls: wait until the view holds still.
 still() {
     shot "$1"
@@ -19,8 +18,7 @@ still() {
 }
 still before || fail "the view never came to rest"
 
-xdotool key Escape
-wait_for_change paused before 200 60 250 120 0.05 100 || fail "no pause screen"
+pause_game before
 click_at $WIDGET_X "$(row_y 1)"  # "Resume"
 for _ in $(seq 1 100); do
     shot resumed

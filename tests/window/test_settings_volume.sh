@@ -4,10 +4,7 @@ source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
 printf 'YRES=600\nXRES=800\n' >"$GAME/settings.ini"
-start_game
-wait_for_window
-point_at 400 300
-wait_for_menu menu || fail "the main menu was not drawn"
+open_menu
 
 # "Settings" is the second row; its screen has widgets below the menu's three.
 click_until_change $WIDGET_X "$(row_y 1)" menu settings 240 224 160 14 || fail "'Settings' did not open"
@@ -21,7 +18,5 @@ cut -d= -f1 "$GAME/settings.ini" | LC_ALL=C sort -c || fail "keys are not in byt
 for key in FOV FULLSCREEN SHADOWS SINGULARITY XRES YRES; do
     grep -q "^$key=" "$GAME/settings.ini" || fail "settings.ini lacks $key"
 done
-xdotool key Escape
-wait_for_exit
-[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+quit_with_escape
 echo PASS

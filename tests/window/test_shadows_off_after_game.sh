@@ -4,13 +4,11 @@ source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
 launch_fixture_map
-wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
 sleep 1
 shot first
 
 # Quit the game and come back through the menus: Load Map, Back, Settings.
-xdotool key Escape
-wait_for_change paused first 200 60 250 120 0.05 100 || fail "no pause screen"
+pause_game first
 click_at $WIDGET_X "$(row_y 0)"  # "Quit"
 wait_for_change failure paused 180 66 40 34 0.02 100 || fail "no 'Failure' screen"
 click_at $WIDGET_X "$(row_y 0)"  # "Back to Menu": the map list again

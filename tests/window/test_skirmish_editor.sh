@@ -6,10 +6,7 @@ source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
 printf 'EXTRA_MODES=true\n' >"$GAME/settings.ini"
-start_game
-wait_for_window
-point_at 400 300
-wait_for_menu menu || fail "the main menu was not drawn"
+open_menu
 
 builds() { grep -c "^done building world!$" "$WORK/out.txt"; }
 built() { [ "$(builds)" -ge "$1" ]; }
@@ -22,11 +19,7 @@ click_until_change $WIDGET_X "$(row_y 2)" menu options 240 100 160 160 ||
     fail "'Skirmish' did not open the skirmish options"
 
 # Options rows: five boxes, then Skirmish, Map Editor, Back.
-for _ in $(seq 1 20); do
-    click_at $WIDGET_X "$(row_y 5)"
-    poll 20 built 1 && break
-done
-built 1 || fail "no world was generated"
+click_until $WIDGET_X "$(row_y 5)" built 1 || fail "no world was generated"
 grep -q "^started building world!$" "$WORK/out.txt" || fail "no 'started building world!'"
 grep -q "^populating$" "$WORK/out.txt" || fail "no 'populating'"
 grep -q "^world built$" "$WORK/out.txt" || fail "no 'world built'"
@@ -34,42 +27,21 @@ point_at 400 300
 wait_for_change skirmish options 0 300 800 300 0.3 150 || fail "the skirmish world was not drawn"
 kill -0 "$GAME_PID" || fail "the game ended during the skirmish"
 
-# Escape pauses ("Quit", "Resume"), "Quit" gives the end screen, "Back to
-# Menu" the options again.
-xdotool key Escape
-wait_rows 11 || fail "no pause screen"
-click_at $WIDGET_X "$(row_y 0)"
-poll 100 ok_bar failure || fail "no end screen after 'Quit'"
-click_at $WIDGET_X "$(row_y 0)"
-wait_for_change options2 failure 500 300 300 300 0.3 100 || fail "'Back to Menu' did not return"
+# Leaving the game returns to the options.
+leave_to_menu options2
 
 # "Map Editor" on the options: a generated world in the editor.
-for _ in $(seq 1 20); do
-    click_at $WIDGET_X "$(row_y 6)"
-    poll 20 built 2 && break
-done
-built 2 || fail "the editor got no generated world"
+click_until $WIDGET_X "$(row_y 6)" built 2 || fail "the editor got no generated world"
 point_at 400 300
 wait_for_change editor options2 0 300 800 300 0.3 150 || fail "the editor's world was not drawn"
 xdotool key g
 wait_rows 01 || fail "G opened no 'Save' panel"
 # The "Save as" box holds "test"; "Save" is the row below it.
-for _ in $(seq 1 20); do
-    click_at $WIDGET_X "$(row_y 1)"
-    poll 20 test -s "$GAME/Maps/test.map" && break
-done
-[ -s "$GAME/Maps/test.map" ] || fail "'Save' wrote no Maps/test.map"
+click_until $WIDGET_X "$(row_y 1)" test -s "$GAME/Maps/test.map" || fail "'Save' wrote no Maps/test.map"
 
 wait_rows 00 || fail "the 'Save' panel stayed open"
-xdotool key Escape
-wait_rows 11 || fail "no pause screen in the editor"
-click_at $WIDGET_X "$(row_y 0)"
-poll 100 ok_bar failure2 || fail "no end screen after leaving the editor"
-click_at $WIDGET_X "$(row_y 0)"
-wait_for_change options3 failure2 500 300 300 300 0.3 100 || fail "the editor did not return to the menu"
-poll 200 bash -c "xdotool key Escape; ! kill -0 $GAME_PID 2>/dev/null" || fail "Escape did not end the game"
-wait_for_exit
-[ "$EXIT_CODE" -eq 0 ] || fail "exit code $EXIT_CODE"
+leave_to_menu options3
+quit_with_escape
 
 info=$(cd "$GAME" && "$RUN_DIR/vaskmap" info Maps/test.map) || fail "vaskmap info failed on the saved map: $info"
 echo "$info" | grep -q '"size":\[100,100,100\],"mapType":1,' || fail "saved map: $info"
