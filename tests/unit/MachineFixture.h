@@ -46,13 +46,6 @@ inline int countMachines(World& w, int type) {
     return n;
 }
 
-inline int countEntities(World& w) {
-    int n = 0;
-    for (auto& row : w.sectors)
-        for (auto& s : row) n += int(s.ents.size());
-    return n;
-}
-
 // One simulation step of the run loop (machines, then packets and projectiles).
 inline void stepWorld(World& w, long long tick) { w.tick(tick); }
 

@@ -37,13 +37,6 @@ inline long long residentBytes() {
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-inline int soakEntities(World& w) {
-    int n = 0;
-    for (auto& row : w.sectors)
-        for (auto& s : row) n += int(s.ents.size());
-    return n;
-}
-
 inline std::map<int, int> soakMachineCounts(World& w) {
     std::map<int, int> counts;
     for (ActiveBlock* a : w.actives) counts[a->getType()]++;
@@ -251,7 +244,7 @@ inline SoakReport runSoak(World& w, long long ticks, long long mark,
     for (long long t = 1; t <= ticks; t++) {
         w.tick(t);
         w.result = 0;
-        r.endEntities = soakEntities(w);
+        r.endEntities = countEntities(w);
         r.endConverts = w.convertQueue.size();
         r.endActives = w.actives.size();
         r.maxEntities = std::max(r.maxEntities, r.endEntities);
@@ -269,7 +262,7 @@ inline SoakReport runSoak(World& w, long long ticks, long long mark,
     }
     r.rssAtEnd = residentBytes();
     r.machinesAtEnd = soakMachineCounts(w);
-    for (const Block& b : w.blocks) r.vaskAtEnd += b.type == 2;
+    r.vaskAtEnd = countType(w, 2);
     r.hash = soakWorldHash(w);
     return r;
 }

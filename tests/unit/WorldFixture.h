@@ -1,5 +1,6 @@
 #pragma once
 // Headless worlds for tests: no window, so no GL objects are made.
+#include "machines/Entity.h"
 #include "world/Block.h"
 #include "world/World.h"
 
@@ -9,10 +10,30 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 inline std::unique_ptr<World> makeWorld(unsigned w, unsigned h, unsigned d) {
     if (blockAttribs.empty()) setupBlockAttribs();
     return std::make_unique<World>(w, h, d, nullptr);
+}
+
+inline int countType(const World& w, int type) {
+    int n = 0;
+    for (const Block& b : w.blocks) n += b.type == type;
+    return n;
+}
+
+// Entities of class E (any by default) in flight in all sectors.
+template <class E = Entity>
+int countEntities(World& w) {
+    int n = 0;
+    for (auto& row : w.sectors)
+        for (auto& s : row) {
+            if constexpr (std::is_same_v<E, Entity>) n += int(s.ents.size());
+            else
+                for (Entity* e : s.ents) n += dynamic_cast<E*>(e) != nullptr;
+        }
+    return n;
 }
 
 inline std::string readBytes(const std::string& path) {

@@ -142,12 +142,6 @@ protected:
         }
         FAIL() << "no box " << name;
     }
-
-    int count(int type) {
-        int n = 0;
-        for (const Block& b : w->blocks) n += b.type == type;
-        return n;
-    }
 };
 
 }  // namespace
@@ -161,9 +155,9 @@ TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
     EXPECT_EQ(w->player.selected, vec3(10, 1, 10));
     rightClick();
     EXPECT_EQ(w->player.mass1, vec3(10, 2, 10));
-    EXPECT_EQ(count(4), 0);
+    EXPECT_EQ(countType(*w, 4), 0);
     rightClick();  // the same cell again: a box of one cell
-    EXPECT_EQ(count(4), 1);
+    EXPECT_EQ(countType(*w, 4), 1);
     EXPECT_EQ(w->cell(10, 2, 10).type, 4);
     EXPECT_EQ(w->player.mass1, vec3(0));
     EXPECT_EQ(w->player.mass2, vec3(0));
@@ -172,7 +166,7 @@ TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
     rightClick();
     lookDownAt(5, 4);
     rightClick();
-    EXPECT_EQ(count(4), 1 + 3 * 2);
+    EXPECT_EQ(countType(*w, 4), 1 + 3 * 2);
     for (int x = 3; x <= 5; x++)
         for (int z = 4; z <= 5; z++) EXPECT_EQ(w->cell(x, 2, z).type, 4);
 }
@@ -209,7 +203,7 @@ TEST_F(Editor, EDropsTheFirstCorner) {
     lookDownAt(4, 4);
     rightClick();  // a new first corner, not a fill
     EXPECT_EQ(w->player.mass1, vec3(4, 2, 4));
-    EXPECT_EQ(count(4), 0);
+    EXPECT_EQ(countType(*w, 4), 0);
 }
 
 TEST_F(Editor, ActorsArePlacedAndRemovingACellDeletesItsMachine) {

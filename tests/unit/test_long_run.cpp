@@ -10,12 +10,6 @@
 
 namespace {
 
-int countVask(World& w) {
-    int n = 0;
-    for (const Block& b : w.blocks) n += b.type == 2;
-    return n;
-}
-
 uint64_t fnv1a(const std::string& bytes) {
     uint64_t h = 1469598103934665603ull;
     for (unsigned char c : bytes) {
@@ -36,7 +30,7 @@ std::string runWorld(long long ticks, size_t& vask) {
     bench::addMinds(*w, 16);
     w->player.setPos(vec3(24.5f, 47.0f, 24.5f));
     for (long long t = 1; t <= ticks; t++) w->tick(t);
-    vask = size_t(countVask(*w));
+    vask = size_t(countType(*w, 2));
     std::string path = "long_run.map";
     EXPECT_TRUE(w->write(path));
     std::string bytes = readBytes(path);

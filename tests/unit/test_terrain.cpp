@@ -38,12 +38,6 @@ std::vector<VaskMind*> minds(World& w) {
     return found;
 }
 
-int countType(World& w, int type) {
-    int n = 0;
-    for (const Block& b : w.blocks) n += b.type == type;
-    return n;
-}
-
 bool isStone(int t) { return t == 3 || t == 20 || t == 21; }
 bool isGrass(int t) { return t >= 23 && t <= 28; }
 

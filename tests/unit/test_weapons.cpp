@@ -39,8 +39,6 @@ TurretRig buildTurret(unsigned size = 20) {
     return r;
 }
 
-int vaskAround(World& w) { return countType(w, 2); }
-
 }  // namespace
 
 TEST(Turret, BuildsFromItsCountsAndHidesItsBarrel) {
@@ -95,7 +93,7 @@ TEST(Turret, ClearsVaskInReachThenStopsFiring) {
     w.placeVask(15, 5, 5, 3);
     r.t->energy = 7.5f;
     runTicks(w, 1, 1500);
-    EXPECT_EQ(vaskAround(w), 1);
+    EXPECT_EQ(countType(w, 2), 1);
     EXPECT_EQ(w.cell(15, 5, 5).type, 2);
     // Eight cells of strength 3 take two shells of 2 each.
     EXPECT_NEAR(r.t->energy, 7.5f - 16 * 0.4f, 1e-4);

@@ -7,9 +7,7 @@ TEST(WorldGrid, NewWorldIsEmptyWithSectorTable) {
     EXPECT_EQ(w->sectors.size(), 11u);
     EXPECT_EQ(w->sectors[0].size(), 11u);
     EXPECT_EQ(w->result, 0);
-    size_t nonEmpty = 0;
-    for (const Block& b : w->blocks) nonEmpty += b.type != 0;
-    EXPECT_EQ(nonEmpty, 0u);
+    EXPECT_EQ(size_t(countType(*w, 0)), w->blocks.size());
     EXPECT_EQ(w->sectors[3][7].posX, 3);
     EXPECT_EQ(w->sectors[3][7].posZ, 7);
 }
@@ -30,22 +28,22 @@ TEST(WorldGrid, ReadsOutsideTheWorld) {
 }
 
 TEST(WorldGrid, SectorFlagsAtBorders) {
+    auto flagged = [](World& w) {
+        int n = 0;
+        for (auto& row : w.sectors)
+            for (auto& s : row) n += s.needUpdate;
+        return n;
+    };
     auto w = makeWorld(100, 20, 100);
     w->setBlockAndUpdate(10, 5, 19, 3, 0);
-    int flagged = 0;
-    for (auto& row : w->sectors)
-        for (auto& s : row) flagged += s.needUpdate;
-    EXPECT_EQ(flagged, 3);
+    EXPECT_EQ(flagged(*w), 3);
     EXPECT_TRUE(w->sectors[1][1].needUpdate);
     EXPECT_TRUE(w->sectors[0][1].needUpdate);
     EXPECT_TRUE(w->sectors[1][2].needUpdate);
 
     auto v = makeWorld(100, 20, 100);
     v->setBlockAndUpdate(0, 0, 0, 3, 0);  // x = 0 has no -x neighbour sector
-    flagged = 0;
-    for (auto& row : v->sectors)
-        for (auto& s : row) flagged += s.needUpdate;
-    EXPECT_EQ(flagged, 1);
+    EXPECT_EQ(flagged(*v), 1);
     char before = v->mark;
     v->setBlockAndUpdate(5, 5, 5, 3, 0);
     EXPECT_EQ(char(before + 1), v->mark);
@@ -115,14 +113,10 @@ TEST(WorldGrid, MassPlaceFillsTheBoxInclusive) {
     w->player.mass1 = vec3(2, 2, 2);
     w->player.mass2 = vec3(2, 2, 2);
     w->massPlace();
-    size_t placed = 0;
-    for (const Block& b : w->blocks) placed += b.type == 4;
-    EXPECT_EQ(placed, 1u);
+    EXPECT_EQ(countType(*w, 4), 1);
     EXPECT_EQ(w->player.mass1, vec3(0, 0, 0));
     w->player.mass1 = vec3(5, 1, 3);
     w->player.mass2 = vec3(3, 2, 3);
     w->massPlace();
-    placed = 0;
-    for (const Block& b : w->blocks) placed += b.type == 4;
-    EXPECT_EQ(placed, 1u + 3 * 2 * 1);
+    EXPECT_EQ(countType(*w, 4), 1 + 3 * 2 * 1);
 }
