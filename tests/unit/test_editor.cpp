@@ -1,5 +1,6 @@
 #include "CaptureOutput.h"
 #include "RunTool.h"
+#include "SdlEvents.h"
 #include "WorldFixture.h"
 #include "flow/Editor.h"
 #include "machines/AutoTurret.h"
@@ -19,14 +20,12 @@ namespace {
 
 class Editor : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ASSERT_EQ(SDL_Init(SDL_INIT_EVENTS), 0) << SDL_GetError(); }
-
+    SdlEvents sdl;
     std::unique_ptr<World> w;
     long long frame = 0;
 
     // A stone floor at y = 1; the player stands over (10, 1, 10) looking down.
     void SetUp() override {
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         w = makeWorld(20, 20, 20);
         w->editorMode = true;
         for (int x = 0; x < 20; x++)
@@ -43,32 +42,18 @@ protected:
 
     void tick() { w->editorTick(++frame); }
 
-    void push(SDL_Event e) { ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError(); }
-    void key(SDL_Keycode k) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.sym = k;
-        push(e);
-    }
-    void click(int button) {
-        SDL_Event e{};
-        e.type = SDL_MOUSEBUTTONDOWN;
-        e.button.button = Uint8(button);
-        e.button.state = SDL_PRESSED;
-        e.button.x = 400;
-        e.button.y = 300;
-        push(e);
-    }
-    void wheel(int y) {
-        SDL_Event e{};
-        e.type = SDL_MOUSEWHEEL;
-        e.wheel.y = y;
-        push(e);
-    }
     void dispatch() { editorInput(w->result, w->player); }
+    // One key or wheel turn, handled at once.
+    void hit(SDL_Keycode k) {
+        SdlEvents::key(k);
+        dispatch();
+    }
+    void turn(int notches) {
+        SdlEvents::wheel(notches);
+        dispatch();
+    }
     void rightClick() {
-        click(SDL_BUTTON_RIGHT);
+        SdlEvents::click(400, 300, SDL_BUTTON_RIGHT);
         dispatch();
     }
 
@@ -83,13 +68,7 @@ protected:
     // Window pixel of a point of the 100 x 100 panel space.
     void clickPanel(float px, float py) {
         float w = float(gameOptions.getInt("XRES", 800)), h = float(gameOptions.getInt("YRES", 600));
-        SDL_Event e{};
-        e.type = SDL_MOUSEBUTTONDOWN;
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.state = SDL_PRESSED;
-        e.button.x = int(px / 100 * w + 0.5f);
-        e.button.y = int((100 - py) / 100 * h + 0.5f);
-        push(e);
+        SdlEvents::click(int(px / 100 * w + 0.5f), int((100 - py) / 100 * h + 0.5f));
         dispatch();
     }
 
@@ -112,17 +91,9 @@ protected:
     }
 
     void typeChar(char c) {
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
         bool shift = (c >= 'A' && c <= 'Z') || c == '!' || c == '?';
-        e.key.keysym.mod = shift ? KMOD_LSHIFT : KMOD_NONE;
-        switch (c) {
-        case '!': e.key.keysym.sym = SDLK_1; break;
-        case '?': e.key.keysym.sym = SDLK_SLASH; break;
-        default: e.key.keysym.sym = SDL_Keycode(shift ? c - 'A' + 'a' : c);
-        }
-        push(e);
+        SDL_Keycode k = c == '!' ? SDLK_1 : c == '?' ? SDLK_SLASH : SDL_Keycode(shift ? c - 'A' + 'a' : c);
+        SdlEvents::key(k, true, shift ? KMOD_LSHIFT : KMOD_NONE);
     }
 
     // Selects the box with a click, clears it and types the text.
@@ -133,7 +104,7 @@ protected:
             if (b.name == name) {
                 clickPanel(40, rowTop(row) - 1.5f);
                 ASSERT_EQ(screen()->selected, &b);
-                for (size_t i = b.text.size(); i > 0; i--) key(SDLK_BACKSPACE);
+                for (size_t i = b.text.size(); i > 0; i--) SdlEvents::key(SDLK_BACKSPACE);
                 for (char c : text) typeChar(c);
                 dispatch();
                 return;
@@ -147,8 +118,7 @@ protected:
 }  // namespace
 
 TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
-    wheel(1);  // the main tool turns backwards: remove -> fill
-    dispatch();
+    turn(1);  // the main tool turns backwards: remove -> fill
     ASSERT_EQ(w->player.mode, 3);
     w->player.blockMode = 4;
     w->player.placeData = 10;
@@ -191,13 +161,11 @@ TEST_F(Editor, FillingOverActorsRemovesThem) {
 }
 
 TEST_F(Editor, EDropsTheFirstCorner) {
-    wheel(1);
-    dispatch();
+    turn(1);
     w->player.blockMode = 4;
     rightClick();
     ASSERT_NE(w->player.mass1, vec3(0));
-    key(SDLK_e);
-    dispatch();
+    hit(SDLK_e);
     EXPECT_EQ(w->player.mass1, vec3(0));
     EXPECT_EQ(w->player.menu, -1);
     lookDownAt(4, 4);
@@ -207,11 +175,10 @@ TEST_F(Editor, EDropsTheFirstCorner) {
 }
 
 TEST_F(Editor, ActorsArePlacedAndRemovingACellDeletesItsMachine) {
-    wheel(-1);  // remove -> place actor
-    key(SDLK_e);
-    wheel(1);  // actor menu: ship -> mind
-    key(SDLK_e);
-    dispatch();
+    SdlEvents::wheel(-1);  // remove -> place actor
+    SdlEvents::key(SDLK_e);
+    SdlEvents::wheel(1);  // actor menu: ship -> mind
+    hit(SDLK_e);
     ASSERT_EQ(w->player.mode, 1);
     ASSERT_EQ(w->player.actMode, 1);
     rightClick();
@@ -226,8 +193,7 @@ TEST_F(Editor, ActorsArePlacedAndRemovingACellDeletesItsMachine) {
 
     tick();  // the ray now stops at the mind's cell
     EXPECT_EQ(w->player.selected, vec3(10, 2, 10));
-    wheel(1);  // back to the remove tool
-    dispatch();
+    turn(1);  // back to the remove tool
     rightClick();
     EXPECT_EQ(w->cell(10, 2, 10).type, 0);
     EXPECT_TRUE(w->actives.empty());
@@ -256,39 +222,31 @@ TEST_F(Editor, ActorsArePlacedAndRemovingACellDeletesItsMachine) {
 
 TEST_F(Editor, WheelRangesWrap) {
     Player& p = w->player;
-    wheel(-2);  // remove -> place block
-    dispatch();
+    turn(-2);  // remove -> place block
     ASSERT_EQ(p.mode, 2);
-    key(SDLK_e);
-    wheel(-1);
-    dispatch();
+    SdlEvents::key(SDLK_e);
+    turn(-1);
     EXPECT_EQ(p.menu, 2);
     EXPECT_EQ(p.blockMode, BLOCK_TYPE_COUNT - 1);
-    wheel(1);
-    dispatch();
+    turn(1);
     EXPECT_EQ(p.blockMode, 0);
-    wheel(7);
-    dispatch();
+    turn(7);
     EXPECT_EQ(p.blockMode, 7);
-    key(SDLK_e);
-    dispatch();
+    hit(SDLK_e);
     rightClick();
     EXPECT_EQ(w->cell(10, 2, 10).type, 7);
 
     p.menu = 1;
     for (int want : {1, 2, 0}) {
-        wheel(1);
-        dispatch();
+        turn(1);
         EXPECT_EQ(p.actMode, want);
     }
     p.menu = 0;
-    wheel(-1);
-    dispatch();
+    turn(-1);
     EXPECT_EQ(p.remMode, 1);
     p.menu = -1;
     p.mode = 0;
-    wheel(-1);
-    dispatch();
+    turn(-1);
     EXPECT_EQ(p.mode, 1);
 }
 
@@ -308,13 +266,10 @@ TEST_F(Editor, ToolsIgnoreClicksAtNothing) {
 }
 
 TEST_F(Editor, KeysReportPauseAndClose) {
-    key(SDLK_ESCAPE);
-    dispatch();
+    hit(SDLK_ESCAPE);
     EXPECT_EQ(w->result, -1);
     w->result = 0;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    push(quit);
+    SdlEvents::quit();
     dispatch();
     EXPECT_EQ(w->result, 2);
 }
@@ -335,8 +290,7 @@ TEST_F(Editor, VaskBesideAnObjectiveDoesNotEndTheSession) {
 }
 
 TEST_F(Editor, StrengthPanelSetsThePlacedData) {
-    key(SDLK_v);
-    dispatch();
+    hit(SDLK_v);
     ASSERT_NE(screen(), nullptr);
     EXPECT_EQ(screen()->name, "Meta?");
     EXPECT_EQ(screen()->getText("Vask Strength"), "10");
@@ -346,8 +300,7 @@ TEST_F(Editor, StrengthPanelSetsThePlacedData) {
     EXPECT_EQ(screen(), nullptr);
     EXPECT_EQ(w->player.placeData, 250);
     for (auto [typed, want] : std::vector<std::pair<std::string, int>>{{"abc", 0}, {"99999", 32767}, {"-5", 0}}) {
-        key(SDLK_v);
-        dispatch();
+        hit(SDLK_v);
         typeInto("Vask Strength", typed);
         press("Set");
         EXPECT_EQ(w->player.placeData, want) << typed;
@@ -366,15 +319,12 @@ TEST_F(Editor, SavedMapShowsWhatWasPlaced) {
     w->player.mode = 1;
     w->player.actMode = 1;
     rightClick();
-    key(SDLK_b);
-    dispatch();
+    hit(SDLK_b);
     press("Add");
-    key(SDLK_ESCAPE);  // close the dialog editor: keys go to an open panel
-    dispatch();
+    hit(SDLK_ESCAPE);  // close the dialog editor: keys go to an open panel
     ASSERT_EQ(screen(), nullptr);
 
-    key(SDLK_g);
-    dispatch();
+    hit(SDLK_g);
     ASSERT_NE(screen(), nullptr);
     EXPECT_EQ(screen()->name, "Save");
     EXPECT_EQ(screen()->getText("Save as"), "test");
@@ -400,8 +350,7 @@ TEST_F(Editor, FailedSaveIsReportedAndLeavesNothingBehind) {
     mkdir("Maps", 0755);
     mkdir("Maps/taken.map", 0755);
     writeBytes("Maps/taken.map/keep", "kept");
-    key(SDLK_g);
-    dispatch();
+    hit(SDLK_g);
     ASSERT_NE(screen(), nullptr);
     typeInto("Save as", "taken");
     CaptureOutput out;
@@ -417,8 +366,7 @@ TEST_F(Editor, FailedSaveIsReportedAndLeavesNothingBehind) {
 // B, Add, the event's button, Add a line, Exchange, edit, Save, Back: the
 // whole editing cycle, then deleting a line and the event.
 TEST_F(Editor, EventAndDialogEditingCycle) {
-    key(SDLK_b);
-    dispatch();
+    hit(SDLK_b);
     ASSERT_NE(screen(), nullptr);
     EXPECT_EQ(screen()->name, "Dialog Editor");
     EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
@@ -474,8 +422,7 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
 
 TEST_F(Editor, FailedSaveKeepsItsPanelOpen) {
     mkdir("Maps", 0755);
-    key(SDLK_g);
-    dispatch();
+    hit(SDLK_g);
     ASSERT_NE(screen(), nullptr);
     screen()->boxes.front().text = "no-such-folder/x";  // the box itself cannot type a slash
     CaptureOutput out;
