@@ -11,10 +11,19 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 inline std::unique_ptr<World> makeWorld(unsigned w, unsigned h, unsigned d) {
     if (blockAttribs.empty()) setupBlockAttribs();
     return std::make_unique<World>(w, h, d, nullptr);
+}
+
+inline Event makeEvent(long long time, EventAction action, const std::vector<DialogItem>& lines = {}) {
+    Event e;
+    e.time = time;
+    e.activate = action;
+    e.items.assign(lines.begin(), lines.end());
+    return e;
 }
 
 inline int countType(const World& w, int type) {

@@ -1,9 +1,5 @@
 #include "CaptureOutput.h"
-#include "WorldFixture.h"
-#include "machines/AutoTurret.h"
-#include "machines/Generator.h"
-#include "machines/Ship.h"
-#include "machines/VaskMind.h"
+#include "SampleMap.h"
 #include "util/BinaryIO.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +24,12 @@ bool load(World& w, const std::string& bytes) {
     return w.read("map_load.map");
 }
 
+// A map file's header: the player's start and the world's sides.
+void writeHeader(std::ostream& out, vec3 start, uint32_t width, uint32_t height, uint32_t depth) {
+    for (float f : {start.x, start.y, start.z}) writeF32(out, f);
+    for (uint32_t side : {width, height, depth}) writeU32(out, side);
+}
+
 template <typename T>
 T* firstOf(World& w) {
     for (ActiveBlock* a : w.actives)
@@ -43,34 +45,8 @@ std::string richMap() {
     w->setBlock(3, 1, 3, 2, 40);
     w->player.pos = vec3(6.5f, 5.0f, 6.5f);
     w->mapType = 2;
-    Ship* ship = new Ship(w.get());
-    ship->special = 9;
-    ship->pos = vec3(6, 1, 6);
-    w->actives.push_back(ship);
-    VaskMind* mind = new VaskMind(w.get(), 3, 40, 20, 2);
-    mind->pos = vec3(2, 1, 2);
-    w->actives.push_back(mind);
-    std::set<vec3, veccomp> none;
-    Generator* gen = new Generator(w.get(), 0, 0, 0, none);
-    gen->pos = vec3(8, 1, 8);
-    w->actives.push_back(gen);
-    AutoTurret* t = new AutoTurret(w.get());
-    t->pos = vec3(9, 1, 2);
-    t->dmg = 3;
-    t->rate = 25;
-    t->range = 12.5f;
-    t->ammo = 2;
-    w->actives.push_back(t);
-    Event talk;
-    talk.time = 40;
-    talk.activate = displayDialog;
-    talk.items.push_back(DialogItem("Commander", "Hold the line.", "portraitCommander"));
-    talk.items.push_back(DialogItem("", "", ""));
-    w->events.push_back(talk);
-    Event win;
-    win.time = 900;
-    win.activate = victory;
-    w->events.push_back(win);
+    addSampleRecords(*w, {vec3(6, 1, 6), vec3(2, 1, 2), vec3(8, 1, 8), vec3(9, 1, 2)}, 40,
+                     {DialogItem("Commander", "Hold the line.", "portraitCommander"), DialogItem("", "", "")}, 900);
     return saved(*w);
 }
 
@@ -160,12 +136,7 @@ TEST(MapFile, UnbuildableRecordsAreSkippedInStep) {
     auto w = makeWorld(12, 12, 12);
     ASSERT_TRUE(load(*w, bytes));
     std::ostringstream out;
-    writeF32(out, 1);
-    writeF32(out, 2);
-    writeF32(out, 3);
-    writeU32(out, 1);
-    writeU32(out, 1);
-    writeU32(out, 1);
+    writeHeader(out, vec3(1, 2, 3), 1, 1, 1);
     writeI16(out, 0);
     writeI32(out, 2);
     writeU8(out, 2);
@@ -201,12 +172,7 @@ TEST(MapFile, UnbuildableRecordsAreSkippedInStep) {
 
 TEST(MapFile, UnsafeValuesAreMadeSafe) {
     std::ostringstream out;
-    writeF32(out, NAN);
-    writeF32(out, 0);
-    writeF32(out, 0);
-    writeU32(out, 3);
-    writeU32(out, 3);
-    writeU32(out, 3);
+    writeHeader(out, vec3(NAN, 0, 0), 3, 3, 3);
     for (int i = 0; i < 27; i++) writeI16(out, i == 0 ? 3 : (i == 1 ? 77 : 0));
     writeI32(out, 3);
     writeU8(out, 2);
@@ -253,10 +219,7 @@ TEST(MapFile, UnsafeValuesAreMadeSafe) {
 TEST(MapFile, PlayerStartFarOutsideTheWorldIsMovedIn) {
     auto map = [](vec3 start) {
         std::ostringstream out;
-        writeF32(out, start.x);
-        writeF32(out, start.y);
-        writeF32(out, start.z);
-        for (int i = 0; i < 3; i++) writeU32(out, 6);
+        writeHeader(out, start, 6, 6, 6);
         for (int i = 0; i < 216; i++) writeI16(out, i % 6 == 0 ? 3 : 0);  // a stone floor at y = 0
         writeI32(out, 0);
         writeU8(out, 2);
@@ -277,18 +240,14 @@ TEST(MapFile, PlayerStartFarOutsideTheWorldIsMovedIn) {
 TEST(MapFile, AbsurdHeadersAreRefused) {
     for (uint32_t side : {0u, 1025u, 0xFFFFFFFFu}) {
         std::ostringstream out;
-        for (int i = 0; i < 3; i++) writeF32(out, 1);
-        writeU32(out, side);
-        writeU32(out, 4);
-        writeU32(out, 4);
+        writeHeader(out, vec3(1), side, 4, 4);
         auto w = makeWorld(5, 5, 5);
         EXPECT_FALSE(load(*w, out.str()));
         EXPECT_EQ(w->width, 5u);  // left as the constructed empty world
         EXPECT_EQ(w->blocks.size(), 125u);
     }
     std::ostringstream big;
-    for (int i = 0; i < 3; i++) writeF32(big, 1);
-    for (int i = 0; i < 3; i++) writeU32(big, 1000);  // a billion cells
+    writeHeader(big, vec3(1), 1000, 1000, 1000);  // a billion cells
     auto w = makeWorld(5, 5, 5);
     EXPECT_FALSE(load(*w, big.str()));
     EXPECT_EQ(w->blocks.size(), 125u);
@@ -356,46 +315,32 @@ TEST(MapFile, AFolderIsNoMap) {
     rmdir("folder.map");
 }
 
-// Found by fuzzing: a machine record at a position like 8e11 was converted to
-// int before its range was checked (undefined behaviour). It is dropped.
-TEST(MapFile, MachineFarOutsideTheWorldIsDropped) {
-    std::ostringstream out;
-    for (int i = 0; i < 3; i++) writeF32(out, 1);
-    for (int i = 0; i < 3; i++) writeU32(out, 2);
-    for (int i = 0; i < 8; i++) writeI16(out, 0);
-    writeI32(out, 1);
-    writeU8(out, 2);
-    writeI32(out, 1);
-    writeF32(out, 8.24634e+11f);
-    writeF32(out, -3e30f);
-    writeF32(out, 0);
-    for (int i = 0; i < 4; i++) writeI32(out, 5);
-    writeI32(out, 0);
-    auto w = makeWorld(2, 2, 2);
-    EXPECT_FALSE(load(*w, out.str()));
-    EXPECT_TRUE(w->actives.empty());
-}
-
-// Found by the sanitizer run: an enemy turret aims from its loaded position while
-// it is read, before the loader drops machines outside the world, and a far-off
-// position was converted to int on the way.
-TEST(MapFile, EnemyTurretFarOutsideTheWorldIsDroppedSafely) {
-    std::ostringstream out;
-    for (int i = 0; i < 3; i++) writeF32(out, 1);
-    for (int i = 0; i < 3; i++) writeU32(out, 2);
-    for (int i = 0; i < 8; i++) writeI16(out, 0);
-    writeI32(out, 1);
-    writeU8(out, 2);
-    writeI32(out, 15);
-    writeF32(out, 1.47572e+20f);
-    writeF32(out, 0);
-    writeF32(out, NAN);
-    writeI32(out, 1);
-    writeI32(out, 50);
-    writeF32(out, 10);
-    writeI32(out, 1);
-    writeI32(out, 0);
-    auto w = makeWorld(2, 2, 2);
-    EXPECT_FALSE(load(*w, out.str()));
-    EXPECT_TRUE(w->actives.empty());
+// Found by fuzzing: a mind record at a position like 8e11 was converted to int
+// before its range was checked (undefined behaviour). Found by the sanitizer
+// run: an enemy turret aims from its loaded position while it is read, before
+// the loader drops machines outside the world, and a far-off position was
+// converted to int on the way. Both are dropped safely.
+TEST(MapFile, MachinesFarOutsideTheWorldAreDropped) {
+    std::ostringstream mind, turret;
+    writeI32(mind, 1);
+    for (float f : {8.24634e+11f, -3e30f, 0.0f}) writeF32(mind, f);
+    for (int i = 0; i < 4; i++) writeI32(mind, 5);
+    writeI32(turret, 15);
+    for (float f : {1.47572e+20f, 0.0f, float(NAN)}) writeF32(turret, f);
+    writeI32(turret, 1);
+    writeI32(turret, 50);
+    writeF32(turret, 10);
+    writeI32(turret, 1);
+    for (const std::string& record : {mind.str(), turret.str()}) {
+        std::ostringstream out;
+        writeHeader(out, vec3(1), 2, 2, 2);
+        for (int i = 0; i < 8; i++) writeI16(out, 0);
+        writeI32(out, 1);
+        writeU8(out, 2);
+        out << record;
+        writeI32(out, 0);
+        auto w = makeWorld(2, 2, 2);
+        EXPECT_FALSE(load(*w, out.str()));
+        EXPECT_TRUE(w->actives.empty());
+    }
 }

@@ -27,12 +27,8 @@ void recordVictoryEvent(Event* e, World* w) {
 // Closes the end screen that follows: its Escape arrives on the next input pass.
 void pushEscape(Event*, World*) { SdlEvents::key(SDLK_ESCAPE); }
 
-Event makeEvent(long long time, EventAction action, const std::string& tag) {
-    Event e;
-    e.time = time;
-    e.activate = action;
-    e.items.push_back(DialogItem("speaker", tag, "tex"));
-    return e;
+Event tagged(long long time, EventAction action, const std::string& tag) {
+    return makeEvent(time, action, {DialogItem("speaker", tag, "tex")});
 }
 
 struct RunTest : ::testing::Test {
@@ -64,11 +60,11 @@ struct RunTest : ::testing::Test {
 TEST_F(RunTest, EventsFireOnTheirFrameInListOrderOnce) {
     addShip();
     addMind();
-    w->events.push_back(makeEvent(5, record, "five-a"));
-    w->events.push_back(makeEvent(0, record, "zero"));
-    w->events.push_back(makeEvent(2, record, "two"));
-    w->events.push_back(makeEvent(5, record, "five-b"));
-    w->events.push_back(makeEvent(-1, record, "victory"));
+    w->events.push_back(tagged(5, record, "five-a"));
+    w->events.push_back(tagged(0, record, "zero"));
+    w->events.push_back(tagged(2, record, "two"));
+    w->events.push_back(tagged(5, record, "five-b"));
+    w->events.push_back(tagged(-1, record, "victory"));
     for (long long l = 1; l <= 4; l++) w->tick(l);
     EXPECT_EQ(fired, (std::vector<std::string>{"two"}));
     w->tick(5);
@@ -82,10 +78,7 @@ TEST_F(RunTest, EventsFireOnTheirFrameInListOrderOnce) {
 TEST_F(RunTest, VictoryEventEndsTheGameAsWon) {
     addShip();
     addMind();
-    Event e;
-    e.time = 3;
-    e.activate = victory;
-    w->events.push_back(e);
+    w->events.push_back(makeEvent(3, victory));
     w->tick(2);
     EXPECT_EQ(w->result, 0);
     w->tick(3);
@@ -168,8 +161,8 @@ TEST_F(RunTest, DifficultyScalesMindsOnly) {
 
 TEST_F(RunTest, WonRunFiresVictoryEventsBeforeTheEndScreenAndCountsItsFrames) {
     addShip();  // no mind: won on the first frame
-    w->events.push_back(makeEvent(-1, recordVictoryEvent, "after-win"));
-    w->events.push_back(makeEvent(1, pushEscape, "close"));
+    w->events.push_back(tagged(-1, recordVictoryEvent, "after-win"));
+    w->events.push_back(tagged(1, pushEscape, "close"));
     unsigned int frames = w->run();
     EXPECT_EQ(fired, (std::vector<std::string>{"after-win"}));
     EXPECT_FALSE(endScreenOpenWhenFired);
@@ -197,8 +190,8 @@ TEST_F(RunTest, WonCountGrowsWhileTheEndScreenStaysOpen) {
 
 TEST_F(RunTest, LostRunSkipsVictoryEventsAndReturnsZero) {
     addMind();  // no ship: lost on the first frame
-    w->events.push_back(makeEvent(-1, record, "after-win"));
-    w->events.push_back(makeEvent(1, pushEscape, "close"));
+    w->events.push_back(tagged(-1, record, "after-win"));
+    w->events.push_back(tagged(1, pushEscape, "close"));
     EXPECT_EQ(w->run(), 0u);
     EXPECT_TRUE(fired.empty());
     EXPECT_EQ(w->result, 2);
@@ -256,7 +249,7 @@ TEST_F(RunTest, EscapeDuringPlayPausesAndQuitEndsInDefeat) {
 TEST_F(RunTest, DialogEventWaitsForAKeyPerLine) {
     addShip();
     addMind();
-    Event e = makeEvent(1, displayDialog, "one");
+    Event e = tagged(1, displayDialog, "one");
     e.items.push_back(DialogItem("s", "two", "t"));
     e.items.push_back(DialogItem("s", "three", "t"));
     w->events.push_back(e);
@@ -280,7 +273,7 @@ TEST_F(RunTest, AWalkBegunBeforeAConversationStopsWithIt) {
     addMind();
     w->player.iVel = vec3(0.05f, 0, -0.05f);  // W and D held when the talk begins
     w->player.run = true;
-    w->events.push_back(makeEvent(1, displayDialog, "one"));
+    w->events.push_back(tagged(1, displayDialog, "one"));
     SdlEvents::keyUp(SDLK_w);  // let go during the conversation
     SdlEvents::keyUp(SDLK_d);
     SdlEvents::key(SDLK_SPACE);
@@ -293,10 +286,7 @@ TEST_F(RunTest, AWalkBegunBeforeAConversationStopsWithIt) {
 TEST_F(RunTest, EmptyDialogEventShowsNothing) {
     addShip();
     addMind();
-    Event e;
-    e.time = 1;
-    e.activate = displayDialog;
-    w->events.push_back(e);
+    w->events.push_back(makeEvent(1, displayDialog));
     w->tick(1);  // would wait for keys forever if it showed anything
     EXPECT_TRUE(w->events.empty());
     EXPECT_EQ(w->result, 0);

@@ -1,10 +1,6 @@
 // The map tool, run as a program on maps written by the game's own writer.
 #include "RunTool.h"
-#include "WorldFixture.h"
-#include "machines/AutoTurret.h"
-#include "machines/Generator.h"
-#include "machines/Ship.h"
-#include "machines/VaskMind.h"
+#include "SampleMap.h"
 
 #include <gtest/gtest.h>
 
@@ -30,35 +26,8 @@ std::string writeSampleMap(const std::string& path, const std::string& speaker =
     w->cell(0, 0, 1).type = 14;
     w->player.pos = vec3(1.5f, 3.25f, 0.5f);
     w->mapType = 1;
-
-    Ship* ship = new Ship(w.get());
-    ship->special = 9;
-    ship->pos = vec3(0, 1, 0);
-    w->actives.push_back(ship);
-    VaskMind* mind = new VaskMind(w.get(), 3, 40, 20, 2);
-    mind->pos = vec3(1, 1, 1);
-    w->actives.push_back(mind);
-    std::set<vec3, veccomp> none;
-    Generator* gen = new Generator(w.get(), 0, 0, 0, none);
-    gen->pos = vec3(0, 0, 1);
-    w->actives.push_back(gen);
-    AutoTurret* t = new AutoTurret(w.get());
-    t->pos = vec3(1, 0, 1);
-    t->dmg = 3;
-    t->rate = 25;
-    t->range = 12.5f;
-    t->ammo = 2;
-    w->actives.push_back(t);
-
-    Event talk;
-    talk.time = 300;
-    talk.activate = displayDialog;
-    talk.items.push_back(DialogItem(speaker, text, tex));
-    w->events.push_back(talk);
-    Event win;
-    win.time = -1;
-    win.activate = victory;
-    w->events.push_back(win);
+    addSampleRecords(*w, {vec3(0, 1, 0), vec3(1, 1, 1), vec3(0, 0, 1), vec3(1, 0, 1)}, 300,
+                     {DialogItem(speaker, text, tex)}, -1);
     Quiet q;
     EXPECT_TRUE(w->write(path));
     return readBytes(path);
