@@ -1,5 +1,7 @@
 // Writes a small seed corpus for one fuzz target: real files of the kind the
 // target reads, so the fuzzer starts from the format's interesting paths.
+#include "../unit/WavBytes.h"
+#include "../unit/WorldFixture.h"
 #include "flow/CampaignManager.h"
 #include "machines/AutoTurret.h"
 #include "machines/Ship.h"
@@ -10,15 +12,9 @@
 #include <png.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 #include <sstream>
 #include <string>
-
-static void save(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
 
 static void mapSeeds(const std::string& dir) {
     setupBlockAttribs();
@@ -52,33 +48,22 @@ static void mapSeeds(const std::string& dir) {
 }
 
 static void settingsSeeds(const std::string& dir) {
-    save(dir + "/a.ini", "XRES=1024\nYRES=768\nFULLSCREEN=true\nVOL=0.7\nSHADOWS=2\n");
-    save(dir + "/b.ini", "# comment\nword\nA=b=c\n #x=1\nFOV=abc\r\n\nINVERT=TRUE\n");
+    writeBytes(dir + "/a.ini", "XRES=1024\nYRES=768\nFULLSCREEN=true\nVOL=0.7\nSHADOWS=2\n");
+    writeBytes(dir + "/b.ini", "# comment\nword\nA=b=c\n #x=1\nFOV=abc\r\n\nINVERT=TRUE\n");
 }
 
 static std::string wav(int channels, int bits, int rate, int frames) {
     std::ostringstream o;
     int bytes = frames * channels * bits / 8;
-    o.write("RIFF", 4);
-    writeU32(o, uint32_t(36 + bytes));
-    o.write("WAVEfmt ", 8);
-    writeU32(o, 16);
-    writeI16(o, 1);
-    writeI16(o, int16_t(channels));
-    writeU32(o, uint32_t(rate));
-    writeU32(o, uint32_t(rate * channels * bits / 8));
-    writeI16(o, int16_t(channels * bits / 8));
-    writeI16(o, int16_t(bits));
-    o.write("data", 4);
-    writeU32(o, uint32_t(bytes));
+    o << wavHeader(channels, bits, rate, uint32_t(bytes));
     for (int i = 0; i < bytes; i++) o.put(char(i * 7));
     return o.str();
 }
 
 static void wavSeeds(const std::string& dir) {
-    save(dir + "/mono8.wav", wav(1, 8, 11025, 300));
-    save(dir + "/stereo16.wav", wav(2, 16, 44100, 200));
-    save(dir + "/out.wav", wav(2, 16, 22050, 100));
+    writeBytes(dir + "/mono8.wav", wav(1, 8, 11025, 300));
+    writeBytes(dir + "/stereo16.wav", wav(2, 16, 44100, 200));
+    writeBytes(dir + "/out.wav", wav(2, 16, 22050, 100));
 }
 
 // A small PNG of the given colour type and depth with patterned samples.
@@ -135,9 +120,7 @@ static void campaignSeeds(const std::string& dir) {
         for (unsigned int& t : m.time) t = 777;
     played.missions[25].name = std::string(200, 'n');
     played.write(dir + "/finished.dat");
-    std::ifstream in(dir + "/played.dat", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    save(dir + "/cut.dat", bytes.substr(0, 50));
+    writeBytes(dir + "/cut.dat", readBytes(dir + "/played.dat").substr(0, 50));
 }
 
 int main(int argc, char** argv) {

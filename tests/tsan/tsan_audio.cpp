@@ -1,8 +1,8 @@
 // Plays sounds from the main thread while the audio device's own thread mixes
 // them, under ThreadSanitizer: every shared access must be ordered by the audio
 // lock (or be atomic, like the master volume).
+#include "../unit/WavBytes.h"
 #include "sound/Sound.h"
-#include "util/BinaryIO.h"
 
 #include <SDL2/SDL.h>
 #include <sys/stat.h>
@@ -13,18 +13,7 @@
 
 static void writeWav(const std::string& path, uint32_t bytes) {
     std::ostringstream o;
-    o.write("RIFF", 4);
-    writeU32(o, 36 + bytes);
-    o.write("WAVEfmt ", 8);
-    writeU32(o, 16);
-    writeI16(o, 1);
-    writeI16(o, 2);
-    writeU32(o, 22050);
-    writeU32(o, 22050 * 4);
-    writeI16(o, 4);
-    writeI16(o, 16);
-    o.write("data", 4);
-    writeU32(o, bytes);
+    o << wavHeader(2, 16, 22050, bytes);
     for (uint32_t i = 0; i < bytes / 2; i++) writeI16(o, int16_t((i * 37) % 2000 - 1000));
     std::ofstream(path, std::ios::binary) << o.str();
 }

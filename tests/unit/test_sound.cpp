@@ -1,5 +1,5 @@
+#include "WavBytes.h"
 #include "sound/Sound.h"
-#include "util/BinaryIO.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +18,7 @@ namespace {
 // of `bytes` bytes of a constant sample value.
 void writeWav(const std::string& path, uint32_t bytes, int16_t value) {
     std::ostringstream o;
-    o.write("RIFF", 4);
-    writeU32(o, 36 + bytes);
-    o.write("WAVEfmt ", 8);
-    writeU32(o, 16);
-    writeI16(o, 1);
-    writeI16(o, 2);
-    writeU32(o, 22050);
-    writeU32(o, 22050 * 4);
-    writeI16(o, 4);
-    writeI16(o, 16);
-    o.write("data", 4);
-    writeU32(o, bytes);
+    o << wavHeader(2, 16, 22050, bytes);
     for (uint32_t i = 0; i < bytes / 2; i++) writeI16(o, value);
     std::ofstream(path, std::ios::binary) << o.str();
 }
@@ -140,18 +129,7 @@ TEST(Sound, ChunkLongerThanTheFileIsRefused) {
 TEST(Sound, EmptyDataChunkIsRefused) {
     mkdir("snd_empty", 0755);
     std::ostringstream o;
-    o.write("RIFF", 4);
-    writeU32(o, 4 + 24 + 8 + 8 + 300);
-    o.write("WAVEfmt ", 8);
-    writeU32(o, 16);
-    writeI16(o, 1);
-    writeI16(o, 1);  // mono, 8 bits, 11025 Hz: converted on load
-    writeU32(o, 11025);
-    writeU32(o, 11025);
-    writeI16(o, 1);
-    writeI16(o, 8);
-    o.write("data", 4);
-    writeU32(o, 0);
+    o << wavHeader(1, 8, 11025, 0, 8 + 300);  // mono, 8 bits, 11025 Hz: converted on load
     o.write("junk", 4);
     writeU32(o, 300);
     o << std::string(300, '\x40');
