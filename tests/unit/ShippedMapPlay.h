@@ -3,7 +3,6 @@
 #include "MapBuilder.h"
 #include "WorldFixture.h"
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,23 +19,18 @@ inline void silenceDialogs(World& w) {
 
 inline std::unique_ptr<World> loadShipped(const std::string& folder, const std::string& name) {
     auto w = makeWorld(100, 100, 100);
-    Quiet q;
-    EXPECT_TRUE(w->read(std::string(VASK_RUN_DIR) + "/" + folder + "/" + name + ".map")) << name;
+    EXPECT_TRUE(readQuietly(*w, std::string(VASK_RUN_DIR) + "/" + folder + "/" + name + ".map")) << name;
     return w;
 }
 
 inline std::vector<std::pair<std::string, std::string>> shippedMaps() {
     std::vector<std::pair<std::string, std::string>> out;
-    if (DIR* d = opendir(VASK_MAP_SOURCES)) {
-        while (dirent* e = readdir(d)) {
-            std::string n = e->d_name;
-            if (n.size() <= 5 || n.compare(n.size() - 5, 5, ".vmap") != 0) continue;
-            BuiltMap m;
-            std::string error;
-            Quiet q;
-            if (buildMap(std::string(VASK_MAP_SOURCES) + "/" + n, m, error)) out.push_back({m.folder, m.name});
-        }
-        closedir(d);
+    for (const std::string& n : folderEntries(VASK_MAP_SOURCES)) {
+        if (n.size() <= 5 || n.compare(n.size() - 5, 5, ".vmap") != 0) continue;
+        BuiltMap m;
+        std::string error;
+        Quiet q;
+        if (buildMap(std::string(VASK_MAP_SOURCES) + "/" + n, m, error)) out.push_back({m.folder, m.name});
     }
     std::sort(out.begin(), out.end());
     return out;

@@ -4,8 +4,11 @@
 #include "world/Block.h"
 #include "world/World.h"
 
-#include <cstdio>
+#include <dirent.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -80,3 +83,34 @@ public:
 private:
     int out, err;
 };
+
+// Reads a map with the loader's chatter silenced.
+inline bool readQuietly(World& w, const std::string& path) {
+    Quiet q;
+    return w.read(path);
+}
+
+// The bytes the map writer makes of the world (left at `path`), or none when
+// the write fails.
+inline std::string writtenBytes(World& w, const std::string& path) {
+    bool written;
+    {
+        Quiet q;
+        written = w.write(path);
+    }
+    return written ? readBytes(path) : std::string();
+}
+
+// The names in a folder besides "." and "..", sorted.
+inline std::vector<std::string> folderEntries(const std::string& dir) {
+    std::vector<std::string> names;
+    if (DIR* d = opendir(dir.c_str())) {
+        while (dirent* e = readdir(d)) {
+            std::string n = e->d_name;
+            if (n != "." && n != "..") names.push_back(n);
+        }
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}

@@ -231,10 +231,7 @@ TEST_F(MenuTest, DraftsOpenInTheEditorButAreNotPlayed) {
     done = true;
     closer.join();
     auto w = makeWorld(1, 1, 1);
-    {
-        Quiet q;
-        w->read("Maps/test.map");
-    }
+    EXPECT_TRUE(readQuietly(*w, "Maps/test.map"));
     EXPECT_EQ(w->width, 20u);
     EXPECT_EQ(int(w->mapType), 1);
     ASSERT_EQ(w->actives.size(), 1u);

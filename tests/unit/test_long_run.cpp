@@ -31,10 +31,8 @@ std::string runWorld(long long ticks, size_t& vask) {
     w->player.setPos(vec3(24.5f, 47.0f, 24.5f));
     for (long long t = 1; t <= ticks; t++) w->tick(t);
     vask = size_t(countType(*w, 2));
-    std::string path = "long_run.map";
-    EXPECT_TRUE(w->write(path));
-    std::string bytes = readBytes(path);
-    std::remove(path.c_str());
+    std::string bytes = writtenBytes(*w, "long_run.map");
+    std::remove("long_run.map");
     return bytes;
 }
 

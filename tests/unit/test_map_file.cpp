@@ -12,16 +12,11 @@
 
 namespace {
 
-std::string saved(World& w) {
-    Quiet q;
-    EXPECT_TRUE(w.write("map_test.map"));
-    return readBytes("map_test.map");
-}
+std::string saved(World& w) { return writtenBytes(w, "map_test.map"); }
 
 bool load(World& w, const std::string& bytes) {
     writeBytes("map_load.map", bytes);
-    Quiet q;
-    return w.read("map_load.map");
+    return readQuietly(w, "map_load.map");
 }
 
 // A map file's header: the player's start and the world's sides.

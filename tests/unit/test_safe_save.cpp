@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
 #include <linux/fs.h>
@@ -60,13 +59,7 @@ void removeTree(const std::string& path) {
     struct stat st;
     if (lstat(path.c_str(), &st) != 0) return;
     if (S_ISDIR(st.st_mode)) {
-        if (DIR* d = opendir(path.c_str())) {
-            while (dirent* e = readdir(d)) {
-                std::string n = e->d_name;
-                if (n != "." && n != "..") removeTree(path + "/" + n);
-            }
-            closedir(d);
-        }
+        for (const std::string& n : folderEntries(path)) removeTree(path + "/" + n);
         rmdir(path.c_str());
     } else {
         unlink(path.c_str());
@@ -79,19 +72,6 @@ std::string scratch(const std::string& name) {
     removeTree(dir);
     mkdir(dir.c_str(), 0755);
     return dir;
-}
-
-// Names in dir other than "." and "..", which must all be expected ones.
-std::vector<std::string> entries(const std::string& dir) {
-    std::vector<std::string> names;
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string n = e->d_name;
-            if (n != "." && n != "..") names.push_back(n);
-        }
-        closedir(d);
-    }
-    return names;
 }
 
 // Sets or clears the immutable attribute, which stops even root from changing
@@ -156,9 +136,9 @@ void expectFailedSave(const Saver& s, const std::string& dir, const std::string&
     EXPECT_NE(report.find("Could not save " + path + ": "), std::string::npos) << s.what << " " << path << ": " << report;
     if (oldFile) {
         EXPECT_EQ(readBytes(path), OLD) << s.what << " " << path;
-        EXPECT_EQ(entries(dir), std::vector<std::string>{path.substr(dir.size() + 1)}) << s.what;
+        EXPECT_EQ(folderEntries(dir), std::vector<std::string>{path.substr(dir.size() + 1)}) << s.what;
     } else {
-        EXPECT_TRUE(entries(dir).empty()) << s.what << " " << path;
+        EXPECT_TRUE(folderEntries(dir).empty()) << s.what << " " << path;
     }
 }
 
@@ -175,7 +155,7 @@ TEST(SafeSave, MissingFolderOrAFileInThePathFailsWithAMessage) {
         EXPECT_NE(report.find("Could not save " + dir + "/plain/file: Not a directory"), std::string::npos)
             << s.what << ": " << report;
         EXPECT_EQ(readBytes(dir + "/plain"), OLD);
-        EXPECT_EQ(entries(dir), std::vector<std::string>{"plain"}) << s.what;
+        EXPECT_EQ(folderEntries(dir), std::vector<std::string>{"plain"}) << s.what;
     }
 }
 
@@ -191,7 +171,7 @@ TEST(SafeSave, TargetThatCannotBeReplacedLeavesNoTemporaryFile) {
         std::string report = reportOf(s, target, saved);
         EXPECT_FALSE(saved) << s.what;
         EXPECT_NE(report.find("Could not save " + target + ": "), std::string::npos) << s.what << ": " << report;
-        EXPECT_EQ(entries(dir), std::vector<std::string>{"saved"}) << s.what;
+        EXPECT_EQ(folderEntries(dir), std::vector<std::string>{"saved"}) << s.what;
         EXPECT_EQ(readBytes(target + "/inside"), OLD);
     }
 }
@@ -236,7 +216,7 @@ TEST(SafeSave, DiskFullWhileWritingKeepsTheOldFile) {
         });
         EXPECT_TRUE(s.save(path)) << s.what;
         EXPECT_NE(readBytes(path), OLD);
-        EXPECT_EQ(entries(dir), std::vector<std::string>{"saved"}) << s.what;
+        EXPECT_EQ(folderEntries(dir), std::vector<std::string>{"saved"}) << s.what;
     }
     signal(SIGXFSZ, oldHandler);
 }

@@ -1,5 +1,6 @@
 // Texture names and lookup, the PNG decoder front-end on images written here,
 // and the text renderer's sheet coordinates and word wrapping. All headless.
+#include "CaptureOutput.h"
 #include "WorldFixture.h"
 #include "render/Textures.h"
 
@@ -11,19 +12,11 @@
 
 namespace {
 
-// Runs `f` with standard error going to a file and returns what was written.
+// Runs `f` and returns what it wrote on standard error.
 std::string captureStderr(const std::function<void()>& f) {
-    const char* path = "captured_stderr.txt";
-    fflush(stderr);
-    int saved = dup(2);
-    FILE* file = fopen(path, "w");
-    dup2(fileno(file), 2);
+    CaptureOutput out;
     f();
-    fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    fclose(file);
-    return readBytes(path);
+    return out.errors();
 }
 
 // Writes a PNG with libpng: rows of raw samples as the colour type and bit depth

@@ -28,9 +28,7 @@ std::string writeSampleMap(const std::string& path, const std::string& speaker =
     w->mapType = 1;
     addSampleRecords(*w, {vec3(0, 1, 0), vec3(1, 1, 1), vec3(0, 0, 1), vec3(1, 0, 1)}, 300,
                      {DialogItem(speaker, text, tex)}, -1);
-    Quiet q;
-    EXPECT_TRUE(w->write(path));
-    return readBytes(path);
+    return writtenBytes(*w, path);
 }
 
 const std::string SAMPLE_JSON =
@@ -119,10 +117,7 @@ TEST(VaskMap, PublishAndDraftSetOnlyTheTypeByte) {
     expected[SAMPLE_TYPE_OFFSET] = 2;
     EXPECT_EQ(published, expected);
     auto w = makeWorld(1, 1, 1);
-    {
-        Quiet q;
-        EXPECT_TRUE(w->read("tool_pub.map"));
-    }
+    EXPECT_TRUE(readQuietly(*w, "tool_pub.map"));
     EXPECT_EQ(w->mapType, 2);
 
     EXPECT_EQ(runTool("vaskmap", "draft tool_pub.map", out), 0);
