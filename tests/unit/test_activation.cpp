@@ -16,6 +16,13 @@ namespace {
 
 const int MATTER = 9, GEN = 10, CAP = 11, RELAY = 12, SENSOR = 13;
 
+// A floored 12-cube with the ship in a corner, where patterns are laid.
+std::unique_ptr<World> base() {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    return w;
+}
+
 // n gen blocks in rows of six at y = 1, starting at (2, 1, 2).
 void layGenSlab(World& w, int n) {
     for (int i = 0; i < n; i++) w.setBlock(2 + i % 6, 1, 2 + i / 6, GEN, 0);
@@ -27,10 +34,9 @@ TEST(Activation, GeneratorRateFollowsGroupSize) {
     const int sizes[] = {1, 4, 25, 34, 40};
     const int rates[] = {199, 192, 75, 1, 1};
     for (int k = 0; k < 5; k++) {
-        auto w = makeFloorWorld(12, 12, 12);
-        Ship* ship = placeShip(*w, vec3(10, 1, 10));
-        ship->levels.gens = 10;  // room for groups of up to 44 blocks
-        ship->levels.caps = 2;
+        auto w = base();
+        w->theShip->levels.gens = 10;  // room for groups of up to 44 blocks
+        w->theShip->levels.caps = 2;
         layGenSlab(*w, sizes[k]);
         w->setBlock(2, 2, 2, CAP, 0);
         activate(vec3(2, 1, 2), w.get());
@@ -46,8 +52,7 @@ TEST(Activation, GeneratorRateFollowsGroupSize) {
 }
 
 TEST(Activation, GeneratorSizeLimitFollowsResearch) {
-    auto w = makeFloorWorld(12, 12, 12);
-    Ship* ship = placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     layGenSlab(*w, 5);
     activate(vec3(2, 1, 2), w.get());
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
@@ -57,12 +62,11 @@ TEST(Activation, GeneratorSizeLimitFollowsResearch) {
     activate(vec3(2, 1, 2), w.get());
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 1);
 
-    auto v = makeFloorWorld(12, 12, 12);
-    placeShip(*v, vec3(10, 1, 10))->levels.gens = 1;
+    auto v = base();
+    v->theShip->levels.gens = 1;
     layGenSlab(*v, 8);
     activate(vec3(3, 1, 2), v.get());
     EXPECT_NE(machineAt<Generator>(*v, vec3(3, 1, 2)), nullptr);
-    (void)ship;
 }
 
 TEST(Activation, WithoutAShipLevelsAreZeroAndNothingIsPrinted) {
@@ -79,8 +83,7 @@ TEST(Activation, WithoutAShipLevelsAreZeroAndNothingIsPrinted) {
 }
 
 TEST(Activation, RelayStandsOnTheHighestBlock) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}, {vec3(3, 3, 3), SENSOR},
              {vec3(3, 3, 4), CAP}});
     activate(vec3(4, 1, 3), w.get());
@@ -98,8 +101,7 @@ TEST(Activation, RelayStandsOnTheHighestBlock) {
 }
 
 TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}});
     activate(vec3(3, 1, 3), w.get());
     activate(vec3(3, 1, 3), w.get());
@@ -112,8 +114,7 @@ TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
 }
 
 TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     // Four gens stacked on one matter block: a shield at the matter block.
     lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), GEN},
              {vec3(5, 5, 5), GEN}});
@@ -124,8 +125,7 @@ TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
 
     // A second block at the matter's height refuses the shield; the factory takes it.
-    auto v = makeFloorWorld(12, 12, 12);
-    placeShip(*v, vec3(10, 1, 10));
+    auto v = base();
     lay(*v, {{vec3(5, 1, 5), MATTER}, {vec3(6, 1, 5), CAP}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}});
     activate(vec3(5, 2, 5), v.get());
     EXPECT_EQ(countMachines(*v, TYPE_SHIELD), 0);
@@ -138,8 +138,7 @@ TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
 }
 
 TEST(Activation, ScienceCentreNeedsMatterUnderEveryPartAndAMatterClick) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(6, 1, 5), MATTER}, {vec3(6, 2, 5), RELAY}});
     activate(vec3(5, 2, 5), w.get());  // a gen clicked: no science centre, nothing else fits
     EXPECT_EQ(w->actives.size(), 1u);
@@ -158,8 +157,7 @@ TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
         lay(w, {{vec3(5, 3, 5), MATTER}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), RELAY}, {vec3(6, 5, 5), RELAY},
                 {vec3(6, 6, 5), RELAY}, {vec3(5, 6, 5), RELAY}});
     };
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     dome(*w);
     activate(vec3(5, 2, 5), w.get());
     Mortor* m = machineAt<Mortor>(*w, vec3(5, 3, 5));
@@ -169,24 +167,21 @@ TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
     EXPECT_EQ(m->top.front(), vec3(5, 4, 5));
 
     // A cap beside the top: refused, and neither mine nor turret fits.
-    auto v = makeFloorWorld(12, 12, 12);
-    placeShip(*v, vec3(10, 1, 10));
+    auto v = base();
     dome(*v);
     lay(*v, {{vec3(4, 3, 5), CAP}});
     activate(vec3(5, 2, 5), v.get());
     EXPECT_EQ(v->actives.size(), 1u);
 
     // The roof closed without a gap encloses nothing.
-    auto u = makeFloorWorld(12, 12, 12);
-    placeShip(*u, vec3(10, 1, 10));
+    auto u = base();
     dome(*u);
     lay(*u, {{vec3(5, 5, 5), RELAY}});
     activate(vec3(5, 2, 5), u.get());
     EXPECT_EQ(countMachines(*u, TYPE_MORTOR), 0);
 
     // More relays than gens.
-    auto t = makeFloorWorld(12, 12, 12);
-    placeShip(*t, vec3(10, 1, 10));
+    auto t = base();
     dome(*t);
     lay(*t, {{vec3(6, 7, 5), RELAY}});  // six relays on five gens, the dome still enclosing air
     activate(vec3(5, 2, 5), t.get());
@@ -212,23 +207,20 @@ TEST(Activation, MineNeedsExactlyOneRelayOnGround) {
     EXPECT_EQ(m->maxStore, 1 + 10);
     EXPECT_FLOAT_EQ(m->capacity, 2 * 1 + 20);
 
-    auto v = makeFloorWorld(12, 12, 12);
-    placeShip(*v, vec3(10, 1, 10));
+    auto v = base();
     lay(*v, {{vec3(5, 1, 5), RELAY}, {vec3(5, 1, 6), RELAY}, {vec3(6, 1, 5), GEN}});
     activate(vec3(6, 1, 5), v.get());
     EXPECT_EQ(v->actives.size(), 1u);
 
     // A relay standing on another pattern block is not on ground.
-    auto u = makeFloorWorld(12, 12, 12);
-    placeShip(*u, vec3(10, 1, 10));
+    auto u = base();
     lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), RELAY}});
     activate(vec3(5, 1, 5), u.get());
     EXPECT_EQ(countMachines(*u, TYPE_MINE), 0);
 }
 
 TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
     lay(*w, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY},
              {vec3(6, 4, 5), SENSOR}});
     activate(vec3(5, 3, 5), w.get());
@@ -238,16 +230,14 @@ TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
     std::list<std::pair<vec3, int>> barrel{{vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), SENSOR}};
     EXPECT_EQ(t->top, barrel);
 
-    auto v = makeFloorWorld(12, 12, 12);
-    placeShip(*v, vec3(10, 1, 10));
+    auto v = base();
     lay(*v, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(6, 2, 5), SENSOR}, {vec3(5, 3, 5), GEN},
              {vec3(5, 4, 5), RELAY}});
     activate(vec3(5, 3, 5), v.get());
     EXPECT_EQ(v->actives.size(), 1u);
 
     // A gen below the top is not a turret's foot.
-    auto u = makeFloorWorld(12, 12, 12);
-    placeShip(*u, vec3(10, 1, 10));
+    auto u = base();
     lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), RELAY}, {vec3(5, 4, 5), GEN}});
     activate(vec3(5, 3, 5), u.get());
     EXPECT_EQ(countMachines(*u, TYPE_TURRET), 0);
@@ -264,8 +254,8 @@ TEST(Activation, HugeGroupsAreCollectedWithoutRecursion) {
 }
 
 TEST(Deactivation, GivesThePatternBackWithinTwentyTicks) {
-    auto w = makeFloorWorld(12, 12, 12);
-    Ship* ship = placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
+    Ship* ship = w->theShip;
     lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}});
     activate(vec3(3, 1, 3), w.get());
     ASSERT_NE(machineAt<Relay>(*w, vec3(3, 2, 3)), nullptr);
@@ -287,8 +277,8 @@ TEST(Deactivation, GivesThePatternBackWithinTwentyTicks) {
 }
 
 TEST(Deactivation, RefundsOnlyAFactorysMatter) {
-    auto w = makeFloorWorld(12, 12, 12);
-    Ship* ship = placeShip(*w, vec3(10, 1, 10));
+    auto w = base();
+    Ship* ship = w->theShip;
     lay(*w, {{vec3(3, 1, 3), MATTER}, {vec3(4, 1, 3), GEN}});
     activate(vec3(3, 1, 3), w.get());
     Factory* f = machineAt<Factory>(*w, vec3(3, 1, 3));

@@ -45,6 +45,12 @@ struct MenuTest : ::testing::Test {
         for (SButton& b : s.buttons) out.push_back(b.name);
         return out;
     }
+    // Clicks the menu row whose top is at `rowTop`, then leaves the menu loop.
+    static void clickAndLeave(GameManager& g, float rowTop) {
+        SdlEvents::click(pixelX(40), pixelY(rowTop));
+        SdlEvents::key(SDLK_ESCAPE);
+        g.run();
+    }
     static void writeMap(const std::string& path, char type) {
         Quiet q;
         auto w = makeWorld(20, 20, 20);
@@ -87,23 +93,14 @@ TEST_F(MenuTest, MainMenuOffersTheExtraModesOnlyWhenAskedFor) {
     GameManager g(nullptr);
     EXPECT_EQ(captions(g.mainMenu), (std::vector<std::string>{"Demo Maps", "Campaign", "Skirmish",
                                                               "Map Editor", "Settings", "Quit"}));
-    // Each extra button reaches its screen through the menu loop.
-    SdlEvents::click(pixelX(40), pixelY(78));  // Campaign
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
-    EXPECT_EQ(g.screen, &g.campaign);
-    g.quit = 0;
-    g.screen = &g.mainMenu;
-    SdlEvents::click(pixelX(40), pixelY(73));  // Skirmish
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
-    EXPECT_EQ(g.screen, &g.options);
-    g.quit = 0;
-    g.screen = &g.mainMenu;
-    SdlEvents::click(pixelX(40), pixelY(68));  // Map Editor
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
-    EXPECT_EQ(g.screen, &g.editMap);
+    // Each extra button (Campaign, Skirmish, Map Editor) reaches its screen
+    // through the menu loop.
+    for (auto [rowTop, screen] : {std::pair{78.0f, &g.campaign}, {73.0f, &g.options}, {68.0f, &g.editMap}}) {
+        g.quit = 0;
+        g.screen = &g.mainMenu;
+        clickAndLeave(g, rowTop);
+        EXPECT_EQ(g.screen, screen) << rowTop;
+    }
 }
 
 TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
@@ -140,9 +137,7 @@ TEST_F(MenuTest, SettingsShowTheWindowedStartWhenNothingIsSaved) {
     GameManager g(nullptr);
     EXPECT_EQ(g.fullScrn, 0);
     g.screen = &g.settings;
-    SdlEvents::click(pixelX(40), pixelY(83 - 5 * 4 - 5 * 3));  // "Back"
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
+    clickAndLeave(g, 83 - 5 * 4 - 5 * 3);  // "Back"
     EXPECT_NE(readBytes("settings.ini").find("FULLSCREEN=false\n"), std::string::npos);
     EXPECT_FALSE(GameOptions("settings.ini").getBool("FULLSCREEN", false));
 }
@@ -158,9 +153,7 @@ TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     g.sing = 0;
     g.fullScrn = 1;
     g.screen = &g.settings;
-    SdlEvents::click(pixelX(40), pixelY(83 - 5 * 4 - 5 * 3));  // "Back", after 4 boxes and 3 buttons
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
+    clickAndLeave(g, 83 - 5 * 4 - 5 * 3);  // "Back", after 4 boxes and 3 buttons
     EXPECT_EQ(g.screen, &g.mainMenu);
 
     EXPECT_EQ(readBytes("settings.ini"),
@@ -175,9 +168,7 @@ TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     remove("settings.ini");
     g.quit = 0;
     g.screen = &g.load;  // Back elsewhere writes nothing
-    SdlEvents::click(pixelX(40), pixelY(83));
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
+    clickAndLeave(g, 83);
     EXPECT_EQ(g.screen, &g.mainMenu);
     EXPECT_TRUE(readBytes("settings.ini").empty());
 }
@@ -263,9 +254,7 @@ TEST_F(MenuTest, DemoMapsListsMapsSavedAfterStart) {
     GameManager g(nullptr);
     EXPECT_EQ(captions(g.load), (std::vector<std::string>{"Back"}));
     writeMap("Maps/late.map", 2);
-    SdlEvents::click(pixelX(40), pixelY(83));  // Demo Maps
-    SdlEvents::key(SDLK_ESCAPE);
-    g.run();
+    clickAndLeave(g, 83);  // Demo Maps
     ASSERT_EQ(g.screen, &g.load);
     EXPECT_EQ(captions(g.load), (std::vector<std::string>{"late.map", "Back"}));
     EXPECT_EQ(g.missionNames[size_t(g.load.buttons.front().toggle - g.maps)], "late.map");
@@ -274,12 +263,9 @@ TEST_F(MenuTest, DemoMapsListsMapsSavedAfterStart) {
 TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {
     writeMap("Maps/win.map", 2);
     GameManager g(nullptr);
-    SdlEvents::click(pixelX(40), pixelY(83));  // Demo Maps
     {
         Quiet q;
-        g.quit = 0;
-        SdlEvents::key(SDLK_ESCAPE);
-        g.run();
+        clickAndLeave(g, 83);  // Demo Maps
     }
     ASSERT_EQ(g.screen, &g.load);
     g.quit = 0;

@@ -38,6 +38,9 @@ std::vector<VaskMind*> minds(World& w) {
     return found;
 }
 
+// For EXPECT_PRED3, which prints the three values when it fails.
+bool within(double v, double lo, double hi) { return v >= lo && v <= hi; }
+
 bool isStone(int t) { return t == 3 || t == 20 || t == 21; }
 bool isGrass(int t) { return t >= 23 && t <= 28; }
 
@@ -86,24 +89,17 @@ TEST(Terrain, SettingsChooseOrPassThrough) {
     srand(7);
     for (int i = 0; i < 500; i++) {
         TerrainParams p = deriveTerrainParams(skirmishSettings());
-        EXPECT_GE(p.bads, 1);
-        EXPECT_LE(p.bads, 5);
-        EXPECT_GE(p.bed, 21);
-        EXPECT_LE(p.bed, 45);
-        EXPECT_GE(p.mountainHeight, 3);
-        EXPECT_LE(p.mountainHeight, 22);
-        EXPECT_GE(p.trees, 1);
-        EXPECT_LE(p.trees, 5);
-        EXPECT_GE(p.smoothness, 25.0);
-        EXPECT_LE(p.smoothness, 25.0 + 19 * 19);
-        EXPECT_GE(p.rockSmoothness, 25.0);
-        EXPECT_LE(p.rockSmoothness, 25.0 + 19 * 19);
+        EXPECT_PRED3(within, p.bads, 1, 5);
+        EXPECT_PRED3(within, p.bed, 21, 45);
+        EXPECT_PRED3(within, p.mountainHeight, 3, 22);
+        EXPECT_PRED3(within, p.trees, 1, 5);
+        EXPECT_PRED3(within, p.smoothness, 25.0, 25.0 + 19 * 19);
+        EXPECT_PRED3(within, p.rockSmoothness, 25.0, 25.0 + 19 * 19);
         EXPECT_EQ(p.waterLine, 29);
     }
     // Zero enemies and a floor of 1 count as unset; zero trees and zero height do not.
     TerrainParams p = deriveTerrainParams(settings(0, 0, 40, 0, 1));
-    EXPECT_GE(p.bads, 1);
-    EXPECT_LE(p.bads, 5);
+    EXPECT_PRED3(within, p.bads, 1, 5);
     EXPECT_GE(p.bed, 21);
     EXPECT_EQ(p.mountainHeight, 0);
     EXPECT_EQ(p.trees, 0);
@@ -112,8 +108,7 @@ TEST(Terrain, SettingsChooseOrPassThrough) {
     EXPECT_EQ(p.bads, 12);
     EXPECT_EQ(p.bed, 2);
     EXPECT_EQ(p.mountainHeight, 9);
-    EXPECT_GE(p.trees, 1);  // beyond 999 is random
-    EXPECT_LE(p.trees, 5);
+    EXPECT_PRED3(within, p.trees, 1, 5);  // beyond 999 is random
 }
 
 TEST(Terrain, SameSeedSameWorldAndRandomDefaultsStayInRange) {
@@ -130,16 +125,13 @@ TEST(Terrain, SameSeedSameWorldAndRandomDefaultsStayInRange) {
 
     EXPECT_EQ(log, "started building world!\npopulating\nworld built\ndone building world!\n");
     size_t n = minds(*a).size();
-    EXPECT_GE(n, 1u);
-    EXPECT_LE(n, 5u);
+    EXPECT_PRED3(within, n, 1, 5);
     EXPECT_EQ(a->actives.size(), n + 1);
     for (VaskMind* m : minds(*a)) {
         EXPECT_EQ(m->strength, 10);
         EXPECT_EQ(m->size, 1);
-        EXPECT_GE(m->speed, 20);
-        EXPECT_LT(m->speed, 90);
-        EXPECT_GE(m->ai, 0);
-        EXPECT_LT(m->ai, 16);
+        EXPECT_PRED3(within, m->speed, 20, 89);
+        EXPECT_PRED3(within, m->ai, 0, 15);
         EXPECT_EQ(a->cell(int(m->pos.x), int(m->pos.y), int(m->pos.z)).type, 5);
     }
     expectLandingSite(*a);
@@ -232,17 +224,14 @@ TEST(Terrain, SmallSidesAreRefused) {
 // Sites draw z along the depth, so a world deeper than wide and lower than
 // both keeps every piece inside.
 TEST(Terrain, UnequalSidesKeepEverythingInside) {
-    auto w = makeWorld(30, 80, 120);
-    generate(*w, settings(20, -1, -1, 10, -1), 8);
-    expectLandingSite(*w);
-    EXPECT_EQ(minds(*w).size(), 20u);
-    for (ActiveBlock* a : w->actives)
-        EXPECT_TRUE(w->inWorld(int(a->pos.x), int(a->pos.y), int(a->pos.z))) << a->pos.z;
-    auto flat = makeWorld(120, 80, 30);
-    generate(*flat, settings(20, -1, -1, 10, -1), 8);
-    expectLandingSite(*flat);
-    for (ActiveBlock* a : flat->actives)
-        EXPECT_TRUE(flat->inWorld(int(a->pos.x), int(a->pos.y), int(a->pos.z))) << a->pos.z;
+    for (unsigned width : {30u, 120u}) {
+        auto w = makeWorld(width, 80, 150 - width);
+        generate(*w, settings(20, -1, -1, 10, -1), 8);
+        expectLandingSite(*w);
+        EXPECT_EQ(minds(*w).size(), 20u);
+        for (ActiveBlock* a : w->actives)
+            EXPECT_TRUE(w->inWorld(int(a->pos.x), int(a->pos.y), int(a->pos.z))) << a->pos.z;
+    }
 }
 
 // In a crowded little world, minds and trees must still leave the ship's cell,
