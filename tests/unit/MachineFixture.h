@@ -3,6 +3,7 @@
 // simulation steps that move machines and packets.
 #include "WorldFixture.h"
 
+#include "machines/Activate.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
 #include "machines/Netable.h"
@@ -19,6 +20,12 @@ inline std::unique_ptr<World> makeFloorWorld(unsigned w, unsigned h, unsigned d)
     return world;
 }
 
+// Machine part blocks.
+const int MATTER = 9, GEN = 10, CAP = 11, RELAY = 12, SENSOR = 13;
+
+// The block pattern of machines built in code rather than from blocks.
+inline std::set<vec3, veccomp> noPattern;
+
 inline Ship* placeShip(World& w, vec3 p) {
     Ship* s = new Ship(&w);
     w.theShip = s;
@@ -31,6 +38,36 @@ inline void lay(World& w, std::initializer_list<std::pair<vec3, int>> cells) {
 }
 
 inline void install(World& w, vec3 p, ActiveBlock* a) { w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), a); }
+
+// A floored 12-cube with the ship in a corner, where patterns are laid.
+inline std::unique_ptr<World> makeBaseWorld() {
+    auto w = makeFloorWorld(12, 12, 12);
+    placeShip(*w, vec3(10, 1, 10));
+    return w;
+}
+
+// A relay standing on a relay at `at`, with a matter block beside the lower
+// one, switched on.
+inline void buildRelay(World& w, vec3 at) {
+    lay(w, {{at, RELAY}, {at + vec3(0, 1, 0), RELAY}, {at + vec3(1, 0, 0), MATTER}});
+    activate(at, &w);
+}
+
+// A turret's pattern on the floor at x = z = 5: cap, matter (its cell), gen,
+// and a relay and a sensor as its barrel.
+inline void layTurret(World& w) {
+    lay(w, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY},
+            {vec3(6, 4, 5), SENSOR}});
+}
+
+// A mortar's pattern: five gens in a cross at y = 2 around x = z = 5, the
+// matter block on them, and a dome of five relays enclosing the air at (5, 5, 5).
+inline void layMortar(World& w) {
+    for (vec3 p : {vec3(5, 2, 5), vec3(4, 2, 5), vec3(6, 2, 5), vec3(5, 2, 4), vec3(5, 2, 6)})
+        w.setBlock(int(p.x), int(p.y), int(p.z), GEN, 0);
+    lay(w, {{vec3(5, 3, 5), MATTER}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), RELAY}, {vec3(6, 5, 5), RELAY},
+            {vec3(6, 6, 5), RELAY}, {vec3(5, 6, 5), RELAY}});
+}
 
 // The machine standing at p, as the expected class, or none.
 template <class T>

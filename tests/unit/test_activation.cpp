@@ -14,15 +14,6 @@
 
 namespace {
 
-const int MATTER = 9, GEN = 10, CAP = 11, RELAY = 12, SENSOR = 13;
-
-// A floored 12-cube with the ship in a corner, where patterns are laid.
-std::unique_ptr<World> base() {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
-    return w;
-}
-
 // n gen blocks in rows of six at y = 1, starting at (2, 1, 2).
 void layGenSlab(World& w, int n) {
     for (int i = 0; i < n; i++) w.setBlock(2 + i % 6, 1, 2 + i / 6, GEN, 0);
@@ -34,7 +25,7 @@ TEST(Activation, GeneratorRateFollowsGroupSize) {
     const int sizes[] = {1, 4, 25, 34, 40};
     const int rates[] = {199, 192, 75, 1, 1};
     for (int k = 0; k < 5; k++) {
-        auto w = base();
+        auto w = makeBaseWorld();
         w->theShip->levels.gens = 10;  // room for groups of up to 44 blocks
         w->theShip->levels.caps = 2;
         layGenSlab(*w, sizes[k]);
@@ -52,7 +43,7 @@ TEST(Activation, GeneratorRateFollowsGroupSize) {
 }
 
 TEST(Activation, GeneratorSizeLimitFollowsResearch) {
-    auto w = base();
+    auto w = makeBaseWorld();
     layGenSlab(*w, 5);
     activate(vec3(2, 1, 2), w.get());
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
@@ -62,7 +53,7 @@ TEST(Activation, GeneratorSizeLimitFollowsResearch) {
     activate(vec3(2, 1, 2), w.get());
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 1);
 
-    auto v = base();
+    auto v = makeBaseWorld();
     v->theShip->levels.gens = 1;
     layGenSlab(*v, 8);
     activate(vec3(3, 1, 2), v.get());
@@ -83,7 +74,7 @@ TEST(Activation, WithoutAShipLevelsAreZeroAndNothingIsPrinted) {
 }
 
 TEST(Activation, RelayStandsOnTheHighestBlock) {
-    auto w = base();
+    auto w = makeBaseWorld();
     lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}, {vec3(3, 3, 3), SENSOR},
              {vec3(3, 3, 4), CAP}});
     activate(vec3(4, 1, 3), w.get());
@@ -101,7 +92,7 @@ TEST(Activation, RelayStandsOnTheHighestBlock) {
 }
 
 TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
-    auto w = base();
+    auto w = makeBaseWorld();
     lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}});
     activate(vec3(3, 1, 3), w.get());
     activate(vec3(3, 1, 3), w.get());
@@ -114,7 +105,7 @@ TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
 }
 
 TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
-    auto w = base();
+    auto w = makeBaseWorld();
     // Four gens stacked on one matter block: a shield at the matter block.
     lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), GEN},
              {vec3(5, 5, 5), GEN}});
@@ -125,7 +116,7 @@ TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
 
     // A second block at the matter's height refuses the shield; the factory takes it.
-    auto v = base();
+    auto v = makeBaseWorld();
     lay(*v, {{vec3(5, 1, 5), MATTER}, {vec3(6, 1, 5), CAP}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}});
     activate(vec3(5, 2, 5), v.get());
     EXPECT_EQ(countMachines(*v, TYPE_SHIELD), 0);
@@ -138,7 +129,7 @@ TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
 }
 
 TEST(Activation, ScienceCentreNeedsMatterUnderEveryPartAndAMatterClick) {
-    auto w = base();
+    auto w = makeBaseWorld();
     lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(6, 1, 5), MATTER}, {vec3(6, 2, 5), RELAY}});
     activate(vec3(5, 2, 5), w.get());  // a gen clicked: no science centre, nothing else fits
     EXPECT_EQ(w->actives.size(), 1u);
@@ -151,14 +142,8 @@ TEST(Activation, ScienceCentreNeedsMatterUnderEveryPartAndAMatterClick) {
 }
 
 TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
-    auto dome = [](World& w) {
-        for (vec3 p : {vec3(5, 2, 5), vec3(4, 2, 5), vec3(6, 2, 5), vec3(5, 2, 4), vec3(5, 2, 6)})
-            w.setBlock(int(p.x), int(p.y), int(p.z), GEN, 0);
-        lay(w, {{vec3(5, 3, 5), MATTER}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), RELAY}, {vec3(6, 5, 5), RELAY},
-                {vec3(6, 6, 5), RELAY}, {vec3(5, 6, 5), RELAY}});
-    };
-    auto w = base();
-    dome(*w);
+    auto w = makeBaseWorld();
+    layMortar(*w);
     activate(vec3(5, 2, 5), w.get());
     Mortor* m = machineAt<Mortor>(*w, vec3(5, 3, 5));
     ASSERT_NE(m, nullptr);
@@ -167,22 +152,22 @@ TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
     EXPECT_EQ(m->top.front(), vec3(5, 4, 5));
 
     // A cap beside the top: refused, and neither mine nor turret fits.
-    auto v = base();
-    dome(*v);
+    auto v = makeBaseWorld();
+    layMortar(*v);
     lay(*v, {{vec3(4, 3, 5), CAP}});
     activate(vec3(5, 2, 5), v.get());
     EXPECT_EQ(v->actives.size(), 1u);
 
     // The roof closed without a gap encloses nothing.
-    auto u = base();
-    dome(*u);
+    auto u = makeBaseWorld();
+    layMortar(*u);
     lay(*u, {{vec3(5, 5, 5), RELAY}});
     activate(vec3(5, 2, 5), u.get());
     EXPECT_EQ(countMachines(*u, TYPE_MORTOR), 0);
 
     // More relays than gens.
-    auto t = base();
-    dome(*t);
+    auto t = makeBaseWorld();
+    layMortar(*t);
     lay(*t, {{vec3(6, 7, 5), RELAY}});  // six relays on five gens, the dome still enclosing air
     activate(vec3(5, 2, 5), t.get());
     EXPECT_EQ(countMachines(*t, TYPE_MORTOR), 0);
@@ -207,22 +192,21 @@ TEST(Activation, MineNeedsExactlyOneRelayOnGround) {
     EXPECT_EQ(m->maxStore, 1 + 10);
     EXPECT_FLOAT_EQ(m->capacity, 2 * 1 + 20);
 
-    auto v = base();
+    auto v = makeBaseWorld();
     lay(*v, {{vec3(5, 1, 5), RELAY}, {vec3(5, 1, 6), RELAY}, {vec3(6, 1, 5), GEN}});
     activate(vec3(6, 1, 5), v.get());
     EXPECT_EQ(v->actives.size(), 1u);
 
     // A relay standing on another pattern block is not on ground.
-    auto u = base();
+    auto u = makeBaseWorld();
     lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), RELAY}});
     activate(vec3(5, 1, 5), u.get());
     EXPECT_EQ(countMachines(*u, TYPE_MINE), 0);
 }
 
 TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
-    auto w = base();
-    lay(*w, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY},
-             {vec3(6, 4, 5), SENSOR}});
+    auto w = makeBaseWorld();
+    layTurret(*w);
     activate(vec3(5, 3, 5), w.get());
     Turret* t = machineAt<Turret>(*w, vec3(5, 2, 5));
     ASSERT_NE(t, nullptr);
@@ -230,14 +214,14 @@ TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
     std::list<std::pair<vec3, int>> barrel{{vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), SENSOR}};
     EXPECT_EQ(t->top, barrel);
 
-    auto v = base();
+    auto v = makeBaseWorld();
     lay(*v, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(6, 2, 5), SENSOR}, {vec3(5, 3, 5), GEN},
              {vec3(5, 4, 5), RELAY}});
     activate(vec3(5, 3, 5), v.get());
     EXPECT_EQ(v->actives.size(), 1u);
 
     // A gen below the top is not a turret's foot.
-    auto u = base();
+    auto u = makeBaseWorld();
     lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), RELAY}, {vec3(5, 4, 5), GEN}});
     activate(vec3(5, 3, 5), u.get());
     EXPECT_EQ(countMachines(*u, TYPE_TURRET), 0);
@@ -254,10 +238,9 @@ TEST(Activation, HugeGroupsAreCollectedWithoutRecursion) {
 }
 
 TEST(Deactivation, GivesThePatternBackWithinTwentyTicks) {
-    auto w = base();
+    auto w = makeBaseWorld();
     Ship* ship = w->theShip;
-    lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}});
-    activate(vec3(3, 1, 3), w.get());
+    buildRelay(*w, vec3(3, 1, 3));
     ASSERT_NE(machineAt<Relay>(*w, vec3(3, 2, 3)), nullptr);
     deactivate(vec3(4, 1, 3), w.get());
     EXPECT_EQ(w->cell(3, 2, 3).type, 0);
@@ -277,7 +260,7 @@ TEST(Deactivation, GivesThePatternBackWithinTwentyTicks) {
 }
 
 TEST(Deactivation, RefundsOnlyAFactorysMatter) {
-    auto w = base();
+    auto w = makeBaseWorld();
     Ship* ship = w->theShip;
     lay(*w, {{vec3(3, 1, 3), MATTER}, {vec3(4, 1, 3), GEN}});
     activate(vec3(3, 1, 3), w.get());

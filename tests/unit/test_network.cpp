@@ -13,8 +13,6 @@
 
 namespace {
 
-std::set<vec3, veccomp> noPattern;
-
 // A generator of range 3 holding `energy`, making none of its own.
 Generator* idleGenerator(World& w, vec3 p, float energy) {
     Generator* g = new Generator(&w, 0, 10, 0, noPattern);

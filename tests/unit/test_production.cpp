@@ -12,8 +12,6 @@
 
 namespace {
 
-std::set<vec3, veccomp> noPattern;
-
 resourceStruct counts(int matter, int gens, int caps, int relays, int sensors) {
     resourceStruct r;
     r.matter = matter;

@@ -14,25 +14,16 @@
 
 namespace {
 
-const int MATTER = 9, GEN = 10, CAP = 11, RELAY = 12, SENSOR = 13;
-
 std::map<std::tuple<int, int, int>, int> entries(const Template& t) {
     std::map<std::tuple<int, int, int>, int> m;
     for (const auto& e : t.data) m[{int(e.first.x), int(e.first.y), int(e.first.z)}] = e.second;
     return m;
 }
 
-// A relay standing on a relay, with a matter block beside the lower one.
-void buildRelay(World& w, vec3 base) {
-    lay(w, {{base, RELAY}, {base + vec3(0, 1, 0), RELAY}, {base + vec3(1, 0, 0), MATTER}});
-    activate(base, &w);
-}
-
 }  // namespace
 
 TEST(Template, CapturesABuiltMachineWithItsHeadBlock) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
+    auto w = makeBaseWorld();
     buildRelay(*w, vec3(5, 1, 5));
     ASSERT_NE(machineAt<Relay>(*w, vec3(5, 2, 5)), nullptr);
     Template t(w.get(), vec3(6, 1, 5));
@@ -57,10 +48,8 @@ TEST(Template, StartsAtTheLowestCellReachedFirst) {
 }
 
 TEST(Template, CapturesATurretsBarrelNotItsHiddenBlocks) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
-    lay(*w, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY},
-             {vec3(6, 4, 5), SENSOR}});
+    auto w = makeBaseWorld();
+    layTurret(*w);
     activate(vec3(5, 3, 5), w.get());
     ASSERT_NE(machineAt<Turret>(*w, vec3(5, 2, 5)), nullptr);
     ASSERT_EQ(w->cell(5, 3, 5).type, 6);
@@ -71,12 +60,8 @@ TEST(Template, CapturesATurretsBarrelNotItsHiddenBlocks) {
 }
 
 TEST(Template, CapturesAMortarsDomeAsRelays) {
-    auto w = makeFloorWorld(12, 12, 12);
-    placeShip(*w, vec3(10, 1, 10));
-    for (vec3 p : {vec3(5, 2, 5), vec3(4, 2, 5), vec3(6, 2, 5), vec3(5, 2, 4), vec3(5, 2, 6)})
-        w->setBlock(int(p.x), int(p.y), int(p.z), GEN, 0);
-    lay(*w, {{vec3(5, 3, 5), MATTER}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), RELAY}, {vec3(6, 5, 5), RELAY},
-             {vec3(6, 6, 5), RELAY}, {vec3(5, 6, 5), RELAY}});
+    auto w = makeBaseWorld();
+    layMortar(*w);
     activate(vec3(5, 2, 5), w.get());
     ASSERT_EQ(countMachines(*w, TYPE_MORTOR), 1);
     Template t(w.get(), vec3(4, 2, 5));
