@@ -4,46 +4,19 @@
 // cell, then draws it with World::render and writes the picture. --no-links
 // forgets every link first, so a test can compare the two pictures where the
 // beams run. Reads Shaders/ and Textures/ from the working directory.
+#include "../screenshot/GameWindow.h"
 #include "machines/Activate.h"
 #include "machines/Mine.h"
 #include "machines/Netable.h"
 #include "machines/Ship.h"
-#include "render/ShaderHelp.h"
-#include "render/Textures.h"
-#include "shell/GameOptions.h"
 #include "world/World.h"
-
-#include <GL/glew.h>
-#include <SDL2/SDL.h>
-#include <png.h>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
-
-bool writePng(const std::string& path, int w, int h, const std::vector<unsigned char>& rgba) {
-    FILE* fp = fopen(path.c_str(), "wb");
-    if (!fp) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        fclose(fp);
-        return false;
-    }
-    png_init_io(png, fp);
-    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = h - 1; y >= 0; y--) png_write_row(png, rgba.data() + size_t(y) * size_t(w) * 4);
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return fclose(fp) == 0;
-}
 
 void lay(World& w, int x, int y, int z, int type) { w.setBlockAndUpdate(x, y, z, type, 0); }
 
@@ -84,28 +57,11 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: vask_machine_scene --out FILE.png [--no-links] [--size WxH]\n");
         return 2;
     }
-    gameOptions.setString("XRES", std::to_string(width));
-    gameOptions.setString("YRES", std::to_string(height));
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
-        return 1;
-    }
-    SDL_Window* window = SDL_CreateWindow("machines", 0, 0, width, height, SDL_WINDOW_OPENGL);
-    SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
-    glewExperimental = GL_TRUE;
-    if (!context || glewInit() != GLEW_OK) {
-        fprintf(stderr, "no GL context\n");
-        return 1;
-    }
-    glGetError();
-    loadTextures();
-    setupGL();
-    setupUniforms();
-    setupBlockAttribs();
-
+    GameWindow gl;
+    if (!gl.open("machines", width, height)) return 1;
     int status = 0;
     {
-        auto world = std::make_unique<World>(32, 24, 32, window);
+        auto world = std::make_unique<World>(32, 24, 32, gl.window);
         buildBase(*world);
         int packets = 0, links = 0;
         for (auto& row : world->sectors)
@@ -125,24 +81,8 @@ int main(int argc, char** argv) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         world->renderForDialog();
         glFinish();
-        for (GLenum err = glGetError(); err != GL_NO_ERROR; err = glGetError()) {
-            fprintf(stderr, "GL error 0x%x while drawing\n", err);
-            status = 1;
-        }
-        std::vector<unsigned char> pixels(size_t(width) * size_t(height) * 4);
-        glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        for (size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
-        if (!writePng(out, width, height, pixels)) {
-            fprintf(stderr, "could not write %s\n", out.c_str());
-            status = 1;
-        }
+        if (!GameWindow::noGlErrors()) status = 1;
+        if (!gl.saveBackBuffer(out)) status = 1;
     }
-    shutdownGL();
-    unloadTextures();
-    SDL_GL_DeleteContext(context);
-    SDL_DestroyWindow(window);
-    SDL_Quit();
     return status;
 }

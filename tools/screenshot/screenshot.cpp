@@ -3,17 +3,11 @@
 // Opens a window, runs the game's GL start-up, loads the map into a World with
 // that window, draws N frames with World::render and writes the last one.
 // Reads Shaders/ and Textures/ from the working directory, like the game.
-#include "render/ShaderHelp.h"
-#include "render/Textures.h"
-#include "shell/GameOptions.h"
-#include "world/Block.h"
+#include "GameWindow.h"
 #include "world/World.h"
 
-#include <GL/glew.h>
-#include <SDL2/SDL.h>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
-#include <png.h>
 
 #include <algorithm>
 #include <chrono>
@@ -89,31 +83,6 @@ bool parse(int argc, char** argv, Options& o) {
     return !o.map.empty() && !o.out.empty();
 }
 
-bool writePng(const std::string& path, int w, int h, const std::vector<unsigned char>& rgba) {
-    FILE* fp = fopen(path.c_str(), "wb");
-    if (!fp) {
-        perror(path.c_str());
-        return false;
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info || setjmp(png_jmpbuf(png))) {
-        fprintf(stderr, "error from libpng while writing %s\n", path.c_str());
-        png_destroy_write_struct(&png, &info);
-        fclose(fp);
-        return false;
-    }
-    png_init_io(png, fp);
-    png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    // GL reads bottom row first; PNG rows go top first.
-    for (int y = h - 1; y >= 0; y--) png_write_row(png, rgba.data() + size_t(y) * size_t(w) * 4);
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return fclose(fp) == 0;
-}
-
 // White text from the character sheet, word-wrapped into the top of the
 // picture, drawn the way the HUD and dialogs draw theirs.
 void drawCaption(const std::string& text) {
@@ -136,37 +105,12 @@ int main(int argc, char** argv) {
     Options o;
     if (!parse(argc, argv, o)) return usage();
 
-    // The GL set-up and the world read their sizes from the settings.
-    gameOptions.setString("XRES", std::to_string(o.width));
-    gameOptions.setString("YRES", std::to_string(o.height));
     if (o.shadows >= 0) gameOptions.setString("SHADOWS", std::to_string(o.shadows));
-
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
-        return 1;
-    }
-    SDL_Window* window = SDL_CreateWindow("The Vask screenshot", 0, 0, o.width, o.height, SDL_WINDOW_OPENGL);
-    SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
-    if (!context) {
-        fprintf(stderr, "no GL window: %s\n", SDL_GetError());
-        SDL_Quit();
-        return 1;
-    }
-    glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) {
-        fprintf(stderr, "glewInit failed\n");
-        return 1;
-    }
-    glGetError();  // GLEW may leave an error behind on some drivers
-
-    loadTextures();
-    setupGL();
-    setupUniforms();
-    setupBlockAttribs();
-
+    GameWindow gl;
+    if (!gl.open("The Vask screenshot", o.width, o.height)) return 1;
     int status = 0;
     {
-        auto world = std::make_unique<World>(100, 100, 100, window);
+        auto world = std::make_unique<World>(100, 100, 100, gl.window);
         if (!world->read(o.map)) fprintf(stderr, "%s: loaded with problems\n", o.map.c_str());
         if (o.hasPos) world->player.setPos(o.pos);
         if (o.hasYaw) world->player.yaw = o.yaw;
@@ -200,23 +144,9 @@ int main(int argc, char** argv) {
         else world->pRend.renderHUD();
         if (!o.text.empty()) drawCaption(o.text);
         glFinish();
-        // Any GL call the drawing got wrong leaves an error flag behind.
-        for (GLenum err = glGetError(); err != GL_NO_ERROR; err = glGetError())
-            fprintf(stderr, "GL error 0x%x while drawing\n", err);
-
-        std::vector<unsigned char> pixels(size_t(o.width) * size_t(o.height) * 4);
-        glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, o.width, o.height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        for (size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
-        if (!writePng(o.out, o.width, o.height, pixels)) status = 1;
+        GameWindow::noGlErrors();  // reported; the picture is still written
+        if (!gl.saveBackBuffer(o.out)) status = 1;
         else printf("wrote %s (%dx%d, %d frames)\n", o.out.c_str(), o.width, o.height, o.frames);
     }
-
-    shutdownGL();
-    unloadTextures();
-    SDL_GL_DeleteContext(context);
-    SDL_DestroyWindow(window);
-    SDL_Quit();
     return status;
 }
