@@ -372,27 +372,12 @@ static Image goldPolished(int w, int h) {
 }
 
 void addBuiltBlocks(PainterTable& t) {
-  t["brick"] = brick;
-  t["road"] = [](int w, int h) { return asphalt(w, h, "road"); };
-  t["road2"] = road2;
-  t["road3"] = road3;
-  t["roof"] = roof;
-  t["roof2"] = roof2;
-  t["conc1"] = conc1;
-  t["conc2"] = conc2;
-  t["woodTile"] = woodTile;
-  t["marble"] = marble;
-  t["wood"] = wood;
-  t["pine"] = pine;
-  t["window"] = windowPane;
-  t["pink"] = [](int w, int h) { return painted(w, h, hex(0xd98aab), "pink"); };
-  t["blue"] = [](int w, int h) { return painted(w, h, hex(0x3762c0), "blue"); };
-  t["green"] = [](int w, int h) { return painted(w, h, hex(0x3f9a45), "green"); };
-  t["wheel"] = wheel;
-  t["metal"] = metal;
-  t["rolldoor"] = rolldoor;
-  t["fence"] = fence;
-  t["redC"] = redCrystal;
-  t["goldE"] = goldEngraved;
-  t["goldA"] = goldPolished;
+  t.insert({{"brick", brick}, {"road", [](int w, int h) { return asphalt(w, h, "road"); }}, {"road2", road2},
+            {"road3", road3}, {"roof", roof}, {"roof2", roof2}, {"conc1", conc1}, {"conc2", conc2},
+            {"woodTile", woodTile}, {"marble", marble}, {"wood", wood}, {"pine", pine}, {"window", windowPane},
+            {"pink", [](int w, int h) { return painted(w, h, hex(0xd98aab), "pink"); }},
+            {"blue", [](int w, int h) { return painted(w, h, hex(0x3762c0), "blue"); }},
+            {"green", [](int w, int h) { return painted(w, h, hex(0x3f9a45), "green"); }}, {"wheel", wheel},
+            {"metal", metal}, {"rolldoor", rolldoor}, {"fence", fence}, {"redC", redCrystal},
+            {"goldE", goldEngraved}, {"goldA", goldPolished}});
 }

@@ -22,7 +22,15 @@ static void rimLight(Image& img, float light, float dark) {
     }
 }
 
-static void finish(Image& img) { img.outlineOpaque(kInk, false); }
+// Every icon ends outlined in ink; most are rim-lit first.
+static Image finish(Image& img) {
+  img.outlineOpaque(kInk, false);
+  return img;
+}
+static Image finishLit(Image& img, float light, float dark) {
+  rimLight(img, light, dark);
+  return finish(img);
+}
 
 static Image matterIcon(int w, int h) {
   Image img(w, h);
@@ -30,16 +38,13 @@ static Image matterIcon(int w, int h) {
   img.fillPolygon({1, 4.5f, 8, 8, 8, 15, 1, 11.5f}, hex(0xc8702e));
   img.fillPolygon({8, 8, 15, 4.5f, 15, 11.5f, 8, 15}, hex(0x8a4418));
   img.line(8, 8, 8, 14, hex(0xffd8a0));
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 static Image gensIcon(int w, int h) {
   Image img(w, h);
   img.fillPolygon({9.5f, 0.5f, 2.5f, 9, 7.5f, 9, 5, 15.5f, 13.5f, 6.5f, 8.5f, 6.5f, 12, 0.5f}, hex(0xffd43a));
-  rimLight(img, 1.2f, 0.72f);
-  finish(img);
-  return img;
+  return finishLit(img, 1.2f, 0.72f);
 }
 
 static Image capsIcon(int w, int h) {
@@ -47,9 +52,7 @@ static Image capsIcon(int w, int h) {
   img.fillRect(6, 1, 4, 2, hex(0xa0aab8));
   img.fillRect(3, 3, 10, 12, hex(0x2d5cb4));
   for (int k = 0; k < 3; ++k) img.fillRect(5, 5 + k * 3, 6, 2, k == 0 ? hex(0x1a3a78) : hex(0x6cd8ff));
-  rimLight(img, 1.3f, 0.7f);
-  finish(img);
-  return img;
+  return finishLit(img, 1.3f, 0.7f);
 }
 
 // A hub linked to four nodes, like the relays' network.
@@ -62,9 +65,7 @@ static Image relayIcon(int w, int h) {
   }
   img.fillPolygon({8, 3.5f, 12.5f, 8, 8, 12.5f, 3.5f, 8}, green);
   img.fillPolygon({8, 6, 10, 8, 8, 10, 6, 8}, hex(0xe0ffe8));
-  rimLight(img, 1.25f, 0.72f);
-  finish(img);
-  return img;
+  return finishLit(img, 1.25f, 0.72f);
 }
 
 static Image sensorIcon(int w, int h) {
@@ -76,9 +77,7 @@ static Image sensorIcon(int w, int h) {
   img.set(6, 6, hex(0xffffff));
   img.set(7, 6, hex(0xffffff));
   img.set(6, 7, hex(0xffffff));
-  rimLight(img, 1.25f, 0.75f);
-  finish(img);
-  return img;
+  return finishLit(img, 1.25f, 0.75f);
 }
 
 static Image energyIcon(int w, int h) {
@@ -98,8 +97,7 @@ static Image energyIcon(int w, int h) {
       else if (r < 5.6f)
         img.set(x, y, hex(0xf0a020, 200));
     }
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 // The HUD lays "add" over the chosen block's icon, so the plus keeps to the
@@ -108,9 +106,7 @@ static Image addIcon(int w, int h) {
   Image img(w, h);
   img.fillRect(w - 6, 1, 3, 9, hex(0x4ccf4c));
   img.fillRect(w - 9, 4, 9, 3, hex(0x4ccf4c));
-  rimLight(img, 1.3f, 0.7f);
-  finish(img);
-  return img;
+  return finishLit(img, 1.3f, 0.7f);
 }
 
 static Image slotFrame(int w, int h) {
@@ -141,8 +137,7 @@ static Image pickaxe(int w, int h) {
       float half = 0.6f + 1.1f * (1 - std::fabs(a - 45) / 35);
       if (std::fabs(r - 12.2f) < half) img.set(x, y, r > 12.2f ? hex(0xd8dde4) : hex(0x8c939e));
     }
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 static Image hammer(int w, int h) {
@@ -158,8 +153,7 @@ static Image hammer(int w, int h) {
   img.line(12, 11, 14, 13, spark);
   img.line(13, 10, 15, 10, spark);
   img.line(11, 12, 11, 15, spark);
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 static Image powerSymbol(int w, int h, Rgba colour, bool crossed) {
@@ -178,8 +172,7 @@ static Image powerSymbol(int w, int h, Rgba colour, bool crossed) {
       img.set(2 + i, 14 - i, hex(0xf0f0f0));
     }
   }
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 static Image reticle(int w, int h) {
@@ -207,8 +200,7 @@ static Image shipIcon(int w, int h) {
   img.fillRect(2, 11, 3, 1, hex(0xd03446));
   img.fillRect(11, 11, 3, 1, hex(0xd03446));
   img.fillRect(7, 15, 2, 1, hex(0xffa030));
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 static Image turretIcon(int w, int h) {
@@ -217,9 +209,7 @@ static Image turretIcon(int w, int h) {
   img.fillCircle(8, 10, 4.2f, hex(0x9aa2ae));
   img.fillPolygon({2, 15.5f, 14, 15.5f, 12, 11, 4, 11}, hex(0x6c737e));
   img.fillRect(3, 12, 10, 1, hex(0xe0a020));
-  rimLight(img, 1.3f, 0.72f);
-  finish(img);
-  return img;
+  return finishLit(img, 1.3f, 0.72f);
 }
 
 // A wire cube with the corner being picked marked and numbered.
@@ -237,26 +227,16 @@ static Image massCorner(int w, int h, char digit) {
   else
     img.fillRect(10, 0, 3, 3, hex(0xffd43a));
   font::drawText(img, 10, 8, std::string(1, digit), hex(0xffffff));
-  finish(img);
-  return img;
+  return finish(img);
 }
 
 void addHudIcons(PainterTable& t) {
-  t["matter"] = matterIcon;
-  t["gens"] = gensIcon;
-  t["caps"] = capsIcon;
-  t["relay"] = relayIcon;
-  t["sensor"] = sensorIcon;
-  t["energy"] = energyIcon;
-  t["add"] = addIcon;
-  t["box2"] = slotFrame;
-  t["removeIcon"] = pickaxe;
-  t["breakIcon"] = hammer;
-  t["activate"] = [](int w, int h) { return powerSymbol(w, h, hex(0x48d860), false); };
-  t["deactivate"] = [](int w, int h) { return powerSymbol(w, h, hex(0xe04848), true); };
-  t["reticle"] = reticle;
-  t["ship"] = shipIcon;
-  t["turret"] = turretIcon;
-  t["m1"] = [](int w, int h) { return massCorner(w, h, '1'); };
-  t["m2"] = [](int w, int h) { return massCorner(w, h, '2'); };
+  t.insert({{"matter", matterIcon}, {"gens", gensIcon}, {"caps", capsIcon}, {"relay", relayIcon},
+            {"sensor", sensorIcon}, {"energy", energyIcon}, {"add", addIcon}, {"box2", slotFrame},
+            {"removeIcon", pickaxe}, {"breakIcon", hammer},
+            {"activate", [](int w, int h) { return powerSymbol(w, h, hex(0x48d860), false); }},
+            {"deactivate", [](int w, int h) { return powerSymbol(w, h, hex(0xe04848), true); }},
+            {"reticle", reticle}, {"ship", shipIcon}, {"turret", turretIcon},
+            {"m1", [](int w, int h) { return massCorner(w, h, '1'); }},
+            {"m2", [](int w, int h) { return massCorner(w, h, '2'); }}});
 }

@@ -39,83 +39,72 @@ static Image partFrame(int w, int h, Rgba panel, const std::string& name) {
   return img;
 }
 
-static const std::string kSymbolKeys = "kdmlw";
+// Each part's inset panel colour and symbol, drawn with the keys "kdmlw"
+// (outline, dark, mid, light, white) in the listed colours.
+struct PartSymbol {
+  const char* name;
+  uint32_t panel;
+  int x, y;
+  std::vector<std::string> art;
+  std::vector<Rgba> colours;
+};
 
-static Image matterBlock(int w, int h) {
-  Image img = partFrame(w, h, hex(0xb8662c), "matterBlock");
-  drawArt(img, 4, 4,
-          {"..kkkk..",
-           ".kwwllk.",
-           "kwllllmk",
-           "kllllmmk",
-           "klllmmdk",
-           "klmmmddk",
-           ".kmmddk.",
-           "..kkkk.."},
-          kSymbolKeys, {hex(0x2a1406), hex(0x9a5a22), hex(0xd88a3c), hex(0xf6c070), hex(0xfff0d0)});
-  return img;
-}
-
-static Image genBlock(int w, int h) {
-  Image img = partFrame(w, h, hex(0xe2b420), "genBlock");
-  drawArt(img, 4, 3,
-          {"....kkkk",
-           "...kwwk.",
-           "..kwwk..",
-           ".kwwkkkk",
-           ".kwwwwwk",
-           ".kkkkwk.",
-           "...kwk..",
-           "..kwk...",
-           ".kwk....",
-           ".kk....."},
-          kSymbolKeys, {hex(0x1c1606), {}, {}, {}, hex(0xfffbe0)});
-  return img;
-}
-
-static Image capBlock(int w, int h) {
-  Image img = partFrame(w, h, hex(0x2d5cb4), "capBlock");
-  drawArt(img, 4, 4,
-          {"...kk...",
-           ".kkkkkk.",
-           ".kwwwwk.",
-           ".kkkkkk.",
-           ".kllllk.",
-           ".kkkkkk.",
-           ".kllllk.",
-           ".kkkkkk."},
-          kSymbolKeys, {hex(0x0a1430), {}, {}, hex(0x58c8f0), hex(0xd8f8ff)});
-  return img;
-}
-
-static Image relayBlock(int w, int h) {
-  Image img = partFrame(w, h, hex(0x2f9a52), "relayBlock");
-  drawArt(img, 4, 4,
-          {"w......w",
-           ".w.kk.w.",
-           "..kwwk..",
-           ".kwwwwk.",
-           ".kwwwwk.",
-           "..kwwk..",
-           ".w.kk.w.",
-           "w......w"},
-          kSymbolKeys, {hex(0x0a2412), {}, {}, {}, hex(0xe0ffe8)});
-  return img;
-}
-
-static Image sensorBlock(int w, int h) {
-  Image img = partFrame(w, h, hex(0xb42a3c), "sensorBlock");
-  drawArt(img, 4, 4,
-          {"..kkkk..",
-           ".kllllk.",
-           "klmddmlk",
-           "klddwdlk",
-           "klddddlk",
-           "klmddmlk",
-           ".kllllk.",
-           "..kkkk.."},
-          kSymbolKeys, {hex(0x140408), hex(0x0c1830), hex(0x1c3c70), hex(0x9ab4d4), hex(0xffffff)});
-  return img;
+static const std::vector<PartSymbol>& partSymbols() {
+  static const std::vector<PartSymbol> parts = {
+      {"matterBlock", 0xb8662c, 4, 4,
+        {"..kkkk..",
+         ".kwwllk.",
+         "kwllllmk",
+         "kllllmmk",
+         "klllmmdk",
+         "klmmmddk",
+         ".kmmddk.",
+         "..kkkk.."},
+        {hex(0x2a1406), hex(0x9a5a22), hex(0xd88a3c), hex(0xf6c070), hex(0xfff0d0)}},
+      {"genBlock", 0xe2b420, 4, 3,
+        {"....kkkk",
+         "...kwwk.",
+         "..kwwk..",
+         ".kwwkkkk",
+         ".kwwwwwk",
+         ".kkkkwk.",
+         "...kwk..",
+         "..kwk...",
+         ".kwk....",
+         ".kk....."},
+        {hex(0x1c1606), {}, {}, {}, hex(0xfffbe0)}},
+      {"capBlock", 0x2d5cb4, 4, 4,
+        {"...kk...",
+         ".kkkkkk.",
+         ".kwwwwk.",
+         ".kkkkkk.",
+         ".kllllk.",
+         ".kkkkkk.",
+         ".kllllk.",
+         ".kkkkkk."},
+        {hex(0x0a1430), {}, {}, hex(0x58c8f0), hex(0xd8f8ff)}},
+      {"relayBlock", 0x2f9a52, 4, 4,
+        {"w......w",
+         ".w.kk.w.",
+         "..kwwk..",
+         ".kwwwwk.",
+         ".kwwwwk.",
+         "..kwwk..",
+         ".w.kk.w.",
+         "w......w"},
+        {hex(0x0a2412), {}, {}, {}, hex(0xe0ffe8)}},
+      {"sensorBlock", 0xb42a3c, 4, 4,
+        {"..kkkk..",
+         ".kllllk.",
+         "klmddmlk",
+         "klddwdlk",
+         "klddddlk",
+         "klmddmlk",
+         ".kllllk.",
+         "..kkkk.."},
+        {hex(0x140408), hex(0x0c1830), hex(0x1c3c70), hex(0x9ab4d4), hex(0xffffff)}},
+  };
+  return parts;
 }
 
 static Image machine(int w, int h) {
@@ -293,17 +282,13 @@ static Image slug(int w, int h) {
 }
 
 void addMachineBlocks(PainterTable& t) {
-  t["matterBlock"] = matterBlock;
-  t["genBlock"] = genBlock;
-  t["capBlock"] = capBlock;
-  t["relayBlock"] = relayBlock;
-  t["sensorBlock"] = sensorBlock;
-  t["machine"] = machine;
-  t["vask"] = vask;
-  t["mind"] = [](int w, int h) { return mindLike(w, h, false); };
-  t["deadMind"] = [](int w, int h) { return mindLike(w, h, true); };
-  t["broke"] = broke;
-  t["obj"] = objective;
-  t["energycube"] = energyCube;
-  t["gun"] = slug;
+  for (const PartSymbol& p : partSymbols())
+    t[p.name] = [&p](int w, int h) {
+      Image img = partFrame(w, h, hex(p.panel), p.name);
+      drawArt(img, p.x, p.y, p.art, "kdmlw", p.colours);
+      return img;
+    };
+  t.insert({{"machine", machine}, {"vask", vask}, {"mind", [](int w, int h) { return mindLike(w, h, false); }},
+            {"deadMind", [](int w, int h) { return mindLike(w, h, true); }}, {"broke", broke},
+            {"obj", objective}, {"energycube", energyCube}, {"gun", slug}});
 }

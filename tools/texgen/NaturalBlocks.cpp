@@ -198,19 +198,13 @@ static Image redDesert(int w, int h) {
 }
 
 void addNaturalBlocks(PainterTable& t) {
-  t["stone"] = stone;
-  t["stoneDark"] = stoneDark;
-  t["stoneSand"] = stoneSand;
-  t["BBlock"] = bedrock;
-  t["dirt"] = dirt;
-  t["grass"] = [](int w, int h) { return grassWith(w, h, "grass", {0.0f, 1.0f, 0, false}); };
-  t["grass2"] = [](int w, int h) { return grassWith(w, h, "grass2", {0.35f, 1.0f, 0, false}); };
-  t["grass3"] = [](int w, int h) { return grassWith(w, h, "grass3", {-0.1f, 0.88f, 0, false}); };
-  t["grass4"] = [](int w, int h) { return grassWith(w, h, "grass4", {0.1f, 1.02f, 3, false}); };
-  t["grass5"] = [](int w, int h) { return grassWith(w, h, "grass5", {0.25f, 0.97f, 0, true}); };
-  t["clover"] = clover;
-  t["trunk"] = trunk;
-  t["leaves"] = leaves;
-  t["water"] = water;
-  t["redDesert"] = redDesert;
+  t.insert({{"stone", stone}, {"stoneDark", stoneDark}, {"stoneSand", stoneSand}, {"BBlock", bedrock},
+            {"dirt", dirt},
+            {"grass", [](int w, int h) { return grassWith(w, h, "grass", {0.0f, 1.0f, 0, false}); }},
+            {"grass2", [](int w, int h) { return grassWith(w, h, "grass2", {0.35f, 1.0f, 0, false}); }},
+            {"grass3", [](int w, int h) { return grassWith(w, h, "grass3", {-0.1f, 0.88f, 0, false}); }},
+            {"grass4", [](int w, int h) { return grassWith(w, h, "grass4", {0.1f, 1.02f, 3, false}); }},
+            {"grass5", [](int w, int h) { return grassWith(w, h, "grass5", {0.25f, 0.97f, 0, true}); }},
+            {"clover", clover}, {"trunk", trunk}, {"leaves", leaves}, {"water", water},
+            {"redDesert", redDesert}});
 }

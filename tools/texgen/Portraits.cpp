@@ -214,9 +214,6 @@ static Image vaskVoice(int, int) {
 }
 
 void addPortraits(PainterTable& t) {
-  t["portraitCommander"] = commander;
-  t["portraitEngineer"] = engineer;
-  t["portraitScientist"] = scientist;
-  t["portraitPilot"] = pilot;
-  t["portraitVask"] = vaskVoice;
+  t.insert({{"portraitCommander", commander}, {"portraitEngineer", engineer}, {"portraitScientist", scientist},
+            {"portraitPilot", pilot}, {"portraitVask", vaskVoice}});
 }

@@ -127,11 +127,6 @@ static Image shipHull(int w, int h) {
 }
 
 void addScenery(PainterTable& t) {
-  t["dne"] = missing;
-  t["sun"] = sun;
-  t["country"] = country;
-  t["blackground"] = blackground;
-  t["beam"] = beam;
-  t["ship2"] = shipHull;
-  t["white1"] = [](int w, int h) { return Image(w, h, hex(0xffffff)); };
+  t.insert({{"dne", missing}, {"sun", sun}, {"country", country}, {"blackground", blackground}, {"beam", beam},
+            {"ship2", shipHull}, {"white1", [](int w, int h) { return Image(w, h, hex(0xffffff)); }}});
 }

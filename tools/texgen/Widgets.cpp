@@ -123,24 +123,21 @@ static Image difficulty(int w, int h, Rgba tint, const std::string& word) {
 }
 
 void addWidgets(PainterTable& t) {
-  t["box"] = barFrame;
-  t["wizard2"] = menuPlate;
-  t["button"] = [](int w, int h) { return plate(w, h, kSteel, Look::Raised); };
-  t["unbutton"] = [](int w, int h) { return plate(w, h, kLit, Look::Pressed); };
-  t["asept"] = [](int w, int h) { return accept(w, h, Look::Raised); };
-  t["unsept"] = [](int w, int h) { return accept(w, h, Look::Pressed); };
-  t["on"] = [](int w, int h) { return led(w, h, true); };
-  t["off"] = [](int w, int h) { return led(w, h, false); };
-  t["low"] = [](int w, int h) { return level(w, h, 1, "LOW"); };
-  t["med"] = [](int w, int h) { return level(w, h, 2, "MED"); };
-  t["high"] = [](int w, int h) { return level(w, h, 3, "HIGH"); };
-  t["play"] = play;
-  t["noplay"] = padlock;
-  t["very easy"] = [](int w, int h) { return difficulty(w, h, hex(0x2f8a6a), "VERY EASY"); };
-  t["easy"] = [](int w, int h) { return difficulty(w, h, hex(0x3a8a34), "EASY"); };
-  t["normal"] = [](int w, int h) { return difficulty(w, h, hex(0x8a7a1e), "NORMAL"); };
-  t["hard"] = [](int w, int h) { return difficulty(w, h, hex(0xa0521e), "HARD"); };
-  t["insane"] = [](int w, int h) { return difficulty(w, h, hex(0xa01e2a), "INSANE"); };
+  t.insert({{"box", barFrame}, {"wizard2", menuPlate},
+            {"button", [](int w, int h) { return plate(w, h, kSteel, Look::Raised); }},
+            {"unbutton", [](int w, int h) { return plate(w, h, kLit, Look::Pressed); }},
+            {"asept", [](int w, int h) { return accept(w, h, Look::Raised); }},
+            {"unsept", [](int w, int h) { return accept(w, h, Look::Pressed); }},
+            {"on", [](int w, int h) { return led(w, h, true); }},
+            {"off", [](int w, int h) { return led(w, h, false); }},
+            {"low", [](int w, int h) { return level(w, h, 1, "LOW"); }},
+            {"med", [](int w, int h) { return level(w, h, 2, "MED"); }},
+            {"high", [](int w, int h) { return level(w, h, 3, "HIGH"); }}, {"play", play}, {"noplay", padlock},
+            {"very easy", [](int w, int h) { return difficulty(w, h, hex(0x2f8a6a), "VERY EASY"); }},
+            {"easy", [](int w, int h) { return difficulty(w, h, hex(0x3a8a34), "EASY"); }},
+            {"normal", [](int w, int h) { return difficulty(w, h, hex(0x8a7a1e), "NORMAL"); }},
+            {"hard", [](int w, int h) { return difficulty(w, h, hex(0xa0521e), "HARD"); }},
+            {"insane", [](int w, int h) { return difficulty(w, h, hex(0xa01e2a), "INSANE"); }}});
 
   // The factory and the science centre cycle through the same resources
   // (the science centre even reuses the factory's capacitor plate), so
