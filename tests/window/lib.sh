@@ -207,10 +207,10 @@ launch_only_map() { # file name
     point_at 400 300
 }
 
-# Builds the fixture map (extra arguments go to the generator), launches it and
-# waits for the game's view to replace the menu.
+# Builds the fixture map, launches it and waits for the game's view to replace
+# the menu.
 launch_fixture_map() {
-    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" "$@" >/dev/null 2>&1) ||
+    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
         fail "no fixture map"
     launch_only_map field.map
     wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"

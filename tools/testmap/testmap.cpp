@@ -1,8 +1,7 @@
 // Writes a small playable map: a stone field, a striped wall in front of the
 // player, the ship beside the player and one mind in the far corner.
-//   vask_testmap <output.map> [dialog|nomind]
-// "dialog" adds a conversation at tick 20; "nomind" leaves the mind out, so the
-// map is won on its first frame.
+//   vask_testmap <output.map> [nomind]
+// "nomind" leaves the mind out, so the map is won on its first frame.
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "world/Block.h"
@@ -12,10 +11,9 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    std::string option = argc == 3 ? argv[2] : "";
-    bool dialog = option == "dialog", noMind = option == "nomind";
-    if (argc != 2 && !dialog && !noMind) {
-        fprintf(stderr, "usage: %s <output.map> [dialog|nomind]\n", argv[0]);
+    bool noMind = argc == 3 && std::string(argv[2]) == "nomind";
+    if (argc != 2 && !noMind) {
+        fprintf(stderr, "usage: %s <output.map> [nomind]\n", argv[0]);
         return 2;
     }
     setupBlockAttribs();
@@ -34,14 +32,6 @@ int main(int argc, char** argv) {
     w.setActiveBlockAndUpdate(17, 11, 14, ship);
     w.theShip = ship;
     if (!noMind) w.setActiveBlockAndUpdate(38, 11, 38, new VaskMind(&w, 0, 10, 50, 1));
-    if (dialog) {
-        Event talk;
-        talk.time = 20;
-        talk.activate = displayDialog;
-        talk.items.push_back(DialogItem("Commander", "The vask is spreading from the far corner. Cage its mind before it reaches the ship.", "mind"));
-        talk.items.push_back(DialogItem("Commander", "Mine blocks for the ship and build machines from what it stores.", "ship"));
-        w.events.push_back(talk);
-    }
     w.mapType = 2;
     return w.write(argv[1]) ? 0 : 1;
 }
