@@ -77,12 +77,6 @@ T* machineAt(World& w, vec3 p) {
     return nullptr;
 }
 
-inline int countMachines(World& w, int type) {
-    int n = 0;
-    for (ActiveBlock* a : w.actives) n += a->getType() == type;
-    return n;
-}
-
 // One simulation step of the run loop (machines, then packets and projectiles).
 inline void stepWorld(World& w, long long tick) { w.tick(tick); }
 

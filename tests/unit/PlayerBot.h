@@ -31,13 +31,7 @@ public:
         for (int i = 0; i < n && w.result == 0; i++) w.tick(++frame);
     }
 
-    int ground(int x, int z) {
-        for (int y = int(w.height) - 1; y >= 0; y--) {
-            int t = w.cell(x, y, z).type;
-            if (t != 0 && t != 2 && t != 5 && t != 17 && t != 18 && t != 19) return y;
-        }
-        return -1;
-    }
+    int ground(int x, int z) { return groundTop(w, x, z); }
 
     int type(vec3 c) { return w.getBlock(c).type; }
     resourceStruct& store() { return w.theShip->store; }

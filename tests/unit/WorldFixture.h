@@ -1,5 +1,6 @@
 #pragma once
 // Headless worlds for tests: no window, so no GL objects are made.
+#include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
 #include "world/Block.h"
 #include "world/World.h"
@@ -33,6 +34,22 @@ inline int countType(const World& w, int type) {
     int n = 0;
     for (const Block& b : w.blocks) n += b.type == type;
     return n;
+}
+
+inline int countMachines(const World& w, int type) {
+    int n = 0;
+    for (ActiveBlock* a : w.actives) n += a->getType() == type;
+    return n;
+}
+
+// The highest cell of a column that is ground: not air, vask, a mind, wood,
+// leaves or water. -1 for an empty column.
+inline int groundTop(World& w, int x, int z) {
+    for (int y = int(w.height) - 1; y >= 0; y--) {
+        int t = w.cell(x, y, z).type;
+        if (t != 0 && t != 2 && t != 5 && t != 17 && t != 18 && t != 19) return y;
+    }
+    return -1;
 }
 
 // Entities of class E (any by default) in flight in all sectors.

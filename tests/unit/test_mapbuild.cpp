@@ -58,14 +58,6 @@ std::string buildError(const std::string& text) {
     return error;
 }
 
-int groundTop(World& w, int x, int z) {
-    for (int y = int(w.height) - 1; y >= 0; y--) {
-        int t = w.cell(x, y, z).type;
-        if (t != 0 && t != 2 && t != 5 && t != 17 && t != 18 && t != 19) return y;
-    }
-    return -1;
-}
-
 }  // namespace
 
 TEST(MapBuild, SourceBecomesAPlayReadyMapThatReloadsCleanly) {

@@ -46,9 +46,7 @@ TEST(ShippedMaps, EverySourceBuildsToTheShippedBytesAndLoadsPlayable) {
         EXPECT_TRUE(readQuietly(*w, shipped));
         EXPECT_EQ(w->mapType, 2);
         ASSERT_NE(w->theShip, nullptr);
-        int minds = 0;
-        for (ActiveBlock* a : w->actives) minds += a->getType() == TYPE_MIND;
-        EXPECT_GE(minds, 1);
+        EXPECT_GE(countMachines(*w, TYPE_MIND), 1);
         static const std::set<std::string> portraits = {"portraitCommander", "portraitEngineer", "portraitScientist",
                                                         "portraitPilot", "portraitVask"};
         for (const Event& e : w->events) {
