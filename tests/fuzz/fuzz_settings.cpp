@@ -1,13 +1,9 @@
 // Any byte string as settings.ini, parsed, read through every getter and written back.
+#include "../unit/WorldFixture.h"
 #include "shell/GameOptions.h"
 
-#include <fstream>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    {
-        std::ofstream out("fuzz_settings.ini", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-    }
+    writeBytes("fuzz_settings.ini", std::string(reinterpret_cast<const char*>(data), size));
     GameOptions o("fuzz_settings.ini");
     for (auto& kv : o.properties) {
         o.getInt(kv.first, 1);

@@ -1,9 +1,9 @@
 // Any byte string as a sound file in Sounds/: loading must never crash or leak,
 // and whatever loads must be whole stereo frames that mix safely.
+#include "../unit/WorldFixture.h"
 #include "sound/Sound.h"
 
 #include <cstdio>
-#include <fstream>
 #include <sys/stat.h>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -13,10 +13,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    {
-        std::ofstream out("fuzz_sounds/x.wav", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-    }
+    writeBytes("fuzz_sounds/x.wav", std::string(reinterpret_cast<const char*>(data), size));
     SoundManager m("fuzz_sounds", false);
     if (m.soundLib.empty()) return 0;
     if (m.soundLib[0].dlen % 4 != 0) __builtin_trap();
