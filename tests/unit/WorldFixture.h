@@ -2,6 +2,7 @@
 // Headless worlds for tests: no window, so no GL objects are made.
 #include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
+#include "machines/Resource.h"
 #include "world/Block.h"
 #include "world/World.h"
 
@@ -28,6 +29,17 @@ inline Event makeEvent(long long time, EventAction action, const std::vector<Dia
     e.activate = action;
     e.items.assign(lines.begin(), lines.end());
     return e;
+}
+
+// A count of machine parts, energy none.
+inline resourceStruct parts(int matter, int gens, int caps, int relays, int sensors) {
+    resourceStruct r;
+    r.matter = matter;
+    r.gens = gens;
+    r.caps = caps;
+    r.relays = relays;
+    r.sensors = sensors;
+    return r;
 }
 
 inline int countType(const World& w, int type) {

@@ -31,10 +31,14 @@ void nextAction(World& w, VaskMind* m, long long& tick) {
     while (tick % m->speed != 0);
 }
 
+// Minds report as they grow: every case runs quietly.
+struct Mind : ::testing::Test {
+    Quiet quiet;
+};
+
 }  // namespace
 
-TEST(Mind, CagedBySixBlocksDiesLeavingADeadMind) {
-    Quiet q;
+TEST_F(Mind, CagedBySixBlocksDiesLeavingADeadMind) {
     auto w = makeWorld(12, 12, 12);
     VaskMind* m = placeMind(*w, vec3(5, 5, 5), 0, 50, 1);
     const int n[6][3] = {{4, 5, 5}, {6, 5, 5}, {5, 4, 5}, {5, 6, 5}, {5, 5, 4}, {5, 5, 6}};
@@ -59,8 +63,7 @@ TEST(Mind, CagedBySixBlocksDiesLeavingADeadMind) {
     EXPECT_FALSE(c->alive);
 }
 
-TEST(Mind, VineFirstFillsItsHorizontalNeighboursOneCellPerAction) {
-    Quiet q;
+TEST_F(Mind, VineFirstFillsItsHorizontalNeighboursOneCellPerAction) {
     srand(11);
     auto w = makeWorld(20, 20, 20);
     floor(*w, 4);
@@ -86,8 +89,7 @@ TEST(Mind, VineFirstFillsItsHorizontalNeighboursOneCellPerAction) {
     EXPECT_GT(countType(*w, 2), 4);
 }
 
-TEST(Mind, SlimeFallsOneCellPerActionAndKeepsItsVolume) {
-    Quiet q;
+TEST_F(Mind, SlimeFallsOneCellPerActionAndKeepsItsVolume) {
     srand(5);
     auto w = makeWorld(30, 40, 30);
     VaskMind* m = placeMind(*w, vec3(15, 30, 15), 3, 1, 1);
@@ -105,8 +107,7 @@ TEST(Mind, SlimeFallsOneCellPerActionAndKeepsItsVolume) {
     }
 }
 
-TEST(Mind, CentipedeGrowsLegsTenDownBeforeMovingTwoCells) {
-    Quiet q;
+TEST_F(Mind, CentipedeGrowsLegsTenDownBeforeMovingTwoCells) {
     srand(3);
     auto w = makeWorld(40, 40, 40);
     VaskMind* m = placeMind(*w, vec3(20, 25, 20), 2, 1, 1);
@@ -136,8 +137,7 @@ TEST(Mind, CentipedeGrowsLegsTenDownBeforeMovingTwoCells) {
     EXPECT_GT(moves, 3);
 }
 
-TEST(Mind, SaucerOverwritesAnyBlockInItsDiskAndColumn) {
-    Quiet q;
+TEST_F(Mind, SaucerOverwritesAnyBlockInItsDiskAndColumn) {
     srand(8);
     auto w = makeWorld(20, 20, 20);
     for (int x = 9; x <= 11; x++)
@@ -157,8 +157,7 @@ TEST(Mind, SaucerOverwritesAnyBlockInItsDiskAndColumn) {
     for (int y = 1; y <= 4; y++) EXPECT_TRUE(isVask(*w, 10, y, 10)) << y;
 }
 
-TEST(Mind, VectorNeverFillsItsTarget) {
-    Quiet q;
+TEST_F(Mind, VectorNeverFillsItsTarget) {
     srand(21);
     auto w = makeWorld(30, 30, 30);
     floor(*w, 3);
@@ -181,8 +180,7 @@ TEST(Mind, VectorNeverFillsItsTarget) {
                 t.z == m->pos.z);
 }
 
-TEST(Mind, NearestMachineTargetKeepsTheOldOneWhenThereIsNone) {
-    Quiet q;
+TEST_F(Mind, NearestMachineTargetKeepsTheOldOneWhenThereIsNone) {
     auto w = makeWorld(20, 20, 20);
     VaskMind* m = placeMind(*w, vec3(5, 5, 5), 10, 1, 1);
     m->target = vec3(3, 4, 5);
@@ -192,8 +190,7 @@ TEST(Mind, NearestMachineTargetKeepsTheOldOneWhenThereIsNone) {
     EXPECT_EQ(m->getClosestMachine(), vec3(15, 5, 15));
 }
 
-TEST(Mind, EditorPanelSavesClampedValues) {
-    Quiet q;
+TEST_F(Mind, EditorPanelSavesClampedValues) {
     srand(2);
     auto w = makeWorld(20, 20, 20);
     VaskMind* m = placeMind(*w, vec3(10, 5, 10), 3, 50, 2);
@@ -225,8 +222,7 @@ TEST(Mind, EditorPanelSavesClampedValues) {
     EXPECT_EQ(countType(*w, 2), 1);
 }
 
-TEST(Mind, HunterVineStepsTowardsTheNearestMachineEveryFiftiethAction) {
-    Quiet q;
+TEST_F(Mind, HunterVineStepsTowardsTheNearestMachineEveryFiftiethAction) {
     srand(4);
     auto w = makeWorld(30, 30, 30);
     floor(*w, 4);

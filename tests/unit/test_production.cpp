@@ -10,20 +10,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-resourceStruct counts(int matter, int gens, int caps, int relays, int sensors) {
-    resourceStruct r;
-    r.matter = matter;
-    r.gens = gens;
-    r.caps = caps;
-    r.relays = relays;
-    r.sensors = sensors;
-    return r;
-}
-
-}  // namespace
-
 TEST(Ship, StartsStockedAndEarnsEnergySlowly) {
     auto w = makeWorld(12, 12, 12);
     Ship* ship = placeShip(*w, vec3(2, 1, 2));
@@ -52,7 +38,7 @@ TEST(Ship, EmptiesAGeneratorAndAMine) {
     Generator* g = new Generator(w.get(), 0, 0, 0, noPattern);
     install(*w, vec3(5, 1, 2), g);
     g->storage = 7;
-    resourceStruct mineParts = counts(0, 1, 0, 1, 0);
+    resourceStruct mineParts = parts(0, 1, 0, 1, 0);
     Mine* m = new Mine(w.get(), 1, 1, 1, 3, 3, mineParts, noPattern);
     install(*w, vec3(2, 1, 5), m);
     m->store = 4;
@@ -145,14 +131,14 @@ TEST(Factory, ExcessCargoIsTakenFromMatter) {
     install(*w, vec3(2, 1, 2), f);
     ASSERT_EQ(f->maxStore, 3);
     f->store.matter = 2;
-    resourceStruct cargo = counts(0, 3, 0, 0, 0);
+    resourceStruct cargo = parts(0, 3, 0, 0, 0);
     cargo.energy = 100;
     f->takeCargo(cargo);
     EXPECT_EQ(f->store.matter, 0);
     EXPECT_EQ(f->store.gens, 3);
     EXPECT_FLOAT_EQ(f->store.energy, 15);  // 1.5 x its capacity of 10
     // Matter never goes below nothing, even when the goods alone overflow.
-    f->takeCargo(counts(0, 2, 0, 0, 0));
+    f->takeCargo(parts(0, 2, 0, 0, 0));
     EXPECT_EQ(f->store.matter, 0);
     EXPECT_EQ(f->store.gens, 5);
 }
@@ -183,8 +169,8 @@ TEST(Factory, FeedsRelaysWithItsGoodsAndAsksThemForMatter) {
 TEST(ScienceCenter, LevelsUpPastEightThenSixteenThousand) {
     auto w = makeWorld(30, 12, 30);
     Ship* ship = placeShip(*w, vec3(25, 1, 25));
-    resourceStruct parts = counts(2, 100, 0, 1, 0);
-    ScienceCenter* sc = new ScienceCenter(w.get(), parts, noPattern);
+    resourceStruct kit = parts(2, 100, 0, 1, 0);
+    ScienceCenter* sc = new ScienceCenter(w.get(), kit, noPattern);
     install(*w, vec3(2, 1, 2), sc);
     ASSERT_EQ(sc->rate, 100);
     sc->mode = 1;
@@ -212,8 +198,8 @@ TEST(ScienceCenter, LevelsUpPastEightThenSixteenThousand) {
 
 TEST(ScienceCenter, ResearchesNothingWithoutAShip) {
     auto w = makeWorld(12, 12, 12);
-    resourceStruct parts = counts(2, 100, 0, 1, 0);
-    ScienceCenter* sc = new ScienceCenter(w.get(), parts, noPattern);
+    resourceStruct kit = parts(2, 100, 0, 1, 0);
+    ScienceCenter* sc = new ScienceCenter(w.get(), kit, noPattern);
     install(*w, vec3(2, 1, 2), sc);
     sc->energy = 1e6f;
     testing::internal::CaptureStdout();
@@ -221,7 +207,7 @@ TEST(ScienceCenter, ResearchesNothingWithoutAShip) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(sc->progress, 200 * 100);
     EXPECT_EQ(sc->difficulty, 5000);
-    EXPECT_FALSE(sc->handleRequest(counts(1, 0, 0, 0, 0), sc));
+    EXPECT_FALSE(sc->handleRequest(parts(1, 0, 0, 0, 0), sc));
 }
 
 TEST(Mine, DigsItsColumnAtItsRate) {
@@ -255,8 +241,8 @@ TEST(Mine, DigsItsColumnAtItsRate) {
 TEST(Mine, RefusesCellsBeyondItsRange) {
     auto w = makeFloorWorld(12, 12, 12);
     lay(*w, {{vec3(5, 3, 5), 3}});
-    resourceStruct parts = counts(0, 1, 0, 1, 0);
-    Mine* m = new Mine(w.get(), 9, 4, 4, 6, 6, parts, noPattern);
+    resourceStruct kit = parts(0, 1, 0, 1, 0);
+    Mine* m = new Mine(w.get(), 9, 4, 4, 6, 6, kit, noPattern);
     install(*w, vec3(5, 9, 5), m);
     EXPECT_FLOAT_EQ(m->range, 5);
     EXPECT_FALSE(m->canTarget(5, 3, 5));  // 6 cells down
@@ -273,7 +259,7 @@ TEST(Mine, RefusesCellsBeyondItsRange) {
 
 TEST(Mine, StepLengthAndGiving) {
     auto w = makeWorld(20, 12, 20);
-    resourceStruct three = counts(0, 1, 0, 3, 0), many = counts(0, 1, 0, 61, 0);
+    resourceStruct three = parts(0, 1, 0, 3, 0), many = parts(0, 1, 0, 61, 0);
     Mine* m = new Mine(w.get(), 1, 1, 1, 3, 3, three, noPattern);
     install(*w, vec3(2, 1, 2), m);
     EXPECT_EQ(m->rate, 20);

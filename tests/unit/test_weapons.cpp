@@ -27,10 +27,7 @@ TurretRig buildTurret(unsigned size = 20) {
     w.setBlockAndUpdate(5, 6, 5, 12, 0);
     w.setBlockAndUpdate(6, 6, 5, 9, 0);
     w.setBlockAndUpdate(7, 6, 5, 9, 0);
-    resourceStruct cmp;
-    cmp.gens = 2;
-    cmp.relays = 1;
-    cmp.matter = 3;
+    resourceStruct cmp = parts(3, 2, 0, 1, 0);
     std::set<vec3, veccomp> s{vec3(5, 3, 5), vec3(5, 4, 5), vec3(5, 5, 5), vec3(5, 6, 5), vec3(6, 6, 5), vec3(7, 6, 5)};
     std::list<std::pair<vec3, int>> top{{vec3(5, 6, 5), 12}, {vec3(6, 6, 5), 9}, {vec3(7, 6, 5), 9}};
     r.t = new Turret(&w, cmp, s, top, 9);
@@ -146,9 +143,7 @@ TEST(Turret, AsksRelaysFirstFromTheLastLinkUntilOneAnswers) {
     w->setActiveBlockAndUpdate(4, 5, 5, new Giver(w.get(), TYPE_RELAY, false, &log));
     w->setActiveBlockAndUpdate(6, 5, 5, new Giver(w.get(), TYPE_GENERATOR, true, &log));
     w->setActiveBlockAndUpdate(7, 5, 5, new Giver(w.get(), TYPE_RELAY, false, &log));
-    resourceStruct cmp;
-    cmp.gens = 1;
-    cmp.relays = 1;
+    resourceStruct cmp = parts(0, 1, 0, 1, 0);
     std::set<vec3, veccomp> s{vec3(5, 5, 5)};
     std::list<std::pair<vec3, int>> top;
     Turret* t = new Turret(w.get(), cmp, s, top, 9);
@@ -178,10 +173,7 @@ TEST(Mortor, LaunchesASingularityOneCellDeeperIntoTheVask) {
     Quiet q;
     auto w = makeWorld(30, 30, 30);
     w->setBlockAndUpdate(10, 6, 10, 12, 0);
-    resourceStruct cmp;
-    cmp.gens = 4;
-    cmp.relays = 1;
-    cmp.caps = 1;
+    resourceStruct cmp = parts(0, 4, 1, 1, 0);
     std::set<vec3, veccomp> s{vec3(10, 5, 10), vec3(10, 6, 10)};
     std::list<vec3> top{vec3(10, 6, 10)};
     Mortor* m = new Mortor(w.get(), cmp, s, top, 2.0f);
@@ -209,8 +201,7 @@ TEST(Mortor, LaunchesASingularityOneCellDeeperIntoTheVask) {
 TEST(Shield, FillsFromEnergyAndBurnsWeakerVask) {
     Quiet q;
     auto w = makeWorld(30, 30, 30);
-    resourceStruct cmp;
-    cmp.gens = 4;
+    resourceStruct cmp = parts(0, 4, 0, 0, 0);
     std::set<vec3, veccomp> s{vec3(10, 10, 10)};
     Shield* sh = new Shield(w.get(), cmp, s);
     w->setActiveBlockAndUpdate(10, 10, 10, sh);
