@@ -54,6 +54,14 @@ struct InputTest : ::testing::Test {
         SdlEvents::click(400, 300, SDL_BUTTON_RIGHT);
         gameInput(result, p);
     }
+    // Opens a panel whose one text box is selected for typing.
+    StatusScreen* openTypingPanel() {
+        StatusScreen* s = new StatusScreen("panel", vec3(0, 0, 0));
+        s->addBox(SNumBox("Name", "", true));
+        s->selected = &s->boxes.front();
+        setStatusScreen(w.get(), s);
+        return s;
+    }
 };
 
 }  // namespace
@@ -355,10 +363,7 @@ TEST_F(InputTest, TemplateToolCapturesMachineBlocksAndPlacesSites) {
 }
 
 TEST_F(InputTest, OpenPanelTakesTheEventsAndEscapeClosesIt) {
-    StatusScreen* s = new StatusScreen("panel", vec3(0, 0, 0));
-    s->addBox(SNumBox("Name", "", true));
-    s->selected = &s->boxes.front();
-    setStatusScreen(w.get(), s);
+    StatusScreen* s = openTypingPanel();
 
     SdlEvents::key(SDLK_w);
     gameInput(result, p);
@@ -401,10 +406,7 @@ TEST_F(InputTest, KeysLetGoWhileAPanelIsOpenStopTheWalk) {
 TEST_F(InputTest, EClosesAPanelInPlayButTypesInTheEditor) {
     for (bool editor : {false, true}) {
         w->editorMode = editor;
-        StatusScreen* s = new StatusScreen("panel", vec3(0, 0, 0));
-        s->addBox(SNumBox("Name", "", true));
-        s->selected = &s->boxes.front();
-        setStatusScreen(w.get(), s);
+        StatusScreen* s = openTypingPanel();
         SdlEvents::key(SDLK_e);
         statusInput(result, p);
         if (editor) {

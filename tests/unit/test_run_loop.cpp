@@ -53,13 +53,16 @@ struct RunTest : ::testing::Test {
         mind = new VaskMind(w.get(), 0, 10, 50, 1);
         w->setActiveBlockAndUpdate(17, 1, 17, mind);
     }
+    void addShipAndMind() {
+        addShip();
+        addMind();
+    }
 };
 
 }  // namespace
 
 TEST_F(RunTest, EventsFireOnTheirFrameInListOrderOnce) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->events.push_back(tagged(5, record, "five-a"));
     w->events.push_back(tagged(0, record, "zero"));
     w->events.push_back(tagged(2, record, "two"));
@@ -76,8 +79,7 @@ TEST_F(RunTest, EventsFireOnTheirFrameInListOrderOnce) {
 }
 
 TEST_F(RunTest, VictoryEventEndsTheGameAsWon) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->events.push_back(makeEvent(3, victory));
     w->tick(2);
     EXPECT_EQ(w->result, 0);
@@ -138,8 +140,7 @@ TEST_F(RunTest, PanelOfADeadMachineClosesInTheSameStep) {
 }
 
 TEST_F(RunTest, TickSelectsTheCellInView) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->setBlock(10, 5, 4, 3, 0);
     w->player.yaw = 0;  // looking along -z
     w->tick(1);
@@ -151,8 +152,7 @@ TEST_F(RunTest, TickSelectsTheCellInView) {
 }
 
 TEST_F(RunTest, DifficultyScalesMindsOnly) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->applyDif(0.25f);
     EXPECT_EQ(mind->strength, 2);  // 2.5 truncated
     w->applyDif(4.0f);
@@ -198,8 +198,7 @@ TEST_F(RunTest, LostRunSkipsVictoryEventsAndReturnsZero) {
 }
 
 TEST_F(RunTest, EscapeInThePauseMenuResumes) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->result = -1;
     SdlEvents::key(SDLK_ESCAPE);
     w->pause(7);
@@ -227,8 +226,7 @@ TEST_F(RunTest, PauseButtonsQuitOrResume) {
 }
 
 TEST_F(RunTest, EscapeDuringPlayPausesAndQuitEndsInDefeat) {
-    addShip();
-    addMind();
+    addShipAndMind();
     std::atomic<bool> done{false};
     // Escape (pause), then "Quit" on the pause menu, then Escape on the end screen.
     std::thread player([&] {
@@ -247,8 +245,7 @@ TEST_F(RunTest, EscapeDuringPlayPausesAndQuitEndsInDefeat) {
 }
 
 TEST_F(RunTest, DialogEventWaitsForAKeyPerLine) {
-    addShip();
-    addMind();
+    addShipAndMind();
     Event e = tagged(1, displayDialog, "one");
     e.items.push_back(DialogItem("s", "two", "t"));
     e.items.push_back(DialogItem("s", "three", "t"));
@@ -269,8 +266,7 @@ TEST_F(RunTest, DialogEventWaitsForAKeyPerLine) {
 }
 
 TEST_F(RunTest, AWalkBegunBeforeAConversationStopsWithIt) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->player.iVel = vec3(0.05f, 0, -0.05f);  // W and D held when the talk begins
     w->player.run = true;
     w->events.push_back(tagged(1, displayDialog, "one"));
@@ -284,8 +280,7 @@ TEST_F(RunTest, AWalkBegunBeforeAConversationStopsWithIt) {
 }
 
 TEST_F(RunTest, EmptyDialogEventShowsNothing) {
-    addShip();
-    addMind();
+    addShipAndMind();
     w->events.push_back(makeEvent(1, displayDialog));
     w->tick(1);  // would wait for keys forever if it showed anything
     EXPECT_TRUE(w->events.empty());

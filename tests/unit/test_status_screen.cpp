@@ -16,12 +16,13 @@ SDL_Event keyEvent(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
     return e;
 }
 
-SDL_Event clickAt(float px, float rowTop, int w = 800, int h = 600) {
+// Clicks the screen at x `px` in the row whose top is `rowTop` (overlay units).
+void clickAt(StatusScreen& s, float px, float rowTop, int w = 800, int h = 600) {
     SDL_Event e{};
     e.type = SDL_MOUSEBUTTONDOWN;
     e.button.x = int(px / 100.0f * float(w));
     e.button.y = int((100.0f - (rowTop - 1.5f)) / 100.0f * float(h));
-    return e;
+    s.input(e);
 }
 
 std::string typeInto(bool textBox, std::initializer_list<std::pair<SDL_Keycode, Uint16>> keys) {
@@ -68,22 +69,17 @@ TEST(StatusScreen, RowsBelowLabelsAreHitByBoxThenButtonOrder) {
     s.addButton(SButton("A", {{0, "x"}}, &a, 2, 0));
     s.addButton(SButton("B", {{0, "x"}}, &b, 5, 0));
 
-    SDL_Event e = clickAt(40, 83);  // the label's row: nothing
-    s.input(e);
+    clickAt(s, 40, 83);  // the label's row: nothing
     EXPECT_EQ(s.selected, nullptr);
-    e = clickAt(40, 73);
-    s.input(e);
+    clickAt(s, 40, 73);
     ASSERT_NE(s.selected, nullptr);
     EXPECT_EQ(s.selected->name, "second");
-    e = clickAt(10, 63);  // the caption of B
-    s.input(e);
+    clickAt(s, 10, 63);  // the caption of B
     EXPECT_EQ(b, 0);
-    e = clickAt(55, 63);  // right of the widget
-    s.input(e);
+    clickAt(s, 55, 63);  // right of the widget
     EXPECT_EQ(b, 0);
     b = 4;
-    e = clickAt(40, 63);
-    s.input(e);
+    clickAt(s, 40, 63);
     EXPECT_EQ(b, 0);  // five values wrap from 4 to 0
     EXPECT_EQ(a, 0);
     EXPECT_EQ(s.selected->name, "second");  // a click elsewhere keeps the selection
@@ -95,8 +91,7 @@ TEST(StatusScreen, HitTestingScalesWithTheWindowSize) {
     int t = 0;
     StatusScreen s("t", vec3(0));
     s.addButton(SButton("A", {{0, "x"}}, &t, 2, 0));
-    SDL_Event e = clickAt(40, 83, 1600, 300);
-    s.input(e);
+    clickAt(s, 40, 83, 1600, 300);
     gameOptions.properties.erase("XRES");
     gameOptions.properties.erase("YRES");
     EXPECT_EQ(t, 1);
@@ -114,17 +109,14 @@ TEST(StatusScreen, ActionButtonsSplitIntoActionAndToggle) {
                             gotToggle = t;
                         },
                         times, "play", 1));
-    SDL_Event e = clickAt(44, 83);
-    s.input(e);
+    clickAt(s, 44, 83);
     EXPECT_EQ(diff, 3);
     EXPECT_EQ(calls, 0);
-    e = clickAt(34, 83);
-    s.input(e);
+    clickAt(s, 34, 83);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(gotNum, 7);
     EXPECT_EQ(gotToggle, 3);
-    e = clickAt(39, 83);  // the gap between the two
-    s.input(e);
+    clickAt(s, 39, 83);  // the gap between the two
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(diff, 3);
 }
@@ -134,8 +126,7 @@ TEST(StatusScreen, ActionMayRebuildTheScreenItWasClickedOn) {
     StatusScreen s("t", vec3(0));
     s.addButton(SButton("rebuild", {{0, "x"}}, &toggle, 2, 0, [&](int, int) { s.buttons.clear(); },
                         nullptr, "play", 1));
-    SDL_Event e = clickAt(34, 83);
-    s.input(e);
+    clickAt(s, 34, 83);
     EXPECT_TRUE(s.buttons.empty());
 }
 
