@@ -234,13 +234,6 @@ talk_ends() {
     return 1
 }
 
-# Pauses the game and waits for the pause screen to cover the region it has
-# in common with shot $1.
-pause_game() { # reference
-    xdotool key Escape
-    wait_for_change paused "$1" 200 60 250 120 0.05 100 || fail "no pause screen"
-}
-
 # Leaves a game or the editor: Escape, "Quit" on the pause screen, then "Back
 # to Menu" on the end screen; the screen it returns to is left as shot $1.
 leave_to_menu() { # name
