@@ -105,18 +105,3 @@ TEST(WorldGrid, PlacementNearThePlayerAndVask) {
     EXPECT_FALSE(w->canPlayerPlace(vec3(3, 5, 5)));
     EXPECT_TRUE(w->canPlayerPlace(vec3(3, 6, 5)));
 }
-
-TEST(WorldGrid, MassPlaceFillsTheBoxInclusive) {
-    auto w = makeWorld(12, 12, 12);
-    w->player.blockMode = 4;
-    w->player.placeData = 3;
-    w->player.mass1 = vec3(2, 2, 2);
-    w->player.mass2 = vec3(2, 2, 2);
-    w->massPlace();
-    EXPECT_EQ(countType(*w, 4), 1);
-    EXPECT_EQ(w->player.mass1, vec3(0, 0, 0));
-    w->player.mass1 = vec3(5, 1, 3);
-    w->player.mass2 = vec3(3, 2, 3);
-    w->massPlace();
-    EXPECT_EQ(countType(*w, 4), 1 + 3 * 2 * 1);
-}
