@@ -1,5 +1,6 @@
 // Writes a small seed corpus for one fuzz target: real files of the kind the
 // target reads, so the fuzzer starts from the format's interesting paths.
+#include "../unit/PngFile.h"
 #include "../unit/WavBytes.h"
 #include "../unit/WorldFixture.h"
 #include "flow/CampaignManager.h"
@@ -68,32 +69,18 @@ static void wavSeeds(const std::string& dir) {
 
 // A small PNG of the given colour type and depth with patterned samples.
 static void png(const std::string& path, unsigned w, unsigned h, int colorType, int depth, int interlace) {
-    FILE* fp = fopen(path.c_str(), "wb");
-    if (!fp) return;
-    png_structp p = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(p);
-    png_init_io(p, fp);
-    png_set_IHDR(p, info, w, h, depth, colorType, interlace, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (colorType == PNG_COLOR_TYPE_PALETTE) {
-        png_color pal[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
-        png_set_PLTE(p, info, pal, 4);
-        png_byte alpha[2] = {0, 128};
-        png_set_tRNS(p, info, alpha, 2, nullptr);
-    }
-    png_write_info(p, info);
     int channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : colorType == PNG_COLOR_TYPE_RGB_ALPHA ? 4
                    : colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2 : 1;
-    std::vector<png_byte> row((size_t(w) * size_t(channels) * size_t(depth) + 7) / 8);
-    int passes = png_set_interlace_handling(p);
-    for (int pass = 0; pass < passes; pass++)
-        for (unsigned y = 0; y < h; y++) {
-            for (size_t i = 0; i < row.size(); i++)
-                row[i] = png_byte((i * 37 + y * 11) & (colorType == PNG_COLOR_TYPE_PALETTE ? 0x55 : 0xff));
-            png_write_row(p, row.data());
-        }
-    png_write_end(p, nullptr);
-    png_destroy_write_struct(&p, &info);
-    fclose(fp);
+    size_t rowBytes = (size_t(w) * size_t(channels) * size_t(depth) + 7) / 8;
+    std::vector<png_byte> data;
+    for (unsigned y = 0; y < h; y++)
+        for (size_t i = 0; i < rowBytes; i++)
+            data.push_back(png_byte((i * 37 + y * 11) & (colorType == PNG_COLOR_TYPE_PALETTE ? 0x55 : 0xff)));
+    bool palette = colorType == PNG_COLOR_TYPE_PALETTE;
+    writePngFile(path, w, h, colorType, depth, data,
+                 palette ? std::vector<png_color>{{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}}
+                         : std::vector<png_color>{},
+                 palette ? std::vector<png_byte>{0, 128} : std::vector<png_byte>{}, interlace);
 }
 
 static void pngSeeds(const std::string& dir) {

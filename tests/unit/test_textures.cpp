@@ -1,11 +1,11 @@
 // Texture names and lookup, the PNG decoder front-end on images written here,
 // and the text renderer's sheet coordinates and word wrapping. All headless.
 #include "CaptureOutput.h"
+#include "PngFile.h"
 #include "WorldFixture.h"
 #include "render/Textures.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdio>
 #include <functional>
@@ -19,24 +19,9 @@ std::string captureStderr(const std::function<void()>& f) {
     return out.errors();
 }
 
-// Writes a PNG with libpng: rows of raw samples as the colour type and bit depth
-// want them (16-bit samples big-endian), and an optional palette.
 void writePng(const std::string& path, unsigned w, unsigned h, int colorType, int bitDepth,
               const std::vector<unsigned char>& data, const std::vector<png_color>& palette = {}) {
-    FILE* fp = fopen(path.c_str(), "wb");
-    ASSERT_NE(fp, nullptr);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_init_io(png, fp);
-    png_set_IHDR(png, info, w, h, bitDepth, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    if (!palette.empty()) png_set_PLTE(png, info, palette.data(), int(palette.size()));
-    png_write_info(png, info);
-    size_t rowBytes = data.size() / h;
-    for (unsigned y = 0; y < h; y++) png_write_row(png, data.data() + y * rowBytes);
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    fclose(fp);
+    ASSERT_TRUE(writePngFile(path, w, h, colorType, bitDepth, data, palette)) << path;
 }
 
 }  // namespace
