@@ -11,6 +11,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cstdio>
+#include <iterator>
 
 constexpr int LENS_SIZE = 512;
 
@@ -44,19 +45,7 @@ void EntityMSingularity::createLens() {
     float s = size;
     const float quad[12] = {-s, -s, 0, s, -s, 0, s, s, 0, -s, s, 0};
     const float tex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(2, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[1]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(tex), tex, GL_STATIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(2);
-    glBindVertexArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    makeStaticMesh(vao, vbo, {{0, 3, quad, std::size(quad)}, {2, 2, tex, std::size(tex)}});
 }
 
 EntityMSingularity::~EntityMSingularity() {
@@ -109,12 +98,12 @@ void EntityMSingularity::render(unsigned int program) {
     glm::mat4 model = glm::translate(glm::mat4(1.0f), spot);
     model = glm::rotate(model, glm::radians(-p.yaw), vec3(0, 1, 0));
     model = glm::rotate(model, glm::radians(-p.pit), vec3(1, 0, 0));
-    setModel(block, model);
-    setMode(block, lens ? 7 : 8);
+    setModelMatrix(block, model);
+    setDrawMode(block, lens ? 7 : 8);
     glBindVertexArray(vao);
     glDrawArrays(GL_QUADS, 0, 4);
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
-    setModel(block, glm::mat4(1.0f));
+    setModelMatrix(block, glm::mat4(1.0f));
     rendering = false;
 }

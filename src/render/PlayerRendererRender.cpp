@@ -3,6 +3,7 @@
 #include "flow/Player.h"
 #include "machines/Activate.h"
 #include "panels/StatusScreen.h"
+#include "render/GlMesh.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "render/PlayerRenderer.h"
@@ -13,25 +14,13 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cstdlib>
+#include <iterator>
 
 void PlayerRenderer::createGL() {
     const GLfloat pos[] = {-1.17f, -1.17f, -5, -1.17f, 1.17f, -5, 1.17f, 1.17f, -5, 1.17f, -1.17f, -5};
     const GLfloat tex[] = {0, 1, 0, 0, 1, 0, 1, 1};
     const GLushort idx[] = {0, 1, 2, 3};
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(3, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(pos), pos, GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[1]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(tex), tex, GL_STATIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(2);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, vbo[2]);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(idx), idx, GL_STATIC_DRAW);
-    glBindVertexArray(0);
+    makeStaticMesh(vao, vbo, {{0, 3, pos, std::size(pos)}, {2, 2, tex, std::size(tex)}}, idx, std::size(idx));
 
     GLuint block = shaders["block"];
     glUseProgram(block);
@@ -39,12 +28,7 @@ void PlayerRenderer::createGL() {
     glUseProgram(0);
 }
 
-void PlayerRenderer::destroyGL() {
-    glBindVertexArray(0);
-    glDeleteBuffers(3, vbo);
-    glDeleteVertexArrays(1, &vao);
-    vao = 0;
-}
+void PlayerRenderer::destroyGL() { deleteMesh(vao, vbo, 3); }
 
 void PlayerRenderer::renderRemoval() {
     vec3 b = player->remBlock;
@@ -62,10 +46,7 @@ void PlayerRenderer::renderRemoval() {
     glGenVertexArrays(1, &tmpVao);
     glBindVertexArray(tmpVao);
     glGenBuffers(1, &tmpVbo);
-    glBindBuffer(GL_ARRAY_BUFFER, tmpVbo);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(lines), lines, GL_DYNAMIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
+    uploadAttribute(tmpVbo, 0, 3, lines, std::size(lines), GL_DYNAMIC_DRAW);
 
     GLuint block = shaders["block"];
     glUseProgram(block);
