@@ -2,6 +2,7 @@
 // its own buffer, shown on a quad that faces the player.
 #include "machines/Projectiles.h"
 #include "machines/WeaponRender.h"
+#include "render/RenderTarget.h"
 #include "shell/GameOptions.h"
 #include "world/World.h"
 
@@ -22,19 +23,8 @@ void EntityMSingularity::createLens() {
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &previous);
     glGenFramebuffers(1, &frameBuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, frameBuffer);
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, LENS_SIZE, LENS_SIZE, 0, GL_RGB, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glGenTextures(1, &frameDepth);
-    glBindTexture(GL_TEXTURE_2D, frameDepth);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, LENS_SIZE, LENS_SIZE, 0, GL_DEPTH_COMPONENT,
-                 GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    texture = makeTargetTexture(GL_RGB, LENS_SIZE, LENS_SIZE, GL_RGB, GL_FLOAT, GL_LINEAR);
+    frameDepth = makeTargetTexture(GL_DEPTH_COMPONENT24, LENS_SIZE, LENS_SIZE, GL_DEPTH_COMPONENT);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, frameDepth, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
