@@ -14,6 +14,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <iterator>
 
 void PlayerRenderer::createGL() {
@@ -98,6 +99,14 @@ struct Hud {
         setMode(chosen ? 2 : 1);
         icon("box2", x, y, 3);
     }
+    // A tool's sub-menu under the tool at x: the choices framed one below the
+    // other, `chosen` highlighted.
+    void choices(float x, int chosen, std::initializer_list<const char*> icons) {
+        const int n = int(icons.size());
+        for (int k = 0; k < n; k++) frame(x, 14.0f + 7 * k, chosen == k);
+        setMode(1);
+        for (int k = 0; k < n; k++) icon(icons.begin()[k], x, 14.0f + 7 * k, 3);
+    }
     void rebind() { glBindVertexArray(quadVao); }
     void finish() {
         place(0, 0);
@@ -147,20 +156,8 @@ void PlayerRenderer::renderHUD() {
     for (int k = 0; k < 4; k++) hud.frame(20.0f + 7 * k, 7, p->mode == k);
 
     switch (p->menu) {
-    case 0:
-        hud.frame(20, 14, p->remMode == 0);
-        hud.frame(20, 21, p->remMode == 1);
-        hud.setMode(1);
-        hud.icon("removeIcon", 20, 14, 3);
-        hud.icon("breakIcon", 20, 21, 3);
-        break;
-    case 1:
-        hud.frame(27, 14, p->actMode == 0);
-        hud.frame(27, 21, p->actMode == 1);
-        hud.setMode(1);
-        hud.icon("activate", 27, 14, 3);
-        hud.icon("deactivate", 27, 21, 3);
-        break;
+    case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
+    case 1: hud.choices(27, p->actMode, {"activate", "deactivate"}); break;
     case 2:
         for (int k = 0; k < 5; k++) {
             hud.frame(34, 14.0f + 7 * k, p->blockMode == k);
@@ -217,18 +214,8 @@ void PlayerRenderer::renderEditorHUD() {
 
     int types = int(blockAttribs.size());
     switch (p->menu) {
-    case 0:
-        hud.frame(20, 14, p->remMode == 0);
-        hud.frame(20, 21, p->remMode == 1);
-        hud.setMode(1);
-        hud.icon("removeIcon", 20, 14, 3);
-        hud.icon("breakIcon", 20, 21, 3);
-        break;
-    case 1:
-        for (int k = 0; k < 3; k++) hud.frame(27, 14.0f + 7 * k, p->actMode == k);
-        hud.setMode(1);
-        for (int k = 0; k < 3; k++) hud.icon(actors[k], 27, 14.0f + 7 * k, 3);
-        break;
+    case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
+    case 1: hud.choices(27, p->actMode, {actors[0], actors[1], actors[2]}); break;
     case 2:
         for (int k = 0; k < 5 && types > 0; k++) {
             hud.frame(34, 14.0f + 7 * k, false);
