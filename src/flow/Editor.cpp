@@ -28,14 +28,9 @@ void openStrengthPanel(World* w, int placeData) {
     setStatusScreen(w, s);
 }
 
-void keyDown(SDL_Keycode k, Player& p, int& result) {
-    if (movementKeyDown(k, p)) return;
+void keyDown(SDL_Keycode k, Player& p) {
     World* w = p.world;
     switch (k) {
-    case SDLK_ESCAPE:
-        if (getStatusScreen(w)) setStatusScreen(w, nullptr);
-        else result = -1;
-        break;
     case SDLK_e:
         toggleToolMenu(p);
         // The fill tool has no sub-menu: E drops its first corner instead.
