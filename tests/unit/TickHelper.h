@@ -25,25 +25,8 @@ inline void stepWorld(World& w, long long tick, bool converts = false) {
         delete a;
     }
     if (netChanged) w.updateNet();
-    for (size_t i = 0; i < w.sectors.size(); i++)
-        for (size_t j = 0; j < w.sectors[i].size(); j++) {
-            auto& ents = w.sectors[i][j].ents;
-            for (auto it = ents.begin(); it != ents.end();) {
-                Entity* e = *it;
-                size_t si = size_t(int(e->pos.x) / 10), sj = size_t(int(e->pos.z) / 10);
-                bool inside = e->pos.x >= 0 && e->pos.z >= 0;
-                if (inside && (si != i || sj != j) && si < w.sectors.size() && sj < w.sectors[si].size()) {
-                    it = ents.erase(it);
-                    w.placeEntity(e);
-                } else if (e->alive) {
-                    e->update();
-                    ++it;
-                } else {
-                    delete e;
-                    it = ents.erase(it);
-                }
-            }
-        }
+    for (auto& row : w.sectors)
+        for (auto& sector : row) sector.update();
 }
 
 // Runs ticks first..last inclusive.
