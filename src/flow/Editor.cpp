@@ -14,8 +14,6 @@
 
 namespace {
 
-int wrap(int a, int n) { return ((a % n) + n) % n; }
-
 void openSavePanel(World* w) {
     StatusScreen* s = new StatusScreen("Save", vec3(0, 0, 0));
     s->addBox(SNumBox("Save as", "test", true));
@@ -30,14 +28,9 @@ void openStrengthPanel(World* w, int placeData) {
     setStatusScreen(w, s);
 }
 
-void keyDown(SDL_Keycode k, Player& p, int& result) {
-    if (movementKeyDown(k, p)) return;
+void keyDown(SDL_Keycode k, Player& p) {
     World* w = p.world;
     switch (k) {
-    case SDLK_ESCAPE:
-        if (getStatusScreen(w)) setStatusScreen(w, nullptr);
-        else result = -1;
-        break;
     case SDLK_e:
         toggleToolMenu(p);
         // The fill tool has no sub-menu: E drops its first corner instead.
@@ -55,10 +48,10 @@ void keyDown(SDL_Keycode k, Player& p, int& result) {
 
 void wheel(int y, Player& p) {
     switch (p.menu) {
-    case -1: p.mode = wrap(p.mode - y, 4); break;
-    case 0: p.remMode = wrap(p.remMode + y, 2); break;
-    case 1: p.actMode = wrap(p.actMode + y, 3); break;
-    case 2: p.blockMode = wrap(p.blockMode + y, int(blockAttribs.size())); break;
+    case -1: p.mode = wrapMod(p.mode - y, 4); break;
+    case 0: p.remMode = wrapMod(p.remMode + y, 2); break;
+    case 1: p.actMode = wrapMod(p.actMode + y, 3); break;
+    case 2: p.blockMode = wrapMod(p.blockMode + y, int(blockAttribs.size())); break;
     default: break;
     }
 }
@@ -121,24 +114,10 @@ void useEditorTool(Player& p) {
 int editorInput(int& result, Player& p) {
     World* w = p.world;
     if (getStatusScreen(w)) return statusInput(result, p);
+    static const FirstPersonTools editing{keyDown, wheel, useEditorTool};
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
-        switch (e.type) {
-        case SDL_QUIT: result = 2; break;
-        case SDL_KEYDOWN:
-            if (!e.key.repeat) keyDown(e.key.keysym.sym, p, result);
-            break;
-        case SDL_KEYUP: movementKeyUp(e.key.keysym.sym, p); break;
-        case SDL_MOUSEMOTION: mouseLook(e.motion.x, e.motion.y, p); break;
-        case SDL_MOUSEWHEEL: wheel(e.wheel.y, p); break;
-        case SDL_MOUSEBUTTONDOWN:
-            if (e.button.button == SDL_BUTTON_LEFT)
-                w->onClick(int(p.selected.x), int(p.selected.y), int(p.selected.z));
-            else if (e.button.button == SDL_BUTTON_RIGHT)
-                useEditorTool(p);
-            break;
-        default: break;
-        }
+        handleFirstPersonEvent(e, p, result, editing);
         // A panel opened by this event takes the rest of the batch (typed text
         // must not walk the player).
         if (getStatusScreen(w)) return statusInput(result, p);

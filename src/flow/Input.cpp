@@ -140,14 +140,8 @@ void useTool(Player& p) {
     }
 }
 
-static void gameKeyDown(SDL_Keycode k, Player& p, int& result) {
-    if (movementKeyDown(k, p)) return;
-    World* w = p.world;
+static void gameKeyDown(SDL_Keycode k, Player& p) {
     switch (k) {
-    case SDLK_ESCAPE:
-        if (getStatusScreen(w)) setStatusScreen(w, nullptr);
-        else result = -1;
-        break;
     case SDLK_e: toggleToolMenu(p); break;
     case SDLK_t:
         if (p.tempMode == 0 && !p.templates.empty()) p.templates.pop_back();
@@ -161,29 +155,36 @@ static void gameKeyDown(SDL_Keycode k, Player& p, int& result) {
     }
 }
 
-int gameInput(int& result, Player& p) {
-    World* w = p.world;
-    if (getStatusScreen(w)) return statusInput(result, p);
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        switch (e.type) {
-        case SDL_QUIT: result = 2; break;
-        case SDL_KEYDOWN:
-            // Held keys repeat; a repeat must not toggle the menu or eat templates.
-            if (!e.key.repeat) gameKeyDown(e.key.keysym.sym, p, result);
-            break;
-        case SDL_KEYUP: movementKeyUp(e.key.keysym.sym, p); break;
-        case SDL_MOUSEMOTION: mouseLook(e.motion.x, e.motion.y, p); break;
-        case SDL_MOUSEWHEEL: wheel(e.wheel.y, p); break;
-        case SDL_MOUSEBUTTONDOWN:
-            if (e.button.button == SDL_BUTTON_LEFT)
-                w->onClick(int(p.selected.x), int(p.selected.y), int(p.selected.z));
-            else if (e.button.button == SDL_BUTTON_RIGHT)
-                useTool(p);
-            break;
-        default: break;
-        }
+void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const FirstPersonTools& tools) {
+    switch (e.type) {
+    case SDL_QUIT: result = 2; break;
+    case SDL_KEYDOWN: {
+        // Held keys repeat; a repeat must not toggle a menu or eat templates.
+        SDL_Keycode k = e.key.keysym.sym;
+        if (e.key.repeat || movementKeyDown(k, p)) break;
+        if (k != SDLK_ESCAPE) tools.keyDown(k, p);
+        else if (getStatusScreen(p.world)) setStatusScreen(p.world, nullptr);
+        else result = -1;
+        break;
     }
+    case SDL_KEYUP: movementKeyUp(e.key.keysym.sym, p); break;
+    case SDL_MOUSEMOTION: mouseLook(e.motion.x, e.motion.y, p); break;
+    case SDL_MOUSEWHEEL: tools.wheel(e.wheel.y, p); break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button == SDL_BUTTON_LEFT)
+            p.world->onClick(int(p.selected.x), int(p.selected.y), int(p.selected.z));
+        else if (e.button.button == SDL_BUTTON_RIGHT)
+            tools.useTool(p);
+        break;
+    default: break;
+    }
+}
+
+int gameInput(int& result, Player& p) {
+    if (getStatusScreen(p.world)) return statusInput(result, p);
+    static const FirstPersonTools play{gameKeyDown, wheel, useTool};
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) handleFirstPersonEvent(e, p, result, play);
     return 0;
 }
 

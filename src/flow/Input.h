@@ -33,5 +33,17 @@ void toggleToolMenu(Player& p);
 // The right-click action of the play tools.
 void useTool(Player& p);
 
+// What a first-person mode (play or the editor) does with its own keys, the
+// wheel and the right button.
+struct FirstPersonTools {
+    void (*keyDown)(SDL_Keycode k, Player& p);
+    void (*wheel)(int y, Player& p);
+    void (*useTool)(Player& p);
+};
+// One event of a first-person mode: closing the window, walking, looking,
+// Escape (closes the open panel, else asks for the pause) and the left click on
+// what is selected work alike in both modes.
+void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const FirstPersonTools& tools);
+
 // Remainder that stays in [0, n) for any sign of a.
 inline int wrapMod(int a, int n) { return ((a % n) + n) % n; }

@@ -1,6 +1,7 @@
 // The title logo's GL side: one buffer of positions, drawn by the post program's
 // logo effect with a running time.
 #include "flow/GameManager.h"
+#include "render/GlMesh.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 
@@ -11,22 +12,10 @@
 LogoVAO::LogoVAO() : time(0), vao(0), vbo{0} {
     if (!SDL_GL_GetCurrentContext()) return;
     std::vector<glm::vec3> v = logoVertices();
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(1, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(v.size() * sizeof(glm::vec3)), v.data(), GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindVertexArray(0);
+    makeStaticMesh(vao, vbo, {{0, 3, reinterpret_cast<const float*>(v.data()), v.size() * 3}});
 }
 
-LogoVAO::~LogoVAO() {
-    if (!vao) return;
-    glBindVertexArray(0);
-    glDeleteBuffers(1, vbo);
-    glDeleteVertexArrays(1, &vao);
-}
+LogoVAO::~LogoVAO() { deleteMesh(vao, vbo, 1); }
 
 void LogoVAO::render() {
     if (!vao) return;

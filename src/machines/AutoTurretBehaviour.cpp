@@ -1,7 +1,6 @@
 #include "machines/Activate.h"
 #include "machines/AutoTurret.h"
 #include "machines/Projectiles.h"
-#include "machines/Turret.h"
 #include "machines/WeaponCommon.h"
 #include "machines/EditorBoxes.h"
 #include "panels/StatusScreen.h"
@@ -30,12 +29,7 @@ void AutoTurret::setPos(vec3 p) {
         // so the map can be edited and saved with them.
         if (!editMode(world)) setBlockWithNotify(world, x, y, z, 0, 10);
     }
-    target = p;
-    vec3 t = farthestTop(pos, top);
-    dir = -getYawAngle(pos, t);
-    tip = t - pos;
-    yaw = -dir;
-    pit = 0;
+    layBarrel(*this);
 }
 
 bool AutoTurret::canTarget(int x, int y, int z) { return vaskInReach(world, pos, range, x, y, z); }

@@ -45,13 +45,7 @@ void Generator::takeCargo(resourceStruct r) {
 bool Generator::handleRequest(resourceStruct res, Netable* n) {
     if (storage == 0) return false;
     EntityPacket* packet = new EntityPacket(world, pos + vec3(0.5f), {this, n});
-    if (res.energy == -1.0f || storage < res.energy) {
-        packet->cargo.energy = storage;
-        storage = 0;
-    } else {
-        packet->cargo.energy = res.energy;
-        storage -= res.energy;
-    }
+    packet->cargo.energy = handOver(storage, res.energy);
     world->placeEntity(packet);
     return true;
 }

@@ -95,20 +95,8 @@ bool Mine::handleRequest(resourceStruct res, Netable* n) {
     if (energy == 0 && res.matter < 1) return false;
     if (store == 0 && res.energy <= 0) return false;
     EntityPacket* packet = new EntityPacket(world, pos + vec3(0.5f), {this, n});
-    if (res.energy == -1.0f || energy < res.energy) {
-        packet->cargo.energy = energy;
-        energy = 0;
-    } else {
-        packet->cargo.energy = res.energy;
-        energy -= res.energy;
-    }
-    if (res.matter == -1 || store < res.matter) {
-        packet->cargo.matter = store;
-        store = 0;
-    } else {
-        packet->cargo.matter = res.matter;
-        store -= res.matter;
-    }
+    packet->cargo.energy = handOver(energy, res.energy);
+    packet->cargo.matter = handOver(store, res.matter);
     world->placeEntity(packet);
     return true;
 }

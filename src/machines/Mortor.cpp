@@ -1,9 +1,7 @@
 #include "machines/Mortor.h"
 
 #include "machines/Projectiles.h"
-#include "machines/Turret.h"
 #include "machines/WeaponCommon.h"
-#include "panels/StatusScreen.h"
 #include "sound/Sound.h"
 #include "world/World.h"
 
@@ -66,21 +64,8 @@ void Mortor::update(long long tick) {
     if (tick % 20 == 5 && !reqLock) askForEnergy(this, energy, capacity);
 }
 
-void Mortor::takeCargo(resourceStruct r) {
-    energy += r.energy;
-    if (energy < 0) energy = 0;
-    if (energy > 1.5f * capacity) energy = 1.5f * capacity;
-    reqLock = false;
-}
+void Mortor::takeCargo(resourceStruct r) { takeEnergy(this, energy, capacity, r); }
 
 bool Mortor::handleRequest(resourceStruct, Netable*) { return false; }
 
-void Mortor::onClick() {
-    StatusScreen* s = new StatusScreen("Singularity Generator", pos);
-    s->addLabel(SLabel("Range", &range, (float*)nullptr, 1));
-    s->addLabel(SLabel("Energy Storage", &energy, &capacity, 1));
-    s->addLabel(SLabel("HP", &hp, nullptr, 0));
-    s->addLabel(SLabel("Damage", &dmg, nullptr, 0));
-    s->addLabel(SLabel("Rate", &rate, nullptr, 0));
-    setStatusScreen(world, s);
-}
+void Mortor::onClick() { openWeaponStatus(this, "Singularity Generator", energy, capacity, hp, dmg, rate); }

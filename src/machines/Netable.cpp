@@ -107,22 +107,8 @@ resourceStruct& getShipStore(Ship* s) { return s->store; }
 
 bool giveFromStore(World* w, Netable* giver, resourceStruct& store, resourceStruct res, Netable* n) {
     EntityPacket* packet = new EntityPacket(w, giver->pos + vec3(0.5f), {giver, n});
-    if (res.energy == -1.0f || store.energy < res.energy) {
-        packet->cargo.energy = store.energy;
-        store.energy = 0;
-    } else {
-        packet->cargo.energy = res.energy;
-        store.energy -= res.energy;
-    }
-    for (int i = 0; i < 5; i++) {
-        if (res.data[i] == -1 || store.data[i] < res.data[i]) {
-            packet->cargo.data[i] = store.data[i];
-            store.data[i] = 0;
-        } else {
-            packet->cargo.data[i] = res.data[i];
-            store.data[i] -= res.data[i];
-        }
-    }
+    packet->cargo.energy = handOver(store.energy, res.energy);
+    for (int i = 0; i < 5; i++) packet->cargo.data[i] = handOver(store.data[i], res.data[i]);
     if (isEmpty(packet->cargo)) {
         delete packet;
         return false;

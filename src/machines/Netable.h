@@ -54,3 +54,15 @@ resourceStruct& getShipStore(Ship* s);
 // The giver's rule shared by relays, the ship and factories: hand over what was
 // asked (or everything for -1, or all there is when short) as a packet to n.
 bool giveFromStore(World* w, Netable* giver, resourceStruct& store, resourceStruct res, Netable* n);
+// The same rule for one kind of goods, also for the generator's and the mine's
+// own stocks: takes what goes out of `stock` and returns it.
+template <class T>
+T handOver(T& stock, T asked) {
+    if (asked == T(-1) || stock < asked) {
+        T all = stock;
+        stock = 0;
+        return all;
+    }
+    stock -= asked;
+    return asked;
+}

@@ -3,6 +3,8 @@
 #include "machines/WeaponRender.h"
 #include "render/BlockRenderer.h"
 
+#include <iterator>
+
 EntityProjectile::~EntityProjectile() { deleteMesh(vao, vbo, 2); }
 
 // Three crossed triangles with their apex at the first waypoint and their bases
@@ -19,27 +21,15 @@ static void buildStreak(unsigned int& vao, unsigned int* vbo, vec3 start, vec3 a
             tex[i * 6 + k * 2 + 1] = uv[k][1];
         }
     }
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(2, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(pos), pos, GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[1]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(tex), tex, GL_STATIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(2);
-    glBindVertexArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    makeStaticMesh(vao, vbo, {{0, 3, pos, std::size(pos)}, {2, 2, tex, std::size(tex)}});
 }
 
 void EntityProjectile::render(unsigned int program) {
     if (path.empty()) return;
     if (!vao) buildStreak(vao, vbo, start, path.front());
     glUseProgram(program);
-    setMode(program, 2);
-    setModel(program, glm::mat4(1.0f));
+    setDrawMode(program, 2);
+    setModelMatrix(program, glm::mat4(1.0f));
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, getTexture("beam"));
     glBindVertexArray(vao);

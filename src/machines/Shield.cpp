@@ -56,12 +56,7 @@ void Shield::doDmg() {
     if (strength != before) soundManager.play("SD", volumeFromPlayer(world, pos));
 }
 
-void Shield::takeCargo(resourceStruct r) {
-    energy += r.energy;
-    if (energy < 0) energy = 0;
-    if (energy > 1.5f * capacity) energy = 1.5f * capacity;
-    reqLock = false;
-}
+void Shield::takeCargo(resourceStruct r) { takeEnergy(this, energy, capacity, r); }
 
 bool Shield::handleRequest(resourceStruct, Netable*) { return false; }
 

@@ -5,26 +5,16 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-Ship::~Ship() {
-    if (vao) {
-        glDeleteVertexArrays(1, &vao);
-        glDeleteBuffers(3, vbo);
-    }
-}
+Ship::~Ship() { deleteMesh(vao, vbo, 3); }
 
 void Ship::render(unsigned int program) {
     renderLinks(program);
     // Built on first use: drawing only ever happens with a GL context.
     if (!vao) {
-        glGenVertexArrays(1, &vao);
-        glGenBuffers(3, vbo);
-        glBindVertexArray(vao);
-        uploadAttribute(vbo[0], 0, 3, shipModel::positions, shipModel::VERTICES * 3, GL_STATIC_DRAW);
-        uploadAttribute(vbo[1], 2, 2, shipModel::texCoords, shipModel::VERTICES * 2, GL_STATIC_DRAW);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, vbo[2]);
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(shipModel::indices), shipModel::indices, GL_STATIC_DRAW);
-        glBindVertexArray(0);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        makeStaticMesh(vao, vbo,
+                       {{0, 3, shipModel::positions, shipModel::VERTICES * 3},
+                        {2, 2, shipModel::texCoords, shipModel::VERTICES * 2}},
+                       shipModel::indices, shipModel::INDICES);
     }
     glUseProgram(program);
     setModelMatrix(program, glm::translate(glm::mat4(1.0f), pos));

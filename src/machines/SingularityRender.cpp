@@ -2,6 +2,7 @@
 // its own buffer, shown on a quad that faces the player.
 #include "machines/Projectiles.h"
 #include "machines/WeaponRender.h"
+#include "render/RenderTarget.h"
 #include "shell/GameOptions.h"
 #include "world/World.h"
 
@@ -11,6 +12,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cstdio>
+#include <iterator>
 
 constexpr int LENS_SIZE = 512;
 
@@ -21,19 +23,8 @@ void EntityMSingularity::createLens() {
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &previous);
     glGenFramebuffers(1, &frameBuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, frameBuffer);
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, LENS_SIZE, LENS_SIZE, 0, GL_RGB, GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glGenTextures(1, &frameDepth);
-    glBindTexture(GL_TEXTURE_2D, frameDepth);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, LENS_SIZE, LENS_SIZE, 0, GL_DEPTH_COMPONENT,
-                 GL_FLOAT, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    texture = makeTargetTexture(GL_RGB, LENS_SIZE, LENS_SIZE, GL_RGB, GL_FLOAT, GL_LINEAR);
+    frameDepth = makeTargetTexture(GL_DEPTH_COMPONENT24, LENS_SIZE, LENS_SIZE, GL_DEPTH_COMPONENT);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, frameDepth, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
@@ -44,19 +35,7 @@ void EntityMSingularity::createLens() {
     float s = size;
     const float quad[12] = {-s, -s, 0, s, -s, 0, s, s, 0, -s, s, 0};
     const float tex[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(2, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(quad), quad, GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[1]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(tex), tex, GL_STATIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(2);
-    glBindVertexArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    makeStaticMesh(vao, vbo, {{0, 3, quad, std::size(quad)}, {2, 2, tex, std::size(tex)}});
 }
 
 EntityMSingularity::~EntityMSingularity() {
@@ -109,12 +88,12 @@ void EntityMSingularity::render(unsigned int program) {
     glm::mat4 model = glm::translate(glm::mat4(1.0f), spot);
     model = glm::rotate(model, glm::radians(-p.yaw), vec3(0, 1, 0));
     model = glm::rotate(model, glm::radians(-p.pit), vec3(1, 0, 0));
-    setModel(block, model);
-    setMode(block, lens ? 7 : 8);
+    setModelMatrix(block, model);
+    setDrawMode(block, lens ? 7 : 8);
     glBindVertexArray(vao);
     glDrawArrays(GL_QUADS, 0, 4);
     glBindVertexArray(0);
     glBindTexture(GL_TEXTURE_2D, 0);
-    setModel(block, glm::mat4(1.0f));
+    setModelMatrix(block, glm::mat4(1.0f));
     rendering = false;
 }

@@ -2,7 +2,6 @@
 
 #include "machines/Projectiles.h"
 #include "machines/WeaponCommon.h"
-#include "panels/StatusScreen.h"
 #include "sound/Sound.h"
 #include "world/World.h"
 
@@ -23,12 +22,7 @@ Turret::Turret(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s,
 
 void Turret::setPos(vec3 p) {
     Netable::setPos(p);
-    target = p;
-    vec3 t = farthestTop(pos, top);
-    dir = -getYawAngle(pos, t);
-    tip = t - pos;
-    yaw = -dir;
-    pit = 0;
+    layBarrel(*this);
 }
 
 bool Turret::canTarget(int x, int y, int z) { return vaskInReach(world, pos, range, x, y, z); }
@@ -60,21 +54,8 @@ void Turret::update(long long tick) {
     if (tick % 20 == 5 && !reqLock) askForEnergy(this, energy, capacity);
 }
 
-void Turret::takeCargo(resourceStruct r) {
-    energy += r.energy;
-    if (energy < 0) energy = 0;
-    if (energy > 1.5f * capacity) energy = 1.5f * capacity;
-    reqLock = false;
-}
+void Turret::takeCargo(resourceStruct r) { takeEnergy(this, energy, capacity, r); }
 
 bool Turret::handleRequest(resourceStruct, Netable*) { return false; }
 
-void Turret::onClick() {
-    StatusScreen* s = new StatusScreen("Turret", pos);
-    s->addLabel(SLabel("Range", &range, (float*)nullptr, 1));
-    s->addLabel(SLabel("Energy Storage", &energy, &capacity, 1));
-    s->addLabel(SLabel("HP", &hp, nullptr, 0));
-    s->addLabel(SLabel("Damage", &dmg, nullptr, 0));
-    s->addLabel(SLabel("Rate", &rate, nullptr, 0));
-    setStatusScreen(world, s);
-}
+void Turret::onClick() { openWeaponStatus(this, "Turret", energy, capacity, hp, dmg, rate); }

@@ -1,6 +1,7 @@
 #pragma once
 // Shoots single vask cells with energy shells.
 #include "machines/Netable.h"
+#include "machines/WeaponCommon.h"
 
 #include <list>
 #include <utility>
@@ -30,6 +31,3 @@ public:
     void findTarget();
     bool canTarget(int x, int y, int z);
 };
-
-float getYawAngle(vec3& a, vec3& b);
-float getPitAngel(vec3& a, vec3& b);

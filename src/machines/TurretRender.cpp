@@ -5,28 +5,28 @@
 #include "machines/Turret.h"
 #include "machines/WeaponRender.h"
 
+// The barrel of a turret or an enemy turret. The aim swings in the main pass
+// only, so it moves once per frame however many passes draw it.
+template <class Gun>
+static void drawBarrel(Gun& g, unsigned int program) {
+    if (!isShadowPass(program)) {
+        g.yaw = ease(g.yaw, getYawAngle(g.pos, g.target));
+        g.pit = ease(g.pit, getPitAngel(g.target, g.pos));
+    }
+    ensureUnitCube(g.Tvao, g.Tvbo);
+    drawTopBlocks(program, g.Tvao, g.top, g.pos, g.yaw, g.pit, g.dir);
+}
+
 Turret::~Turret() { deleteMesh(Tvao, Tvbo, 3); }
 
 void Turret::render(unsigned int program) {
     Netable::render(program);
-    if (!isShadowPass(program)) {
-        yaw = ease(yaw, getYawAngle(pos, target));
-        pit = ease(pit, getPitAngel(target, pos));
-    }
-    ensureUnitCube(Tvao, Tvbo);
-    drawTopBlocks(program, Tvao, top, pos, yaw, pit, dir);
+    drawBarrel(*this, program);
 }
 
 AutoTurret::~AutoTurret() { deleteMesh(Tvao, Tvbo, 3); }
 
-void AutoTurret::render(unsigned int program) {
-    if (!isShadowPass(program)) {
-        yaw = ease(yaw, getYawAngle(pos, target));
-        pit = ease(pit, getPitAngel(target, pos));
-    }
-    ensureUnitCube(Tvao, Tvbo);
-    drawTopBlocks(program, Tvao, top, pos, yaw, pit, dir);
-}
+void AutoTurret::render(unsigned int program) { drawBarrel(*this, program); }
 
 Mortor::~Mortor() { deleteMesh(Tvao, Tvbo, 3); }
 

@@ -1,7 +1,7 @@
 #include "machines/WeaponCommon.h"
 
 #include "machines/Netable.h"
-#include "machines/Turret.h"
+#include "panels/StatusScreen.h"
 #include "sound/Sound.h"
 #include "world/World.h"
 
@@ -74,6 +74,24 @@ void askForEnergy(Netable* self, float energy, float capacity) {
     };
     pass([](int t) { return t == TYPE_RELAY; });
     pass([](int t) { return t == TYPE_GENERATOR || t == TYPE_RELAY || t == TYPE_SHIP; });
+}
+
+void takeEnergy(Netable* self, float& energy, float capacity, const resourceStruct& r) {
+    energy += r.energy;
+    if (energy < 0) energy = 0;
+    if (energy > 1.5f * capacity) energy = 1.5f * capacity;
+    self->reqLock = false;
+}
+
+void openWeaponStatus(Netable* self, const std::string& title, float& energy, float& capacity, int& hp, int& dmg,
+                      int& rate) {
+    StatusScreen* s = new StatusScreen(title, self->pos);
+    s->addLabel(SLabel("Range", &self->range, (float*)nullptr, 1));
+    s->addLabel(SLabel("Energy Storage", &energy, &capacity, 1));
+    s->addLabel(SLabel("HP", &hp, nullptr, 0));
+    s->addLabel(SLabel("Damage", &dmg, nullptr, 0));
+    s->addLabel(SLabel("Rate", &rate, nullptr, 0));
+    setStatusScreen(self->world, s);
 }
 
 float getYawAngle(vec3& a, vec3& b) {

@@ -1,7 +1,7 @@
 #pragma once
 // Pieces shared by the turret, the enemy turret, the mortar and the shield:
-// the outward shell search for vask, the muzzle geometry, sound volumes and the
-// energy request pass.
+// the outward shell search for vask, the aiming angles and barrel geometry,
+// sound volumes, the energy request pass and the read-out panel.
 #include "machines/Resource.h"
 
 #include <list>
@@ -46,6 +46,23 @@ bool searchShells(vec3 pos, float range, Pred canTarget, vec3& target) {
 vec3 farthestTop(vec3 pos, const std::list<std::pair<vec3, int>>& top);
 vec3 farthestTop(vec3 pos, const std::list<vec3>& top);
 
+// The angles in degrees, about y and then about x, under which `b` sees `a`.
+float getYawAngle(vec3& a, vec3& b);
+float getPitAngel(vec3& a, vec3& b);
+
+// Placing a turret or an enemy turret: the barrel block farthest out gives the
+// muzzle's offset `tip` and the barrel's own heading `dir`, and the aim starts
+// along the barrel at the machine's own cell.
+template <class Gun>
+void layBarrel(Gun& g) {
+    g.target = g.pos;
+    vec3 t = farthestTop(g.pos, g.top);
+    g.dir = -getYawAngle(g.pos, t);
+    g.tip = t - g.pos;
+    g.yaw = -g.dir;
+    g.pit = 0;
+}
+
 // Where a shell leaves the barrel when the machine at `pos`, whose barrel tip
 // sits at offset `tip` when turned by `dir`, aims at `target`.
 vec3 muzzlePosition(vec3 pos, vec3 target, vec3 tip, float dir);
@@ -59,6 +76,15 @@ std::string gunSound();
 // ship, each list walked from the last link to the first, asking for the
 // missing energy until one ask is answered (which sets reqLock).
 void askForEnergy(Netable* self, float energy, float capacity);
+
+// A delivery of energy to a weapon: stored up to one and a half times its
+// capacity, never below empty, and the weapon may ask again.
+void takeEnergy(Netable* self, float& energy, float capacity, const resourceStruct& r);
+
+// The read-out panel of a turret or mortar titled `title`: "Range", "Energy
+// Storage", "HP", "Damage" and "Rate", watched live.
+void openWeaponStatus(Netable* self, const std::string& title, float& energy, float& capacity, int& hp, int& dmg,
+                      int& rate);
 
 // Shot ticks come every `rate` ticks; a rate below 1 would divide by zero.
 inline int safeRate(int rate) { return rate < 1 ? 1 : rate; }

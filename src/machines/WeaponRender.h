@@ -1,28 +1,14 @@
 #pragma once
 // GL helpers shared by the weapons' drawing files (never included by state code).
+#include "machines/MachineDraw.h"
 #include "world/Block.h"
 
-#include <GL/glew.h>
-
 #include <list>
-#include <map>
-#include <string>
 #include <utility>
-
-extern std::map<std::string, unsigned int> shaders;
-extern glm::mat4 projectionMat;
-unsigned int getTexture(std::string name);
-
-// True when `program` is the depth-only shadow program.
-bool isShadowPass(GLuint program);
-
-void setModel(GLuint program, const glm::mat4& m);
-void setMode(GLuint program, int mode);
 
 // One unit cube (0..1) of 24 vertices with texture coordinates and normals,
 // made on first use; the barrels and domes draw every block with it.
 void ensureUnitCube(unsigned int& vao, unsigned int (&vbo)[3]);
-void deleteMesh(unsigned int& vao, unsigned int* vbo, int count);
 
 // Draws barrel or dome blocks around the machine cell `cell`: every block is
 // turned by yaw (about y), pit (about x) and dir (about y) round the cell's centre.

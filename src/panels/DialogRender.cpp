@@ -2,6 +2,7 @@
 // name, the wrapped text and the hint to go on.
 #include "panels/Dialog.h"
 
+#include "render/GlMesh.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 
@@ -15,12 +16,7 @@ void Dialog::createGL() {
     setupVAO(tex, 8, verts, 12, vao, vbo);
 }
 
-void Dialog::destroyGL() {
-    glBindVertexArray(0);
-    glDeleteBuffers(2, vbo);
-    glDeleteVertexArrays(1, &vao);
-    vao = 0;
-}
+void Dialog::destroyGL() { deleteMesh(vao, vbo, 2); }
 
 void Dialog::render() {
     if (items.empty()) return;

@@ -2,6 +2,7 @@
 // toggles and bars as the 20 x 3 widget quad, all in the 0..100 overlay space.
 #include "panels/StatusScreen.h"
 
+#include "render/GlMesh.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 
@@ -16,12 +17,7 @@ void StatusScreen::createGL() {
     setupVAO(tex, 8, verts, 12, vao, vbo);
 }
 
-void StatusScreen::destroyGL() {
-    glBindVertexArray(0);
-    glDeleteBuffers(2, vbo);
-    glDeleteVertexArrays(1, &vao);
-    vao = 0;
-}
+void StatusScreen::destroyGL() { deleteMesh(vao, vbo, 2); }
 
 namespace {
 

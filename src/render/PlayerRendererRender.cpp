@@ -3,6 +3,7 @@
 #include "flow/Player.h"
 #include "machines/Activate.h"
 #include "panels/StatusScreen.h"
+#include "render/GlMesh.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "render/PlayerRenderer.h"
@@ -13,25 +14,14 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include <cstdlib>
+#include <initializer_list>
+#include <iterator>
 
 void PlayerRenderer::createGL() {
     const GLfloat pos[] = {-1.17f, -1.17f, -5, -1.17f, 1.17f, -5, 1.17f, 1.17f, -5, 1.17f, -1.17f, -5};
     const GLfloat tex[] = {0, 1, 0, 0, 1, 0, 1, 1};
     const GLushort idx[] = {0, 1, 2, 3};
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(3, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(pos), pos, GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[1]);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(tex), tex, GL_STATIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(2);
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, vbo[2]);
-    glBufferData(GL_ELEMENT_ARRAY_BUFFER, sizeof(idx), idx, GL_STATIC_DRAW);
-    glBindVertexArray(0);
+    makeStaticMesh(vao, vbo, {{0, 3, pos, std::size(pos)}, {2, 2, tex, std::size(tex)}}, idx, std::size(idx));
 
     GLuint block = shaders["block"];
     glUseProgram(block);
@@ -39,12 +29,7 @@ void PlayerRenderer::createGL() {
     glUseProgram(0);
 }
 
-void PlayerRenderer::destroyGL() {
-    glBindVertexArray(0);
-    glDeleteBuffers(3, vbo);
-    glDeleteVertexArrays(1, &vao);
-    vao = 0;
-}
+void PlayerRenderer::destroyGL() { deleteMesh(vao, vbo, 3); }
 
 void PlayerRenderer::renderRemoval() {
     vec3 b = player->remBlock;
@@ -62,10 +47,7 @@ void PlayerRenderer::renderRemoval() {
     glGenVertexArrays(1, &tmpVao);
     glBindVertexArray(tmpVao);
     glGenBuffers(1, &tmpVbo);
-    glBindBuffer(GL_ARRAY_BUFFER, tmpVbo);
-    glBufferData(GL_ARRAY_BUFFER, sizeof(lines), lines, GL_DYNAMIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
+    uploadAttribute(tmpVbo, 0, 3, lines, std::size(lines), GL_DYNAMIC_DRAW);
 
     GLuint block = shaders["block"];
     glUseProgram(block);
@@ -117,6 +99,14 @@ struct Hud {
         setMode(chosen ? 2 : 1);
         icon("box2", x, y, 3);
     }
+    // A tool's sub-menu under the tool at x: the choices framed one below the
+    // other, `chosen` highlighted.
+    void choices(float x, int chosen, std::initializer_list<const char*> icons) {
+        const int n = int(icons.size());
+        for (int k = 0; k < n; k++) frame(x, 14.0f + 7 * k, chosen == k);
+        setMode(1);
+        for (int k = 0; k < n; k++) icon(icons.begin()[k], x, 14.0f + 7 * k, 3);
+    }
     void rebind() { glBindVertexArray(quadVao); }
     void finish() {
         place(0, 0);
@@ -166,20 +156,8 @@ void PlayerRenderer::renderHUD() {
     for (int k = 0; k < 4; k++) hud.frame(20.0f + 7 * k, 7, p->mode == k);
 
     switch (p->menu) {
-    case 0:
-        hud.frame(20, 14, p->remMode == 0);
-        hud.frame(20, 21, p->remMode == 1);
-        hud.setMode(1);
-        hud.icon("removeIcon", 20, 14, 3);
-        hud.icon("breakIcon", 20, 21, 3);
-        break;
-    case 1:
-        hud.frame(27, 14, p->actMode == 0);
-        hud.frame(27, 21, p->actMode == 1);
-        hud.setMode(1);
-        hud.icon("activate", 27, 14, 3);
-        hud.icon("deactivate", 27, 21, 3);
-        break;
+    case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
+    case 1: hud.choices(27, p->actMode, {"activate", "deactivate"}); break;
     case 2:
         for (int k = 0; k < 5; k++) {
             hud.frame(34, 14.0f + 7 * k, p->blockMode == k);
@@ -236,18 +214,8 @@ void PlayerRenderer::renderEditorHUD() {
 
     int types = int(blockAttribs.size());
     switch (p->menu) {
-    case 0:
-        hud.frame(20, 14, p->remMode == 0);
-        hud.frame(20, 21, p->remMode == 1);
-        hud.setMode(1);
-        hud.icon("removeIcon", 20, 14, 3);
-        hud.icon("breakIcon", 20, 21, 3);
-        break;
-    case 1:
-        for (int k = 0; k < 3; k++) hud.frame(27, 14.0f + 7 * k, p->actMode == k);
-        hud.setMode(1);
-        for (int k = 0; k < 3; k++) hud.icon(actors[k], 27, 14.0f + 7 * k, 3);
-        break;
+    case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
+    case 1: hud.choices(27, p->actMode, {actors[0], actors[1], actors[2]}); break;
     case 2:
         for (int k = 0; k < 5 && types > 0; k++) {
             hud.frame(34, 14.0f + 7 * k, false);

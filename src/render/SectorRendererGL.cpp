@@ -1,5 +1,6 @@
 // The GL half of a sector: uploading the staging meshes and drawing them.
 #include "machines/Entity.h"
+#include "render/GlMesh.h"
 #include "render/SectorRenderer.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
@@ -11,19 +12,8 @@
 
 namespace {
 
-void deleteMesh(RData& r) {
-    if (r.vao) glDeleteVertexArrays(1, &r.vao);
-    for (unsigned int& id : r.vbo)
-        if (id) glDeleteBuffers(1, &id);
-    r.vao = 0;
-    r.vbo[0] = r.vbo[1] = r.vbo[2] = r.vbo[3] = 0;
-}
-
 void uploadFloats(GLuint buffer, GLuint attrib, GLint size, const std::vector<float>& data) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(data.size() * sizeof(float)), data.data(), GL_STATIC_DRAW);
-    glVertexAttribPointer(attrib, size, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(attrib);
+    uploadAttribute(buffer, attrib, size, data.data(), data.size(), GL_STATIC_DRAW);
 }
 
 const BlockAttrib* attribOf(size_t type) {
@@ -34,19 +24,15 @@ const BlockAttrib* attribOf(size_t type) {
 }  // namespace
 
 SectorRenderer::~SectorRenderer() {
-    bool any = false;
-    for (const RData& r : rData) any = any || r.vao || r.vbo[0] || r.vbo[1] || r.vbo[2] || r.vbo[3];
-    // A headless sector never made a GL object and must make no GL call.
-    if (!any) return;
-    glBindVertexArray(0);
-    for (RData& r : rData) deleteMesh(r);
+    // A headless sector never made a GL object, and so makes no GL call here.
+    for (RData& r : rData) deleteMesh(r.vao, r.vbo, 4);
 }
 
 void SectorRenderer::genMesh() {
     updateBounds();
     glBindVertexArray(0);
     for (RData& r : rData) {
-        deleteMesh(r);
+        deleteMesh(r.vao, r.vbo, 4);
         r.elements = int(r.indexCount());
         r.drawWide = r.wide;
         r.drawSlopes = r.slopes;

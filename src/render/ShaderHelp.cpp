@@ -1,5 +1,6 @@
 #include "render/ShaderHelp.h"
 
+#include "render/GlMesh.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 
@@ -157,18 +158,7 @@ void setupUniforms() {
 
 void setupVAO(GLfloat* texCoords, int texSize, GLfloat* vertexCoords, int verSize, GLuint& vao,
               GLuint (&vbo)[2]) {
-    glGenVertexArrays(1, &vao);
-    glBindVertexArray(vao);
-    glGenBuffers(2, vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[0]);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(verSize) * GLsizeiptr(sizeof(GLfloat)), vertexCoords, GL_STATIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo[1]);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(texSize) * GLsizeiptr(sizeof(GLfloat)), texCoords, GL_STATIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glEnableVertexAttribArray(2);
-    glBindVertexArray(0);
+    makeStaticMesh(vao, vbo, {{0, 3, vertexCoords, size_t(verSize)}, {2, 2, texCoords, size_t(texSize)}});
 }
 
 void cleanupShaders() {

@@ -1,6 +1,7 @@
 #pragma once
-// GL start state, the shader programs loaded from Shaders/, their start uniforms
-// and a small helper that builds a textured-quad vertex array.
+// GL start state, the shader programs loaded from Shaders/, their start uniforms,
+// the per-draw uniforms every program has, and a small helper that builds a
+// textured-quad vertex array.
 #include <GL/glew.h>
 #include <glm/glm.hpp>
 
@@ -39,3 +40,9 @@ void setupUniforms();
 void setupVAO(GLfloat* texCoords, int texSize, GLfloat* vertexCoords, int verSize, GLuint& vao,
               GLuint (&vbo)[2]);
 void cleanupShaders();
+
+inline void setModelMatrix(GLuint program, const glm::mat4& m) {
+    glUniformMatrix4fv(glGetUniformLocation(program, "modelMatrix"), 1, GL_FALSE, &m[0][0]);
+}
+
+inline void setDrawMode(GLuint program, int mode) { glUniform1i(glGetUniformLocation(program, "mode"), mode); }

@@ -1,4 +1,5 @@
 #include "render/Textures.h"
+#include "render/GlMesh.h"
 
 TextRenderer::TextRenderer(std::string tex)
     : charSheet(getTexture(tex)), charsPerLine(30), linesPerSheet(19), text(tex), vao(0), buff{0, 0} {
@@ -84,14 +85,8 @@ void TextRenderer::renderString(std::string s, float offset) {
     glGenVertexArrays(1, &vao);
     glBindVertexArray(vao);
     glGenBuffers(2, buff);
-    glBindBuffer(GL_ARRAY_BUFFER, buff[0]);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(pos.size() * sizeof(GLfloat)), pos.data(), GL_DYNAMIC_DRAW);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(0);
-    glBindBuffer(GL_ARRAY_BUFFER, buff[1]);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(tex.size() * sizeof(GLfloat)), tex.data(), GL_DYNAMIC_DRAW);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glEnableVertexAttribArray(2);
+    uploadAttribute(buff[0], 0, 3, pos.data(), pos.size(), GL_DYNAMIC_DRAW);
+    uploadAttribute(buff[1], 2, 2, tex.data(), tex.size(), GL_DYNAMIC_DRAW);
     glDrawArrays(GL_QUADS, 0, GLsizei(4 * n));
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);

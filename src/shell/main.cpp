@@ -15,21 +15,30 @@
 #include <cstdlib>
 #include <ctime>
 
-int main(int, char**) {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        printf("Unable to init SDL: %s\n", SDL_GetError());
-        return 1;
-    }
-    atexit(SDL_Quit);
-    // Without a reachable display SDL quietly falls back to drawing off-screen,
-    // which would leave a game running that nobody can see or close.
-    if (!SDL_getenv("SDL_VIDEODRIVER")) {
-        const char* driver = SDL_GetCurrentVideoDriver();
-        if (driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0)) {
-            printf("Unable to start video: no display to open a window on\n");
-            return 1;
+// Starts SDL's video. Without a reachable display SDL quietly falls back to
+// drawing off-screen, which would leave a game running that nobody can see or
+// close; a display that refuses one connection now and then gets a few more
+// tries before the game gives up.
+static bool startVideo() {
+    const bool driverChosen = SDL_getenv("SDL_VIDEODRIVER") != nullptr;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+            printf("Unable to init SDL: %s\n", SDL_GetError());
+            return false;
         }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        bool offscreen = driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+        if (driverChosen || !offscreen) return true;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_Delay(200);
     }
+    printf("Unable to start video: no display to open a window on\n");
+    return false;
+}
+
+int main(int, char**) {
+    if (!startVideo()) return 1;
+    atexit(SDL_Quit);
 
     bool fullscreen = gameOptions.getBool("FULLSCREEN", false);
     int yres = gameOptions.getInt("YRES", 600);

@@ -1,6 +1,7 @@
 // Drawing one frame of the world: the shadow pass from the sun, the scene into
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
+#include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
 #include "render/ViewCull.h"
 #include "render/Textures.h"
@@ -22,19 +23,6 @@ GLint loc(GLuint program, const char* name) { return glGetUniformLocation(progra
 
 void setMat(GLuint program, const char* name, const glm::mat4& m) {
     glUniformMatrix4fv(loc(program, name), 1, GL_FALSE, glm::value_ptr(m));
-}
-
-// A 2D depth or colour texture for a framebuffer attachment: nearest, clamped.
-GLuint makeTargetTexture(GLint internal, GLsizei w, GLsizei h, GLenum format, GLenum type = GL_FLOAT) {
-    GLuint tex = 0;
-    glGenTextures(1, &tex);
-    glBindTexture(GL_TEXTURE_2D, tex);
-    glTexImage2D(GL_TEXTURE_2D, 0, internal, w, h, 0, format, type, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    return tex;
 }
 
 // How far the eye is from the box of a sector's meshes (0 inside it).

@@ -12,6 +12,17 @@ if [ -z "${VASK_IN_XVFB:-}" ]; then
     VASK_IN_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$SCRIPT" "$RUN_DIR" "$BUILD_DIR"
 fi
 export SDL_AUDIODRIVER=dummy
+
+# The X server here now and then drops a new client's connection before it is
+# set up (about one in three hundred). A command that could not connect has
+# done nothing yet, so it is simply run again.
+xdotool() {
+    local try
+    for try in 1 2 3 4 5; do
+        command xdotool "$@" && return 0
+    done
+    return 1
+}
 [ -n "${VASK_TRACE:-}" ] && set -x
 
 WORK=$(mktemp -d /tmp/vask_window.XXXXXX)
@@ -83,8 +94,11 @@ wait_for_exit() {
 
 # A screenshot of the game window's area of the screen.
 shot() {
-    import -window root -crop "800x600+$WX+$WY" +repage "$WORK/$1.png" 2>/dev/null ||
-        fail "screenshot $1 failed"
+    local try
+    for try in 1 2 3 4 5; do
+        import -window root -crop "800x600+$WX+$WY" +repage "$WORK/$1.png" 2>/dev/null && return 0
+    done
+    fail "screenshot $1 failed"
 }
 
 # Mean colour of a region of a screenshot as "r g b" in 0..255.

@@ -1,8 +1,9 @@
-// vask_bench [--quick]
+// vask_bench [--quick] [--save FILE]
 // Medians of the simulation, meshing and map-file costs on the reference busy
 // world (see ReferenceWorld.h), then how they scale with the world's size and
 // the number of minds. Headless: no window, no GL. --quick grows the worlds for
-// fewer ticks and skips the 200-cube world.
+// fewer ticks and skips the 200-cube world. --save writes the reference world
+// as a map (for timing frames with vask_screenshot) and skips the scaling.
 #include "ReferenceWorld.h"
 #include "world/Block.h"
 #include "world/World.h"
@@ -81,7 +82,7 @@ struct Figures {
     size_t actives = 0, vask = 0, faces = 0;
 };
 
-Figures measure(unsigned size, int minds, long long growth, bool files) {
+Figures measure(unsigned size, int minds, long long growth, bool files, const std::string& savePath = "") {
     Figures f;
     auto w = std::make_unique<World>(size, size, size, nullptr);
     long long tick = 0;
@@ -127,6 +128,7 @@ Figures measure(unsigned size, int minds, long long growth, bool files) {
         size_t next = 0;
         f.read = timeMs(21, [&] { fresh[next++]->read(path); }, nullptr, &f.readCpu);
         unlink(path.c_str());
+        if (!savePath.empty() && !w->write(savePath)) fprintf(stderr, "could not write %s\n", savePath.c_str());
     }
     return f;
 }
@@ -134,11 +136,20 @@ Figures measure(unsigned size, int minds, long long growth, bool files) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    bool quick = false;
+    std::string savePath;
+    for (int i = 1; i < argc; i++) {
+        if (std::strcmp(argv[i], "--quick") == 0) quick = true;
+        else if (std::strcmp(argv[i], "--save") == 0 && i + 1 < argc) savePath = argv[++i];
+        else {
+            fprintf(stderr, "usage: vask_bench [--quick] [--save FILE]\n");
+            return 2;
+        }
+    }
     const long long growth = quick ? 2000 : 20000;
     setupBlockAttribs();
 
-    Figures ref = measure(100, 16, growth, true);
+    Figures ref = measure(100, 16, growth, true, savePath);
     printf("reference world: 100^3, 16 minds, %lld ticks of growth, %d machines activated in the base (%zu active blocks "
            "200 ticks later, %zu vask cells, %zu visible faces)\n",
            growth, ref.machines, ref.actives, ref.vask, ref.faces);
@@ -154,6 +165,7 @@ int main(int argc, char** argv) {
     printf("  %-20s %10.4f %12.4f %10s\n", "mesh, one sector", ref.oneSector, ref.oneCpu, "0.3");
     printf("  %-20s %10.3f %12.3f %10s\n", "World::write", ref.write, ref.writeCpu, "20");
     printf("  %-20s %10.3f %12.3f %10s\n", "World::read", ref.read, ref.readCpu, "20");
+    if (!savePath.empty()) return 0;
     printf("\nscaling with the world's size (16 minds, %lld ticks of growth):\n", growth);
     printf("  %-6s %12s %12s %14s %14s %10s\n", "size", "tick ms", "mean tick", "all sectors ms", "one sector ms",
            "vask");
