@@ -97,12 +97,11 @@ inline void buildBase(World& w, int tx, int ty, int tz) {
         activate(vec3(x0, y, tz - 11), &w);
     }
     // Relays in front of and behind the ship.
-    put(w, tx, y, tz - 5, RELAY);
-    put(w, tx, y + 1, tz - 5, RELAY);
-    activate(vec3(tx, y, tz - 5), &w);
-    put(w, tx, y, tz + 8, RELAY);
-    put(w, tx, y + 1, tz + 8, RELAY);
-    activate(vec3(tx, y, tz + 8), &w);
+    for (int z : {tz - 5, tz + 8}) {
+        put(w, tx, y, z, RELAY);
+        put(w, tx, y + 1, z, RELAY);
+        activate(vec3(tx, y, z), &w);
+    }
     // A mine: one relay on the ground with gens beside it.
     put(w, tx + 5, y, tz + 8, RELAY);
     put(w, tx + 6, y, tz + 8, GEN);

@@ -265,15 +265,6 @@ TEST_F(Editor, ToolsIgnoreClicksAtNothing) {
     EXPECT_EQ(w->player.mass1, vec3(0));
 }
 
-TEST_F(Editor, KeysReportPauseAndClose) {
-    hit(SDLK_ESCAPE);
-    EXPECT_EQ(w->result, -1);
-    w->result = 0;
-    SdlEvents::quit();
-    dispatch();
-    EXPECT_EQ(w->result, 2);
-}
-
 // A mind placed beside an objective block would lose a game; the editor carries on.
 TEST_F(Editor, VaskBesideAnObjectiveDoesNotEndTheSession) {
     w->setBlock(11, 2, 10, 34, 0);

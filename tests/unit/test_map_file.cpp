@@ -136,13 +136,9 @@ TEST(MapFile, UnbuildableRecordsAreSkippedInStep) {
     writeI32(out, 2);
     writeU8(out, 2);
     writeI32(out, 6);  // relay
-    writeF32(out, 0);
-    writeF32(out, 0);
-    writeF32(out, 0);
+    for (int i = 0; i < 3; i++) writeF32(out, 0);
     writeI32(out, 1);  // mind
-    writeF32(out, 0);
-    writeF32(out, 0);
-    writeF32(out, 0);
+    for (int i = 0; i < 3; i++) writeF32(out, 0);
     writeI32(out, 1);
     writeI32(out, 30);
     writeI32(out, 12);
@@ -172,17 +168,13 @@ TEST(MapFile, UnsafeValuesAreMadeSafe) {
     writeI32(out, 3);
     writeU8(out, 2);
     writeI32(out, 1);  // mind with hostile numbers
-    writeF32(out, 1);
-    writeF32(out, 1);
-    writeF32(out, 1);
+    for (int i = 0; i < 3; i++) writeF32(out, 1);
     writeI32(out, 5000);  // size
     writeI32(out, 0);     // speed
     writeI32(out, -4);    // strength
     writeI32(out, 0);
     writeI32(out, 15);  // enemy turret with rate 0 and an endless range
-    writeF32(out, 2);
-    writeF32(out, 2);
-    writeF32(out, 2);
+    for (int i = 0; i < 3; i++) writeF32(out, 2);
     writeI32(out, 1);
     writeI32(out, 0);
     writeF32(out, INFINITY);
