@@ -26,18 +26,11 @@ const int MATTER = 9, GEN = 10, CAP = 11, RELAY = 12, SENSOR = 13;
 // The block pattern of machines built in code rather than from blocks.
 inline std::set<vec3, veccomp> noPattern;
 
-inline Ship* placeShip(World& w, vec3 p) {
-    Ship* s = new Ship(&w);
-    w.theShip = s;
-    w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), s);
-    return s;
-}
-
 inline void lay(World& w, std::initializer_list<std::pair<vec3, int>> cells) {
     for (const auto& c : cells) w.setBlockAndUpdate(int(c.first.x), int(c.first.y), int(c.first.z), c.second, 0);
 }
 
-inline void install(World& w, vec3 p, ActiveBlock* a) { w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), a); }
+
 
 // A floored 12-cube with the ship in a corner, where patterns are laid.
 inline std::unique_ptr<World> makeBaseWorld() {

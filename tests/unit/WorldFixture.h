@@ -3,6 +3,7 @@
 #include "machines/ActiveBlock.h"
 #include "machines/Entity.h"
 #include "machines/Resource.h"
+#include "machines/Ship.h"
 #include "world/Block.h"
 #include "world/World.h"
 
@@ -16,11 +17,30 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 inline std::unique_ptr<World> makeWorld(unsigned w, unsigned h, unsigned d) {
     if (blockAttribs.empty()) setupBlockAttribs();
     return std::make_unique<World>(w, h, d, nullptr);
+}
+
+inline void install(World& w, vec3 p, ActiveBlock* a) { w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), a); }
+
+// A machine of class T, made with `args`, set at p.
+template <class T, class... Args>
+T* addMachine(World& w, vec3 p, Args&&... args) {
+    T* m = new T(&w, std::forward<Args>(args)...);
+    install(w, p, m);
+    return m;
+}
+
+// The world's ship, set at p.
+inline Ship* placeShip(World& w, vec3 p) {
+    Ship* s = new Ship(&w);
+    w.theShip = s;
+    install(w, p, s);
+    return s;
 }
 
 inline Event makeEvent(long long time, EventAction action, const std::vector<DialogItem>& lines = {}) {

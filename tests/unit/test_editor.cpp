@@ -144,11 +144,9 @@ TEST_F(Editor, FillToolFillsTheBoxBetweenTwoCorners) {
 // Filling over a machine or a mind removes it with its cell, as the remove tool
 // does; one outside the box stays.
 TEST_F(Editor, FillingOverActorsRemovesThem) {
-    Ship* ship = new Ship(w.get());
-    w->setActiveBlockAndUpdate(4, 2, 4, ship);
-    w->theShip = ship;
-    w->setActiveBlockAndUpdate(5, 3, 5, new VaskMind(w.get(), 0, 10, 50, 1));
-    w->setActiveBlockAndUpdate(8, 2, 8, new VaskMind(w.get(), 0, 10, 50, 1));
+    placeShip(*w, vec3(4, 2, 4));
+    addMachine<VaskMind>(*w, vec3(5, 3, 5), 0, 10, 50, 1);
+    addMachine<VaskMind>(*w, vec3(8, 2, 8), 0, 10, 50, 1);
     w->player.blockMode = 3;
     w->player.mass1 = vec3(3, 2, 3);
     w->player.mass2 = vec3(6, 3, 6);

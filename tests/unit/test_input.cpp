@@ -39,12 +39,7 @@ struct InputTest : ::testing::Test {
         SdlEvents::wheel(y);
         gameInput(result, p);
     }
-    Ship* addShip() {
-        Ship* s = new Ship(w.get());
-        w->setActiveBlockAndUpdate(18, 1, 18, s);
-        w->theShip = s;
-        return s;
-    }
+    Ship* addShip() { return placeShip(*w, vec3(18, 1, 18)); }
     // Looks at cell c from the +y side (the face above it).
     void select(vec3 c) {
         p.selected = c;

@@ -55,8 +55,7 @@ TEST(MindSoak, EveryBehaviourRunsLongOnRoughTerrain) {
         w->player.pos = vec3(30.5f, float(surface(*w, 30, 30) + 5), 30.5f);
         int mx = 12 + ai, mz = 15;
         int size = 1 + ai % 3;
-        VaskMind* m = new VaskMind(w.get(), ai, 8, 1, size);
-        w->setActiveBlockAndUpdate(mx, surface(*w, mx, mz) + 4, mz, m);
+        addMachine<VaskMind>(*w, vec3(mx, surface(*w, mx, mz) + 4, mz), ai, 8, 1, size);
 
         {
             Quiet q;  // every shot reports its missing sound

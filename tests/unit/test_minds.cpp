@@ -13,9 +13,7 @@
 namespace {
 
 VaskMind* placeMind(World& w, vec3 p, int ai, int speed, int size, int strength = 7) {
-    VaskMind* m = new VaskMind(&w, ai, strength, speed, size);
-    w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), m);
-    return m;
+    return addMachine<VaskMind>(w, p, ai, strength, speed, size);
 }
 
 void floor(World& w, int y, int type = 3) {
@@ -185,8 +183,7 @@ TEST_F(Mind, NearestMachineTargetKeepsTheOldOneWhenThereIsNone) {
     VaskMind* m = placeMind(*w, vec3(5, 5, 5), 10, 1, 1);
     m->target = vec3(3, 4, 5);
     EXPECT_EQ(m->getClosestMachine(), vec3(3, 4, 5));
-    AutoTurret* t = new AutoTurret(w.get());
-    w->setActiveBlockAndUpdate(15, 5, 15, t);
+    addMachine<AutoTurret>(*w, vec3(15, 5, 15));
     EXPECT_EQ(m->getClosestMachine(), vec3(15, 5, 15));
 }
 
@@ -226,8 +223,7 @@ TEST_F(Mind, HunterVineStepsTowardsTheNearestMachineEveryFiftiethAction) {
     srand(4);
     auto w = makeWorld(30, 30, 30);
     floor(*w, 4);
-    AutoTurret* t = new AutoTurret(w.get());
-    w->setActiveBlockAndUpdate(25, 5, 10, t);
+    addMachine<AutoTurret>(*w, vec3(25, 5, 10));
     VaskMind* m = placeMind(*w, vec3(10, 5, 10), 1, 1, 1);
     long long tick = 0;
     for (int i = 1; i < 50; i++) nextAction(*w, m, tick);

@@ -15,18 +15,13 @@ namespace {
 
 // A generator of range 3 holding `energy`, making none of its own.
 Generator* idleGenerator(World& w, vec3 p, float energy) {
-    Generator* g = new Generator(&w, 0, 10, 0, noPattern);
-    install(w, p, g);
+    Generator* g = addMachine<Generator>(w, p, 0, 10, 0, noPattern);
     g->storage = energy;
     return g;
 }
 
 // A relay of range 2 with energy room 10 and matter room 10.
-Relay* plainRelay(World& w, vec3 p) {
-    Relay* r = new Relay(&w, 0, 0, 0, 12, noPattern);
-    install(w, p, r);
-    return r;
-}
+Relay* plainRelay(World& w, vec3 p) { return addMachine<Relay>(w, p, 0, 0, 0, 12, noPattern); }
 
 bool linked(Netable* a, Netable* b) {
     return std::count(a->adjacent.begin(), a->adjacent.end(), b) == 1 &&
@@ -225,8 +220,7 @@ TEST(Network, ClosestMachineCountsEnemyTurretsButNotMinds) {
     install(*w, vec3(1, 1, 1), new VaskMind(w.get(), 0, 10, 50, 1));
     EXPECT_EQ(getClosestNetable(w.get(), vec3(1, 1, 1)), nullptr);
     Relay* r = plainRelay(*w, vec3(10, 1, 10));
-    AutoTurret* t = new AutoTurret(w.get());
-    install(*w, vec3(4, 1, 4), t);
+    AutoTurret* t = addMachine<AutoTurret>(*w, vec3(4, 1, 4));
     EXPECT_EQ(getClosestNetable(w.get(), vec3(1, 1, 1)), t);
     EXPECT_EQ(getClosestNetable(w.get(), vec3(9, 1, 9)), r);
 }

@@ -126,10 +126,8 @@ TEST(Player, VaskAboveTheEyesDoesNotHurt) {
 
 TEST(Player, DyingInVaskLosesTheGameInThatStep) {
     auto w = floorWorld();
-    Ship* ship = new Ship(w.get());
-    w->setActiveBlockAndUpdate(15, 1, 15, ship);
-    w->theShip = ship;
-    w->setActiveBlockAndUpdate(18, 1, 18, new VaskMind(w.get(), 0, 10, 50, 1));
+    placeShip(*w, vec3(15, 1, 15));
+    addMachine<VaskMind>(*w, vec3(18, 1, 18), 0, 10, 50, 1);
     w->setBlock(6, 2, 10, 2, 10);
     w->player.health = 1;
     // Regeneration comes first: 1 + 1 - 2 leaves the player at 0, still alive.

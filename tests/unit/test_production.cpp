@@ -35,12 +35,10 @@ TEST(Ship, StartsStockedAndEarnsEnergySlowly) {
 TEST(Ship, EmptiesAGeneratorAndAMine) {
     auto w = makeWorld(20, 12, 20);
     Ship* ship = placeShip(*w, vec3(2, 1, 2));
-    Generator* g = new Generator(w.get(), 0, 0, 0, noPattern);
-    install(*w, vec3(5, 1, 2), g);
+    Generator* g = addMachine<Generator>(*w, vec3(5, 1, 2), 0, 0, 0, noPattern);
     g->storage = 7;
     resourceStruct mineParts = parts(0, 1, 0, 1, 0);
-    Mine* m = new Mine(w.get(), 1, 1, 1, 3, 3, mineParts, noPattern);
-    install(*w, vec3(2, 1, 5), m);
+    Mine* m = addMachine<Mine>(*w, vec3(2, 1, 5), 1, 1, 1, 3, 3, mineParts, noPattern);
     m->store = 4;
     m->energy = 30;  // over its capacity: the mine asks for nothing
     runTicks(*w, 1, 5);
@@ -54,10 +52,8 @@ TEST(Ship, EmptiesAGeneratorAndAMine) {
 
 TEST(Generator, MakesOneEnergyPerRateTicks) {
     auto w = makeWorld(12, 12, 12);
-    Generator* one = new Generator(w.get(), 1, 0, 0, noPattern);
-    install(*w, vec3(2, 1, 2), one);
-    Generator* four = new Generator(w.get(), 4, 0, 0, noPattern);
-    install(*w, vec3(9, 1, 9), four);
+    Generator* one = addMachine<Generator>(*w, vec3(2, 1, 2), 1, 0, 0, noPattern);
+    Generator* four = addMachine<Generator>(*w, vec3(9, 1, 9), 4, 0, 0, noPattern);
     runTicks(*w, 1, 48);
     EXPECT_FLOAT_EQ(four->storage, 0);
     stepWorld(*w, 49);
@@ -72,10 +68,8 @@ TEST(Generator, MakesOneEnergyPerRateTicks) {
 
 TEST(Generator, AsksAMuchFullerNeighbourForHalfTheDifference) {
     auto w = makeWorld(12, 12, 12);
-    Generator* full = new Generator(w.get(), 0, 0, 0, noPattern);
-    install(*w, vec3(2, 1, 2), full);
-    Generator* low = new Generator(w.get(), 0, 0, 0, noPattern);
-    install(*w, vec3(4, 1, 2), low);
+    Generator* full = addMachine<Generator>(*w, vec3(2, 1, 2), 0, 0, 0, noPattern);
+    Generator* low = addMachine<Generator>(*w, vec3(4, 1, 2), 0, 0, 0, noPattern);
     full->storage = 10;
     low->storage = 2;
     stepWorld(*w, 5);
@@ -91,8 +85,7 @@ TEST(Generator, AsksAMuchFullerNeighbourForHalfTheDifference) {
 
 TEST(Factory, TurnsMatterIntoTheSelectedItem) {
     auto w = makeWorld(12, 12, 12);
-    Factory* f = new Factory(w.get(), 0, 0, 1, 0, 9, noPattern);
-    install(*w, vec3(2, 1, 2), f);
+    Factory* f = addMachine<Factory>(*w, vec3(2, 1, 2), 0, 0, 1, 0, 9, noPattern);
     ASSERT_EQ(f->rate, 2);
     f->onClick();
     StatusScreen* panel = getStatusScreen(w.get());
@@ -117,8 +110,7 @@ TEST(Factory, TurnsMatterIntoTheSelectedItem) {
     setStatusScreen(w.get(), nullptr);
 
     // Without energy above 0.3 nothing moves.
-    Factory* idle = new Factory(w.get(), 0, 0, 1, 0, 9, noPattern);
-    install(*w, vec3(9, 1, 9), idle);
+    Factory* idle = addMachine<Factory>(*w, vec3(9, 1, 9), 0, 0, 1, 0, 9, noPattern);
     idle->store.matter = 1;
     idle->store.energy = 0.3f;
     runTicks(*w, 1004, 1100);
@@ -127,8 +119,7 @@ TEST(Factory, TurnsMatterIntoTheSelectedItem) {
 
 TEST(Factory, ExcessCargoIsTakenFromMatter) {
     auto w = makeWorld(12, 12, 12);
-    Factory* f = new Factory(w.get(), 0, 0, 1, 0, 9, noPattern);
-    install(*w, vec3(2, 1, 2), f);
+    Factory* f = addMachine<Factory>(*w, vec3(2, 1, 2), 0, 0, 1, 0, 9, noPattern);
     ASSERT_EQ(f->maxStore, 3);
     f->store.matter = 2;
     resourceStruct cargo = parts(0, 3, 0, 0, 0);
@@ -145,10 +136,8 @@ TEST(Factory, ExcessCargoIsTakenFromMatter) {
 
 TEST(Factory, FeedsRelaysWithItsGoodsAndAsksThemForMatter) {
     auto w = makeWorld(20, 12, 20);
-    Factory* f = new Factory(w.get(), 0, 2, 1, 0, 9, noPattern);
-    install(*w, vec3(2, 1, 2), f);
-    Relay* r = new Relay(w.get(), 0, 0, 0, 12, noPattern);
-    install(*w, vec3(4, 1, 2), r);
+    Factory* f = addMachine<Factory>(*w, vec3(2, 1, 2), 0, 2, 1, 0, 9, noPattern);
+    Relay* r = addMachine<Relay>(*w, vec3(4, 1, 2), 0, 0, 0, 12, noPattern);
     f->store.gens = 3;
     f->tabulateCargo();
     r->store.matter = 8;
@@ -170,8 +159,7 @@ TEST(ScienceCenter, LevelsUpPastEightThenSixteenThousand) {
     auto w = makeWorld(30, 12, 30);
     Ship* ship = placeShip(*w, vec3(25, 1, 25));
     resourceStruct kit = parts(2, 100, 0, 1, 0);
-    ScienceCenter* sc = new ScienceCenter(w.get(), kit, noPattern);
-    install(*w, vec3(2, 1, 2), sc);
+    ScienceCenter* sc = addMachine<ScienceCenter>(*w, vec3(2, 1, 2), kit, noPattern);
     ASSERT_EQ(sc->rate, 100);
     sc->mode = 1;
     sc->energy = 1e6f;
@@ -199,8 +187,7 @@ TEST(ScienceCenter, LevelsUpPastEightThenSixteenThousand) {
 TEST(ScienceCenter, ResearchesNothingWithoutAShip) {
     auto w = makeWorld(12, 12, 12);
     resourceStruct kit = parts(2, 100, 0, 1, 0);
-    ScienceCenter* sc = new ScienceCenter(w.get(), kit, noPattern);
-    install(*w, vec3(2, 1, 2), sc);
+    ScienceCenter* sc = addMachine<ScienceCenter>(*w, vec3(2, 1, 2), kit, noPattern);
     sc->energy = 1e6f;
     testing::internal::CaptureStdout();
     runTicks(*w, 1, 200);
@@ -242,8 +229,7 @@ TEST(Mine, RefusesCellsBeyondItsRange) {
     auto w = makeFloorWorld(12, 12, 12);
     lay(*w, {{vec3(5, 3, 5), 3}});
     resourceStruct kit = parts(0, 1, 0, 1, 0);
-    Mine* m = new Mine(w.get(), 9, 4, 4, 6, 6, kit, noPattern);
-    install(*w, vec3(5, 9, 5), m);
+    Mine* m = addMachine<Mine>(*w, vec3(5, 9, 5), 9, 4, 4, 6, 6, kit, noPattern);
     EXPECT_FLOAT_EQ(m->range, 5);
     EXPECT_FALSE(m->canTarget(5, 3, 5));  // 6 cells down
     m->energy = 10;
@@ -260,15 +246,12 @@ TEST(Mine, RefusesCellsBeyondItsRange) {
 TEST(Mine, StepLengthAndGiving) {
     auto w = makeWorld(20, 12, 20);
     resourceStruct three = parts(0, 1, 0, 3, 0), many = parts(0, 1, 0, 61, 0);
-    Mine* m = new Mine(w.get(), 1, 1, 1, 3, 3, three, noPattern);
-    install(*w, vec3(2, 1, 2), m);
+    Mine* m = addMachine<Mine>(*w, vec3(2, 1, 2), 1, 1, 1, 3, 3, three, noPattern);
     EXPECT_EQ(m->rate, 20);
-    Mine* huge = new Mine(w.get(), 1, 1, 1, 3, 3, many, noPattern);
-    install(*w, vec3(15, 1, 15), huge);
+    Mine* huge = addMachine<Mine>(*w, vec3(15, 1, 15), 1, 1, 1, 3, 3, many, noPattern);
     EXPECT_EQ(huge->rate, 1);
 
-    Relay* r = new Relay(w.get(), 0, 0, 0, 12, noPattern);
-    install(*w, vec3(4, 1, 2), r);
+    Relay* r = addMachine<Relay>(*w, vec3(4, 1, 2), 0, 0, 0, 12, noPattern);
     resourceStruct ask;
     ask.matter = 2;
     EXPECT_FALSE(m->handleRequest(ask, r));  // nothing stored yet

@@ -64,7 +64,7 @@ namespace {
 AutoTurret* placeAutoTurret(World& w, vec3 p, int ammo) {
     AutoTurret* t = new AutoTurret(&w);
     t->ammo = ammo;
-    w.setActiveBlockAndUpdate(int(p.x), int(p.y), int(p.z), t);
+    install(w, p, t);
     return t;
 }
 }  // namespace

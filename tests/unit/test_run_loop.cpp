@@ -44,15 +44,8 @@ struct RunTest : ::testing::Test {
             for (int z = 0; z < 20; z++) w->setBlock(x, 0, z, 3, 0);
         w->player.pos = vec3(10, 5, 10);
     }
-    void addShip() {
-        ship = new Ship(w.get());
-        w->setActiveBlockAndUpdate(2, 1, 2, ship);
-        w->theShip = ship;
-    }
-    void addMind() {
-        mind = new VaskMind(w.get(), 0, 10, 50, 1);
-        w->setActiveBlockAndUpdate(17, 1, 17, mind);
-    }
+    void addShip() { ship = placeShip(*w, vec3(2, 1, 2)); }
+    void addMind() { mind = addMachine<VaskMind>(*w, vec3(17, 1, 17), 0, 10, 50, 1); }
     void addShipAndMind() {
         addShip();
         addMind();
@@ -113,8 +106,7 @@ TEST_F(RunTest, CheckEndRules) {
 TEST_F(RunTest, DeadShipIsDeletedAndForgotten) {
     addMind();
     addShip();
-    Ship* other = new Ship(w.get());  // a second network node in reach
-    w->setActiveBlockAndUpdate(3, 1, 2, other);
+    Ship* other = addMachine<Ship>(*w, vec3(3, 1, 2));  // a second network node in reach
     ASSERT_EQ(other->adjacent.size(), 1u);
     ship->alive = false;
     w->tick(1);

@@ -134,8 +134,7 @@ TEST(ConstructionSite, WaitsForShortSuppliesAndNeverOverwrites) {
     Template t(w.get(), vec3(6, 1, 5));
     ship->store.relays = 1;
     lay(*w, {{vec3(9, 2, 10), 3}});
-    TemplateBlock* site = new TemplateBlock(w.get(), t);
-    install(*w, vec3(10, 1, 10), site);
+    TemplateBlock* site = addMachine<TemplateBlock>(*w, vec3(10, 1, 10), t);
     runTicks(*w, 1, 300);
     EXPECT_TRUE(site->alive);
     EXPECT_EQ(site->needs.relays, 1);

@@ -30,8 +30,7 @@ TurretRig buildTurret(unsigned size = 20) {
     resourceStruct cmp = parts(3, 2, 0, 1, 0);
     std::set<vec3, veccomp> s{vec3(5, 3, 5), vec3(5, 4, 5), vec3(5, 5, 5), vec3(5, 6, 5), vec3(6, 6, 5), vec3(7, 6, 5)};
     std::list<std::pair<vec3, int>> top{{vec3(5, 6, 5), 12}, {vec3(6, 6, 5), 9}, {vec3(7, 6, 5), 9}};
-    r.t = new Turret(&w, cmp, s, top, 9);
-    w.setActiveBlockAndUpdate(5, 5, 5, r.t);
+    r.t = addMachine<Turret>(w, vec3(5, 5, 5), cmp, s, top, 9);
     w.player.pos = vec3(15, 15, 15);
     return r;
 }
@@ -146,8 +145,7 @@ TEST(Turret, AsksRelaysFirstFromTheLastLinkUntilOneAnswers) {
     resourceStruct cmp = parts(0, 1, 0, 1, 0);
     std::set<vec3, veccomp> s{vec3(5, 5, 5)};
     std::list<std::pair<vec3, int>> top;
-    Turret* t = new Turret(w.get(), cmp, s, top, 9);
-    w->setActiveBlockAndUpdate(5, 5, 5, t);
+    Turret* t = addMachine<Turret>(*w, vec3(5, 5, 5), cmp, s, top, 9);
     t->energy = 1.0f;
     t->update(5);
     // Relays last to first, then generators/relays/ship last to first, until
@@ -203,8 +201,7 @@ TEST(Shield, FillsFromEnergyAndBurnsWeakerVask) {
     auto w = makeWorld(30, 30, 30);
     resourceStruct cmp = parts(0, 4, 0, 0, 0);
     std::set<vec3, veccomp> s{vec3(10, 10, 10)};
-    Shield* sh = new Shield(w.get(), cmp, s);
-    w->setActiveBlockAndUpdate(10, 10, 10, sh);
+    Shield* sh = addMachine<Shield>(*w, vec3(10, 10, 10), cmp, s);
     EXPECT_FLOAT_EQ(sh->size, 3.0f);
     EXPECT_EQ(sh->maxStrength, 40);
     sh->energy = 8.0f;
@@ -213,8 +210,7 @@ TEST(Shield, FillsFromEnergyAndBurnsWeakerVask) {
     EXPECT_FLOAT_EQ(sh->energy, 0.0f);
 
     // Partly filled: two energy give ten strength.
-    Shield* sh2 = new Shield(w.get(), cmp, s);
-    w->setActiveBlockAndUpdate(20, 20, 20, sh2);
+    Shield* sh2 = addMachine<Shield>(*w, vec3(20, 20, 20), cmp, s);
     sh2->energy = 2.0f;
     sh2->update(30);
     EXPECT_EQ(sh2->strength, 10);
