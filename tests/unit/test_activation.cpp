@@ -14,6 +14,18 @@
 
 namespace {
 
+using Cells = std::initializer_list<std::pair<vec3, int>>;
+
+// Lays `cells` on a fresh base world (over a mortar's pattern if asked) and
+// clicks `at` with the activation tool.
+std::unique_ptr<World> clicked(Cells cells, vec3 at, bool overMortar = false) {
+    auto w = makeBaseWorld();
+    if (overMortar) layMortar(*w);
+    lay(*w, cells);
+    activate(at, w.get());
+    return w;
+}
+
 // n gen blocks in rows of six at y = 1, starting at (2, 1, 2).
 void layGenSlab(World& w, int n) {
     for (int i = 0; i < n; i++) w.setBlock(2 + i % 6, 1, 2 + i / 6, GEN, 0);
@@ -74,10 +86,9 @@ TEST(Activation, WithoutAShipLevelsAreZeroAndNothingIsPrinted) {
 }
 
 TEST(Activation, RelayStandsOnTheHighestBlock) {
-    auto w = makeBaseWorld();
-    lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}, {vec3(3, 3, 3), SENSOR},
-             {vec3(3, 3, 4), CAP}});
-    activate(vec3(4, 1, 3), w.get());
+    auto w = clicked({{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}, {vec3(4, 1, 3), MATTER}, {vec3(3, 3, 3), SENSOR},
+                      {vec3(3, 3, 4), CAP}},
+                     vec3(4, 1, 3));
     // (3,3,3) and (3,3,4) are equally high; the first in set order wins.
     Relay* r = machineAt<Relay>(*w, vec3(3, 3, 3));
     ASSERT_NE(r, nullptr);
@@ -92,9 +103,7 @@ TEST(Activation, RelayStandsOnTheHighestBlock) {
 }
 
 TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
-    auto w = makeBaseWorld();
-    lay(*w, {{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}});
-    activate(vec3(3, 1, 3), w.get());
+    auto w = clicked({{vec3(3, 1, 3), RELAY}, {vec3(3, 2, 3), RELAY}}, vec3(3, 1, 3));
     activate(vec3(3, 1, 3), w.get());
     EXPECT_EQ(countMachines(*w, TYPE_RELAY), 1);
     // A gen block touching the relay's group joins it: no generator either.
@@ -105,20 +114,18 @@ TEST(Activation, AGroupWithAMachineNeverGetsASecond) {
 }
 
 TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
-    auto w = makeBaseWorld();
     // Four gens stacked on one matter block: a shield at the matter block.
-    lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), GEN},
-             {vec3(5, 5, 5), GEN}});
-    activate(vec3(5, 3, 5), w.get());
+    auto w = clicked({{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), GEN},
+                      {vec3(5, 5, 5), GEN}},
+                     vec3(5, 3, 5));
     Shield* s = machineAt<Shield>(*w, vec3(5, 1, 5));
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->blockHead, MATTER);
     EXPECT_EQ(countMachines(*w, TYPE_GENERATOR), 0);
 
     // A second block at the matter's height refuses the shield; the factory takes it.
-    auto v = makeBaseWorld();
-    lay(*v, {{vec3(5, 1, 5), MATTER}, {vec3(6, 1, 5), CAP}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}});
-    activate(vec3(5, 2, 5), v.get());
+    auto v = clicked({{vec3(5, 1, 5), MATTER}, {vec3(6, 1, 5), CAP}, {vec3(5, 2, 5), GEN}, {vec3(5, 3, 5), GEN}},
+                     vec3(5, 2, 5));
     EXPECT_EQ(countMachines(*v, TYPE_SHIELD), 0);
     Factory* f = machineAt<Factory>(*v, vec3(5, 2, 5));
     ASSERT_NE(f, nullptr);
@@ -129,9 +136,9 @@ TEST(Activation, GensWithOneMatterMakeAShieldOrAFactory) {
 }
 
 TEST(Activation, ScienceCentreNeedsMatterUnderEveryPartAndAMatterClick) {
-    auto w = makeBaseWorld();
-    lay(*w, {{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(6, 1, 5), MATTER}, {vec3(6, 2, 5), RELAY}});
-    activate(vec3(5, 2, 5), w.get());  // a gen clicked: no science centre, nothing else fits
+    // A gen clicked: no science centre, nothing else fits.
+    auto w = clicked({{vec3(5, 1, 5), MATTER}, {vec3(5, 2, 5), GEN}, {vec3(6, 1, 5), MATTER}, {vec3(6, 2, 5), RELAY}},
+                     vec3(5, 2, 5));
     EXPECT_EQ(w->actives.size(), 1u);
     activate(vec3(6, 1, 5), w.get());
     ScienceCenter* sc = machineAt<ScienceCenter>(*w, vec3(6, 1, 5));
@@ -142,9 +149,7 @@ TEST(Activation, ScienceCentreNeedsMatterUnderEveryPartAndAMatterClick) {
 }
 
 TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
-    auto w = makeBaseWorld();
-    layMortar(*w);
-    activate(vec3(5, 2, 5), w.get());
+    auto w = clicked({}, vec3(5, 2, 5), true);
     Mortor* m = machineAt<Mortor>(*w, vec3(5, 3, 5));
     ASSERT_NE(m, nullptr);
     EXPECT_FLOAT_EQ(m->size, 1.0f);  // one enclosed air cell at (5, 5, 5)
@@ -152,25 +157,11 @@ TEST(Activation, MortarNeedsAnEnclosedDomeAndALoneTop) {
     EXPECT_EQ(m->top.front(), vec3(5, 4, 5));
 
     // A cap beside the top: refused, and neither mine nor turret fits.
-    auto v = makeBaseWorld();
-    layMortar(*v);
-    lay(*v, {{vec3(4, 3, 5), CAP}});
-    activate(vec3(5, 2, 5), v.get());
-    EXPECT_EQ(v->actives.size(), 1u);
-
+    EXPECT_EQ(clicked({{vec3(4, 3, 5), CAP}}, vec3(5, 2, 5), true)->actives.size(), 1u);
     // The roof closed without a gap encloses nothing.
-    auto u = makeBaseWorld();
-    layMortar(*u);
-    lay(*u, {{vec3(5, 5, 5), RELAY}});
-    activate(vec3(5, 2, 5), u.get());
-    EXPECT_EQ(countMachines(*u, TYPE_MORTOR), 0);
-
-    // More relays than gens.
-    auto t = makeBaseWorld();
-    layMortar(*t);
-    lay(*t, {{vec3(6, 7, 5), RELAY}});  // six relays on five gens, the dome still enclosing air
-    activate(vec3(5, 2, 5), t.get());
-    EXPECT_EQ(countMachines(*t, TYPE_MORTOR), 0);
+    EXPECT_EQ(countMachines(*clicked({{vec3(5, 5, 5), RELAY}}, vec3(5, 2, 5), true), TYPE_MORTOR), 0);
+    // Six relays on five gens, the dome still enclosing air: more relays than gens.
+    EXPECT_EQ(countMachines(*clicked({{vec3(6, 7, 5), RELAY}}, vec3(5, 2, 5), true), TYPE_MORTOR), 0);
 }
 
 TEST(Activation, MineNeedsExactlyOneRelayOnGround) {
@@ -192,16 +183,10 @@ TEST(Activation, MineNeedsExactlyOneRelayOnGround) {
     EXPECT_EQ(m->maxStore, 1 + 10);
     EXPECT_FLOAT_EQ(m->capacity, 2 * 1 + 20);
 
-    auto v = makeBaseWorld();
-    lay(*v, {{vec3(5, 1, 5), RELAY}, {vec3(5, 1, 6), RELAY}, {vec3(6, 1, 5), GEN}});
-    activate(vec3(6, 1, 5), v.get());
-    EXPECT_EQ(v->actives.size(), 1u);
-
+    EXPECT_EQ(clicked({{vec3(5, 1, 5), RELAY}, {vec3(5, 1, 6), RELAY}, {vec3(6, 1, 5), GEN}}, vec3(6, 1, 5))->actives.size(),
+              1u);
     // A relay standing on another pattern block is not on ground.
-    auto u = makeBaseWorld();
-    lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), RELAY}});
-    activate(vec3(5, 1, 5), u.get());
-    EXPECT_EQ(countMachines(*u, TYPE_MINE), 0);
+    EXPECT_EQ(countMachines(*clicked({{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), RELAY}}, vec3(5, 1, 5)), TYPE_MINE), 0);
 }
 
 TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
@@ -214,16 +199,13 @@ TEST(Activation, TurretTakesTheBlocksAboveItsTop) {
     std::list<std::pair<vec3, int>> barrel{{vec3(5, 3, 5), GEN}, {vec3(5, 4, 5), RELAY}, {vec3(6, 4, 5), SENSOR}};
     EXPECT_EQ(t->top, barrel);
 
-    auto v = makeBaseWorld();
-    lay(*v, {{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(6, 2, 5), SENSOR}, {vec3(5, 3, 5), GEN},
-             {vec3(5, 4, 5), RELAY}});
-    activate(vec3(5, 3, 5), v.get());
+    auto v = clicked({{vec3(5, 1, 5), CAP}, {vec3(5, 2, 5), MATTER}, {vec3(6, 2, 5), SENSOR}, {vec3(5, 3, 5), GEN},
+                      {vec3(5, 4, 5), RELAY}},
+                     vec3(5, 3, 5));
     EXPECT_EQ(v->actives.size(), 1u);
-
     // A gen below the top is not a turret's foot.
-    auto u = makeBaseWorld();
-    lay(*u, {{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), RELAY}, {vec3(5, 4, 5), GEN}});
-    activate(vec3(5, 3, 5), u.get());
+    auto u = clicked({{vec3(5, 1, 5), GEN}, {vec3(5, 2, 5), MATTER}, {vec3(5, 3, 5), RELAY}, {vec3(5, 4, 5), GEN}},
+                     vec3(5, 3, 5));
     EXPECT_EQ(countMachines(*u, TYPE_TURRET), 0);
 }
 
