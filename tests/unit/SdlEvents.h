@@ -4,6 +4,10 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
+#include <thread>
+
 class SdlEvents {
 public:
     SdlEvents() {
@@ -55,6 +59,26 @@ public:
 
 private:
     static void push(SDL_Event& e) { ASSERT_EQ(SDL_PushEvent(&e), 1) << SDL_GetError(); }
+};
+
+// Runs `play` on a thread of its own while the test runs the game's loop, as a
+// player at the keyboard would; `play` may stop early when told to. Leaving
+// the scope tells it to stop and waits for it.
+class Meanwhile {
+public:
+    explicit Meanwhile(std::function<void(const std::atomic<bool>& stop)> play)
+        : thread([this, play] {
+              play(stop);
+              while (!stop) SDL_Delay(5);
+          }) {}
+    ~Meanwhile() {
+        stop = true;
+        thread.join();
+    }
+
+private:
+    std::atomic<bool> stop{false};
+    std::thread thread;
 };
 
 // Pixel position of the middle of a widget cell in a status screen row whose top

@@ -14,7 +14,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 
@@ -62,24 +61,12 @@ struct MenuTest : ::testing::Test {
 
 // Presses Escape every few milliseconds until stopped: closes whatever end
 // screen a headless game shows.
-class Closer {
-public:
-    Closer()
-        : thread([this] {
-              while (!stop) {
-                  SdlEvents::key(SDLK_ESCAPE);
-                  SDL_Delay(10);
-              }
-          }) {}
-    ~Closer() {
-        stop = true;
-        thread.join();
+void pressEscapes(const std::atomic<bool>& stop) {
+    while (!stop) {
+        SdlEvents::key(SDLK_ESCAPE);
+        SDL_Delay(10);
     }
-
-private:
-    std::atomic<bool> stop{false};
-    std::thread thread;
-};
+}
 
 }  // namespace
 
@@ -183,7 +170,7 @@ TEST_F(MenuTest, MissionLogsAndPlaysPlayableMaps) {
     EXPECT_EQ(missing, 0u);
     EXPECT_EQ(out, "Loading: Maps/nope.map\n");
 
-    Closer closer;
+    Meanwhile closer(pressEscapes);
     Quiet q;
     EXPECT_GT(g.mission("win.map", false, false, 1.0f), 0u);  // no mind: won
 }
@@ -203,20 +190,17 @@ TEST_F(MenuTest, DraftsOpenInTheEditorButAreNotPlayed) {
     // the draft again as Maps/test.map; then the window is closed.
     SdlEvents::key(SDLK_g);
     SdlEvents::click(pixelX(40), pixelY(78));
-    std::atomic<bool> done{false};
-    std::thread closer([&done] {
-        for (int i = 0; i < 1000 && !done; i++) {
-            struct stat st;
-            if (stat("Maps/test.map", &st) == 0) SdlEvents::quit();
-            SDL_Delay(10);
-        }
-    });
     {
+        Meanwhile closer([](const std::atomic<bool>& stop) {
+            for (int i = 0; i < 1000 && !stop; i++) {
+                struct stat st;
+                if (stat("Maps/test.map", &st) == 0) SdlEvents::quit();
+                SDL_Delay(10);
+            }
+        });
         Quiet q;
         g.mission("draft.map", true, false, 1.0f);
     }
-    done = true;
-    closer.join();
     auto w = makeWorld(1, 1, 1);
     EXPECT_TRUE(readQuietly(*w, "Maps/test.map"));
     EXPECT_EQ(w->width, 20u);
@@ -268,7 +252,7 @@ TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {
     SdlEvents::click(pixelX(40), pixelY(83));  // the only map
     testing::internal::CaptureStdout();
     {
-        Closer closer;  // its Escapes also close the menu afterwards
+        Meanwhile closer(pressEscapes);  // its Escapes also close the menu afterwards
         g.run();
     }
     std::string out = testing::internal::GetCapturedStdout();

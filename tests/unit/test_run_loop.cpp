@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -166,15 +165,14 @@ TEST_F(RunTest, WonRunFiresVictoryEventsBeforeTheEndScreenAndCountsItsFrames) {
 
 TEST_F(RunTest, WonCountGrowsWhileTheEndScreenStaysOpen) {
     addShip();
-    std::atomic<bool> done{false};
-    std::thread closer([&] {
-        SDL_Delay(30);
-        SdlEvents::key(SDLK_ESCAPE);
-        while (!done) SDL_Delay(5);
-    });
-    unsigned int frames = w->run();
-    done = true;
-    closer.join();
+    unsigned int frames;
+    {
+        Meanwhile closer([](const std::atomic<bool>&) {
+            SDL_Delay(30);
+            SdlEvents::key(SDLK_ESCAPE);
+        });
+        frames = w->run();
+    }
     // Every end-screen frame costs a point of health and adds one to the count.
     EXPECT_EQ(frames, 1u + unsigned(100 - w->player.health));
     EXPECT_GT(frames, 2u);
@@ -219,20 +217,15 @@ TEST_F(RunTest, PauseButtonsQuitOrResume) {
 
 TEST_F(RunTest, EscapeDuringPlayPausesAndQuitEndsInDefeat) {
     addShipAndMind();
-    std::atomic<bool> done{false};
     // Escape (pause), then "Quit" on the pause menu, then Escape on the end screen.
-    std::thread player([&] {
+    Meanwhile player([](const std::atomic<bool>&) {
         SdlEvents::key(SDLK_ESCAPE);
         SDL_Delay(100);
         SdlEvents::click(pixelX(40), pixelY(83));
         SDL_Delay(100);
         SdlEvents::key(SDLK_ESCAPE);
-        while (!done) SDL_Delay(5);
     });
-    unsigned int frames = w->run();
-    done = true;
-    player.join();
-    EXPECT_EQ(frames, 0u);
+    EXPECT_EQ(w->run(), 0u);
     EXPECT_EQ(w->result, 2);
 }
 
