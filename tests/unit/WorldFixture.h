@@ -4,6 +4,7 @@
 #include "machines/Entity.h"
 #include "machines/Resource.h"
 #include "machines/Ship.h"
+#include "panels/StatusScreen.h"
 #include "world/Block.h"
 #include "world/World.h"
 
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -41,6 +43,12 @@ inline Ship* placeShip(World& w, vec3 p) {
     w.theShip = s;
     install(w, p, s);
     return s;
+}
+
+// Fills a panel's boxes by name, as typing into them would.
+inline void setBoxes(StatusScreen& s, const std::map<std::string, std::string>& texts) {
+    for (SNumBox& b : s.boxes)
+        if (texts.count(b.name)) b.text = texts.at(b.name);
 }
 
 inline Event makeEvent(long long time, EventAction action, const std::vector<DialogItem>& lines = {}) {

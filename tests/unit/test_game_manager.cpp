@@ -132,10 +132,7 @@ TEST_F(MenuTest, SettingsShowTheWindowedStartWhenNothingIsSaved) {
 TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     gameOptions.setString("ZED", "kept");
     GameManager g(nullptr);
-    for (SNumBox& b : g.settings.boxes) {
-        if (b.name == "X Resolution") b.text = "1280";
-        if (b.name == "Volume") b.text = "0.8";
-    }
+    setBoxes(g.settings, {{"X Resolution", "1280"}, {"Volume", "0.8"}});
     g.shadowSetting = 2;
     g.sing = 0;
     g.fullScrn = 1;

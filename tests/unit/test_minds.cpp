@@ -199,12 +199,7 @@ TEST_F(Mind, EditorPanelSavesClampedValues) {
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->name, "VaskMind");
     EXPECT_EQ(s->getText("Size"), "2");
-    for (SNumBox& b : s->boxes) {
-        if (b.name == "Speed") b.text = "0";
-        if (b.name == "Size") b.text = "-3";
-        if (b.name == "Type") b.text = "20";
-        if (b.name == "Strength") b.text = "oops";
-    }
+    setBoxes(*s, {{"Speed", "0"}, {"Size", "-3"}, {"Type", "20"}, {"Strength", "oops"}});
     s->buttons.front().activate();
     m->editorUpdate();
     EXPECT_EQ(m->speed, 10);

@@ -150,12 +150,7 @@ TEST(AutoTurret, EditorPanelSavesClampedValues) {
     EXPECT_EQ(s->name, "AutoTurret");
     EXPECT_EQ(s->getText("Rate"), "50");
     EXPECT_EQ(s->getText("Range"), "10");
-    for (SNumBox& b : s->boxes) {
-        if (b.name == "Rate") b.text = "1";
-        if (b.name == "Range") b.text = "0.5";
-        if (b.name == "Damage") b.text = "-4";
-        if (b.name == "Type") b.text = "2";
-    }
+    setBoxes(*s, {{"Rate", "1"}, {"Range", "0.5"}, {"Damage", "-4"}, {"Type", "2"}});
     float before = t->dir;
     t->editorUpdate();
     EXPECT_FLOAT_EQ(t->dir, before + 1.0f);
@@ -170,10 +165,7 @@ TEST(AutoTurret, EditorPanelSavesClampedValues) {
     EXPECT_EQ(getStatusScreen(w.get()), nullptr);
 
     t->onClick();
-    for (SNumBox& b : getStatusScreen(w.get())->boxes) {
-        if (b.name == "Rate") b.text = "7";
-        if (b.name == "Range") b.text = "1e9";
-    }
+    setBoxes(*getStatusScreen(w.get()), {{"Rate", "7"}, {"Range", "1e9"}});
     t->edited = 1;
     t->editorUpdate();
     EXPECT_EQ(t->rate, 7);

@@ -1,3 +1,4 @@
+#include "CaptureOutput.h"
 #include "WavBytes.h"
 #include "sound/Sound.h"
 
@@ -36,11 +37,9 @@ std::string makeSoundFolder() {
 
 TEST(Sound, LoadsNamedByFileAndSkipsOthers) {
     std::string folder = makeSoundFolder();
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    CaptureOutput captured;
     SoundManager m(folder, false);
-    std::string out = testing::internal::GetCapturedStdout();
-    std::string err = testing::internal::GetCapturedStderr();
+    std::string out = captured.text(), err = captured.errors();
     EXPECT_NE(out.find("place1.wav Loaded\n"), std::string::npos);
     EXPECT_NE(out.find("LH1.wav Loaded\n"), std::string::npos);
     EXPECT_NE(err.find("Couldn't load snd_test/broken.wav"), std::string::npos);
