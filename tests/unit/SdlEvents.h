@@ -16,12 +16,13 @@ public:
     }
     ~SdlEvents() { SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); }
 
-    static void key(SDL_Keycode k, bool down = true, Uint16 mod = KMOD_NONE) {
+    static void key(SDL_Keycode k, bool down = true, Uint16 mod = KMOD_NONE, bool repeat = false) {
         SDL_Event e{};
         e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
         e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         e.key.keysym.sym = k;
         e.key.keysym.mod = mod;
+        e.key.repeat = repeat;
         push(e);
     }
     static void keyUp(SDL_Keycode k) { key(k, false); }

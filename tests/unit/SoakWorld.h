@@ -133,10 +133,8 @@ inline void buildBase(World& w, int tx, int ty, int tz) {
     // Two turrets: cap, matter, gen, relay upwards with a sensor on the barrel.
     for (int side : {-1, 1}) {
         int x = tx + 9 * side;
-        put(w, x, y, tz, CAP);
-        put(w, x, y + 1, tz, MATTER);
-        put(w, x, y + 2, tz, GEN);
-        put(w, x, y + 3, tz, RELAY);
+        int up = 0;
+        for (int part : {CAP, MATTER, GEN, RELAY}) put(w, x, y + up++, tz, part);
         put(w, x + side, y + 3, tz, SENSOR);
         activate(vec3(x, y + 2, tz), &w);
     }

@@ -182,11 +182,7 @@ TEST_F(InputTest, WheelTurnsTheToolOneWayAndOptionsTheOther) {
 }
 
 TEST_F(InputTest, HeldKeyRepeatsDoNotToggleTheMenu) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = SDLK_e;
-    e.key.repeat = 1;
-    SDL_PushEvent(&e);
+    SdlEvents::key(SDLK_e, true, KMOD_NONE, true);
     gameInput(result, p);
     EXPECT_EQ(p.menu, -1);
 }
