@@ -131,6 +131,15 @@ poll() {
 point_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )); }
 click_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )) sleep 0.05 click 1; }
 
+# Clicks the box of panel row $1, clears $2 characters and types $3.
+type_into_row() {
+    click_at $WIDGET_X "$(row_y "$1")"
+    sleep 0.3
+    for _ in $(seq 1 "$2"); do xdotool key BackSpace; done
+    xdotool type --delay 50 "$3"
+    sleep 0.3
+}
+
 # Pixel row of the middle of status-screen row k (0 = the first row, at 83) in
 # an 800 x 600 window, and the x of the widget column.
 row_y() { echo $(( 111 + 30 * $1 )); }

@@ -14,14 +14,6 @@ press_row() {
     click_at $WIDGET_X "$(row_y "$1")"
     wait_rows "$2"
 }
-# Clicks the box of panel row $1, clears $2 characters and types $3.
-type_into_row() {
-    click_at $WIDGET_X "$(row_y "$1")"
-    sleep 0.3
-    for _ in $(seq 1 "$2"); do xdotool key BackSpace; done
-    xdotool type --delay 50 "$3"
-    sleep 0.3
-}
 
 open_menu
 # Main menu rows: Demo Maps, Campaign, Skirmish, Map Editor, Settings, Quit.

@@ -8,10 +8,7 @@ open_menu
 
 # "Settings" is the second row; its screen has widgets below the menu's three.
 click_until_change $WIDGET_X "$(row_y 1)" menu settings 240 224 160 14 || fail "'Settings' did not open"
-click_at $WIDGET_X "$(row_y 3)"  # the "Volume" box
-sleep 0.3
-xdotool key BackSpace BackSpace BackSpace BackSpace 0 period 8
-sleep 0.3
+type_into_row 3 4 0.8  # the "Volume" box
 click_at $WIDGET_X "$(row_y 7)"  # "Back", after four boxes and three buttons
 poll 100 grep -q "^VOL=0.8$" "$GAME/settings.ini" || fail "settings.ini has no VOL=0.8: $(cat "$GAME/settings.ini")"
 cut -d= -f1 "$GAME/settings.ini" | LC_ALL=C sort -c || fail "keys are not in byte order"
