@@ -140,19 +140,6 @@ inline void buildBase(World& w, int tx, int ty, int tz) {
     }
 }
 
-// FNV-1a over the state a replay must reproduce.
-struct Hash {
-    uint64_t h = 1469598103934665603ull;
-    void bytes(const void* p, size_t n) {
-        const unsigned char* c = static_cast<const unsigned char*>(p);
-        for (size_t i = 0; i < n; i++) h = (h ^ c[i]) * 1099511628211ull;
-    }
-    template <class T>
-    void value(const T& v) {
-        bytes(&v, sizeof v);
-    }
-};
-
 }  // namespace soak_detail
 
 // The world of one seed: generated, its minds set to the sixteen behaviours,
@@ -199,7 +186,7 @@ inline std::unique_ptr<World> makeSoakWorld(unsigned seed) {
 // Hash of the final state: every cell, every machine's record and the ship's
 // store, every moving entity's position.
 inline uint64_t soakWorldHash(World& w) {
-    soak_detail::Hash h;
+    Fnv1a h;
     for (const Block& b : w.blocks) {
         h.value(b.type);
         h.value(b.data);

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -69,6 +70,19 @@ inline resourceStruct parts(int matter, int gens, int caps, int relays, int sens
     r.sensors = sensors;
     return r;
 }
+
+// FNV-1a over the state a replay must reproduce.
+struct Fnv1a {
+    uint64_t h = 1469598103934665603ull;
+    void bytes(const void* p, size_t n) {
+        const unsigned char* c = static_cast<const unsigned char*>(p);
+        for (size_t i = 0; i < n; i++) h = (h ^ c[i]) * 1099511628211ull;
+    }
+    template <class T>
+    void value(const T& v) {
+        bytes(&v, sizeof v);
+    }
+};
 
 inline int countType(const World& w, int type) {
     int n = 0;

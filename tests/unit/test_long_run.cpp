@@ -11,12 +11,9 @@
 namespace {
 
 uint64_t fnv1a(const std::string& bytes) {
-    uint64_t h = 1469598103934665603ull;
-    for (unsigned char c : bytes) {
-        h ^= c;
-        h *= 1099511628211ull;
-    }
-    return h;
+    Fnv1a h;
+    h.bytes(bytes.data(), bytes.size());
+    return h.h;
 }
 
 // Terrain built in code and minds of all sixteen behaviour numbers, run through

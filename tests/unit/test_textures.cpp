@@ -54,10 +54,8 @@ TEST(Textures, GrayAndPaletteBecomeOpaqueRgba) {
     EXPECT_EQ(img.rowBytes, 8u);
     ASSERT_EQ(img.pixels.size(), 16u);
     // Bottom-right pixel: top row first, so it is the last one.
-    EXPECT_EQ(img.pixels[12], 40);
-    EXPECT_EQ(img.pixels[13], 40);
-    EXPECT_EQ(img.pixels[14], 40);
-    EXPECT_EQ(img.pixels[15], 255);
+    EXPECT_EQ(std::vector<unsigned char>(img.pixels.begin() + 12, img.pixels.end()),
+              (std::vector<unsigned char>{40, 40, 40, 255}));
 
     writePng("pal.png", 2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}, {{200, 0, 0}, {0, 100, 50}});
     ASSERT_TRUE(decodePNG("pal.png", img));
