@@ -108,34 +108,24 @@ TEST(Sound, ScanDirectoryListsEntriesOrReports) {
     EXPECT_TRUE(none.empty());
 }
 
-// Found by fuzzing: a data chunk claiming 2.5 GB made the platform's WAV reader
-// allocate it. Such a file is refused before it reaches that reader.
-TEST(Sound, ChunkLongerThanTheFileIsRefused) {
+// Found by fuzzing, both refused before they reach the platform's WAV reader:
+// a data chunk claiming 2.5 GB made that reader allocate it, and an empty data
+// chunk handed the converter no buffer at all (a null copy source).
+TEST(Sound, DamagedChunksAreRefused) {
+    const unsigned char huge[] = {'R', 'I', 'F', 'F', 0xb4, 0x01, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't',
+                                  ' ', 0x10, 0, 0, 0, 1, 0, 2, 0, 0x22, 0x56, 0, 0, 0x88, 0x58, 1, 0,
+                                  4, 0, 0x10, 0, 'd', 'a', 't', 'a', 0x8b, 0x92, 0xda, 0x99};
+    std::ostringstream empty;
+    empty << wavHeader(1, 8, 11025, 0, 8 + 300);  // mono, 8 bits, 11025 Hz: converted on load
+    empty.write("junk", 4);
+    writeU32(empty, 300);
+    empty << std::string(300, '\x40');
     mkdir("snd_bad", 0755);
-    const unsigned char header[] = {'R', 'I', 'F', 'F', 0xb4, 0x01, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't',
-                                    ' ', 0x10, 0, 0, 0, 1, 0, 2, 0, 0x22, 0x56, 0, 0, 0x88, 0x58, 1, 0,
-                                    4, 0, 0x10, 0, 'd', 'a', 't', 'a', 0x8b, 0x92, 0xda, 0x99};
-    std::ofstream("snd_bad/huge.wav", std::ios::binary).write(reinterpret_cast<const char*>(header), sizeof header);
-    testing::internal::CaptureStderr();
-    SoundManager m("snd_bad", false);
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(m.soundLib.empty());
-    EXPECT_NE(err.find("Couldn't load snd_bad/huge.wav"), std::string::npos);
-}
-
-// Found by fuzzing: a WAV whose data chunk is empty handed the converter no
-// buffer at all (a null copy source). It holds no sound and is refused.
-TEST(Sound, EmptyDataChunkIsRefused) {
-    mkdir("snd_empty", 0755);
-    std::ostringstream o;
-    o << wavHeader(1, 8, 11025, 0, 8 + 300);  // mono, 8 bits, 11025 Hz: converted on load
-    o.write("junk", 4);
-    writeU32(o, 300);
-    o << std::string(300, '\x40');
-    std::ofstream("snd_empty/silent.wav", std::ios::binary) << o.str();
-    testing::internal::CaptureStderr();
-    SoundManager m("snd_empty", false);
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(m.soundLib.empty());
-    EXPECT_NE(err.find("Couldn't load snd_empty/silent.wav"), std::string::npos) << err;
+    for (const std::string& bytes : {std::string(reinterpret_cast<const char*>(huge), sizeof huge), empty.str()}) {
+        std::ofstream("snd_bad/x.wav", std::ios::binary) << bytes;
+        CaptureOutput out;
+        SoundManager m("snd_bad", false);
+        EXPECT_TRUE(m.soundLib.empty());
+        EXPECT_NE(out.errors().find("Couldn't load snd_bad/x.wav"), std::string::npos) << out.errors();
+    }
 }
