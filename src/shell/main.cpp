@@ -11,6 +11,7 @@
 #include <GL/glew.h>
 #include <SDL2/SDL.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -38,6 +39,11 @@ static bool startVideo() {
 
 int main(int, char**) {
     if (!startVideo()) return 1;
+    // SDL turns SIGTERM and SIGINT into a window close request, which a game
+    // in progress answers with its pause menu: a shutdown or Ctrl+C must end
+    // the program instead (every save is already complete on disk).
+    signal(SIGTERM, SIG_DFL);
+    signal(SIGINT, SIG_DFL);
     atexit(SDL_Quit);
 
     bool fullscreen = gameOptions.getBool("FULLSCREEN", false);

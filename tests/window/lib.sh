@@ -28,7 +28,10 @@ xdotool() {
 WORK=$(mktemp -d /tmp/vask_window.XXXXXX)
 GAME_PID=""
 cleanup() {
-    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
+    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+        kill "$GAME_PID"
+        poll 30 bash -c "! kill -0 $GAME_PID 2>/dev/null" || kill -9 "$GAME_PID" 2>/dev/null
+    fi
     if [ -n "${KEEP_WORK:-}" ]; then echo "kept $WORK"; else rm -rf "$WORK"; fi
 }
 trap cleanup EXIT
