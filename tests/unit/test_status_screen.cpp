@@ -41,13 +41,9 @@ std::string typeInto(bool textBox, std::initializer_list<std::pair<SDL_Keycode, 
 TEST(StatusScreen, ScrollsOnlyPastEighteenRowsWithinItsRange) {
     int t = 0;
     StatusScreen s18("a", vec3(0)), s19("b", vec3(0));
-    for (int i = 0; i < 6; i++) {
-        s18.addLabel(SLabel("l", &t, nullptr, 0));
-        s19.addLabel(SLabel("l", &t, nullptr, 0));
-    }
-    for (int i = 0; i < 12; i++) {
-        s18.addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
-        s19.addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
+    for (StatusScreen* s : {&s18, &s19}) {
+        for (int i = 0; i < 6; i++) s->addLabel(SLabel("l", &t, nullptr, 0));
+        for (int i = 0; i < 12; i++) s->addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
     }
     s19.addBox(SNumBox("n", "1", false));
     s18.setOffset(10);
