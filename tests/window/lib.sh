@@ -57,6 +57,12 @@ make_run_folder() {
     true
 }
 
+# What the game wrote on standard error, less the line SDL's Wayland probe
+# leaves when a dropped X connection makes the game try its display again.
+game_errors() {
+    grep -v "^error: XDG_RUNTIME_DIR is invalid or not set in the environment\.$" "$WORK/err.txt" 2>/dev/null
+}
+
 start_game() {
     # The game must find the display ready: without one it refuses to start.
     poll 100 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the X server never answered"

@@ -78,6 +78,6 @@ poll 150 talking talk || fail "the conversation did not show"
 xdotool key space
 talk_ends after || fail "the conversation stayed after its only line"
 kill -0 "$GAME_PID" || fail "the game ended"
-[ -s "$WORK/err.txt" ] && fail "errors were reported: $(head -3 "$WORK/err.txt")"
+[ -n "$(game_errors)" ] && fail "errors were reported: $(game_errors | head -3)"
 [ -n "${VASK_SHOTS:-}" ] && cp "$WORK/talk.png" "$VASK_SHOTS/"
 echo PASS
