@@ -43,22 +43,22 @@ int main(int argc, char** argv) {
   PainterTable painters = allPainters();
   std::set<std::string> listed;
   bool ok = true;
-  for (const TextureSpec& spec : kTextures) {
-    listed.insert(spec.name);
-    auto it = painters.find(spec.name);
+  for (const TextureEntry& entry : kTextures) {
+    listed.insert(entry.name);
+    auto it = painters.find(entry.name);
     if (it == painters.end()) {
-      std::fprintf(stderr, "texgen: no painter for texture \"%s\"\n", spec.name);
+      std::fprintf(stderr, "texgen: no painter for texture \"%s\"\n", entry.name);
       ok = false;
       continue;
     }
-    Image img = it->second(spec.width, spec.height);
-    if (img.width() != spec.width || img.height() != spec.height) {
-      std::fprintf(stderr, "texgen: \"%s\" came out %dx%d instead of %dx%d\n", spec.name, img.width(),
-                   img.height(), spec.width, spec.height);
+    Image img = it->second(entry.width, entry.height);
+    if (img.width() != entry.width || img.height() != entry.height) {
+      std::fprintf(stderr, "texgen: \"%s\" came out %dx%d instead of %dx%d\n", entry.name, img.width(),
+                   img.height(), entry.width, entry.height);
       ok = false;
       continue;
     }
-    ok = writePng(dir + "/" + spec.name + ".png", img) && ok;
+    ok = writePng(dir + "/" + entry.name + ".png", img) && ok;
   }
   for (const auto& entry : painters)
     if (!listed.count(entry.first)) {

@@ -4,13 +4,13 @@
 // texture the game asks for by name is added here and nowhere else.
 #include <cstddef>
 
-struct TextureSpec {
+struct TextureEntry {
   const char* name;  // file name without ".png"; the game's texture name
   int width;
   int height;
 };
 
-inline constexpr TextureSpec kTextures[] = {
+inline constexpr TextureEntry kTextures[] = {
     // Block faces, one per block type that is drawn.
     {"vask", 16, 16}, {"stone", 16, 16}, {"brick", 16, 16}, {"mind", 16, 16},
     {"broke", 16, 16}, {"matterBlock", 16, 16}, {"genBlock", 16, 16}, {"capBlock", 16, 16},

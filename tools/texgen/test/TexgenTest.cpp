@@ -59,14 +59,14 @@ fs::path Texgen::first;
 TEST_F(Texgen, WritesEveryListedTextureAsAnEightBitPngOfItsSize) {
   ASSERT_FALSE(first.empty()) << "generator failed";
   std::set<std::string> expected = {kWindowIconFile};
-  for (const TextureSpec& spec : kTextures) {
-    expected.insert(std::string(spec.name) + ".png");
+  for (const TextureEntry& entry : kTextures) {
+    expected.insert(std::string(entry.name) + ".png");
     Decoded d;
-    ASSERT_TRUE(decodePng((first / (std::string(spec.name) + ".png")).string(), d)) << spec.name;
-    EXPECT_EQ(d.width, spec.width) << spec.name;
-    EXPECT_EQ(d.height, spec.height) << spec.name;
-    EXPECT_EQ(d.bitDepth, 8) << spec.name;
-    EXPECT_TRUE(d.colorType == kPngRgb || d.colorType == kPngRgbAlpha) << spec.name;
+    ASSERT_TRUE(decodePng((first / (std::string(entry.name) + ".png")).string(), d)) << entry.name;
+    EXPECT_EQ(d.width, entry.width) << entry.name;
+    EXPECT_EQ(d.height, entry.height) << entry.name;
+    EXPECT_EQ(d.bitDepth, 8) << entry.name;
+    EXPECT_TRUE(d.colorType == kPngRgb || d.colorType == kPngRgbAlpha) << entry.name;
   }
   std::set<std::string> found;
   for (const auto& e : fs::directory_iterator(first)) found.insert(e.path().filename().string());
