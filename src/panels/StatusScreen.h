@@ -31,6 +31,8 @@ public:
     std::string name;
     std::string text;
     bool mode;  // false numeric, true text
+    // Why the text cannot be taken, shown beside the box; empty when fine.
+    std::string problem;
     SNumBox(std::string name, std::string text, bool mode) : name(name), text(text), mode(mode) {}
     // What fits in the box: the last 11 characters.
     std::string shown() const { return text.size() < 11 ? text : text.substr(text.size() - 11); }

@@ -10,6 +10,8 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
+
 
 void StatusScreen::createGL() {
     float verts[] = {0, 0, -5, 0, -3, -5, 20, -3, -5, 20, 0, -5};
@@ -51,6 +53,14 @@ struct PanelPainter {
         }
         place(x, y);
         text.renderString(s, 0);
+    }
+    // A refused value's reason, in red beside its box.
+    void problem(const std::string& s, float x, float y) {
+        GLfloat kept[3] = {tint[0], tint[1], tint[2]};
+        tint[0] = 1.0f, tint[1] = 0.25f, tint[2] = 0.2f;
+        words(s, x, y);
+        std::copy(kept, kept + 3, tint);
+        if (color >= 0) glUniform3fv(color, 1, tint);
     }
     void caption(const std::string& s, float y) {
         text.setRenderSize(StatusScreen::captionCharWidth(s), 3);
@@ -97,6 +107,7 @@ void StatusScreen::render() {
         p.caption(b.name, y);
         p.words(b.shown(), 30, y);
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
+        if (!b.problem.empty()) p.problem(b.problem, 52, y);
         y -= 5;
     }
     for (SButton& b : buttons) {

@@ -47,6 +47,13 @@ std::vector<ShaderProgramPlan> planShaderPrograms(const std::vector<std::string>
     return plans;
 }
 
+void useWindowViewport(SDL_Window* window) {
+    int w = 0, h = 0;
+    if (window) SDL_GL_GetDrawableSize(window, &w, &h);
+    if (w <= 0 || h <= 0) w = gameOptions.getInt("XRES", 800), h = gameOptions.getInt("YRES", 600);
+    glViewport(0, 0, w, h);
+}
+
 void setupGL() {
     int xres = gameOptions.getInt("XRES", 800);
     int yres = gameOptions.getInt("YRES", 600);

@@ -288,7 +288,7 @@ void setStatusScreen(World* w, StatusScreen* s) {
     if (w->pRend.screen && w->pRend.screen != s) delete w->pRend.screen;
     w->pRend.screen = s;
     if (!w->screen) return;
-    if (s) SDL_ShowCursor(SDL_ENABLE);
+    if (s) freeCursor(w->screen);
     else hideCursorForLook(w->screen);
 }
 

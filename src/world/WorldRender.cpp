@@ -184,6 +184,7 @@ void World::render(long long l) {
     if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
 
     glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
     glClearStencil(0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
@@ -288,6 +289,7 @@ void World::render(long long l) {
 
 void World::renderPost(long long l) {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    useWindowViewport(screen);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     GLuint post = shaders["post"];
     glUseProgram(post);
@@ -333,6 +335,7 @@ void World::renderForSingle(unsigned int frame) {
 }
 
 void World::renderForDialog() {
+    useWindowViewport(screen);
     GLuint post = shaders["post"];
     glUseProgram(post);
     glUniform1i(loc(post, "mode"), 0);

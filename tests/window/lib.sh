@@ -239,11 +239,29 @@ launch_only_map() { # file name
     point_at 400 300
 }
 
+# Takes shots as $1 until the view holds still (a player who starts above the
+# ground falls first); up to 30 s.
+wait_still() { # name
+    shot "$1"
+    for _ in $(seq 1 100); do
+        sleep 0.3
+        shot still_next
+        awk -v d="$(region_diff "$1" still_next 0 150 800 300)" 'BEGIN { exit !(d < 0.002) }' && return 0
+        cp "$WORK/still_next.png" "$WORK/$1.png"
+    done
+    return 1
+}
+
+# Writes the fixture map into the scratch run folder as Maps/field.map.
+make_fixture_map() {
+    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
+        fail "no fixture map"
+}
+
 # Builds the fixture map, launches it and waits for the game's view to replace
 # the menu.
 launch_fixture_map() {
-    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
-        fail "no fixture map"
+    make_fixture_map
     launch_only_map field.map
     wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
 }
