@@ -5,6 +5,12 @@ source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
 make_fixture_map
+# Xvfb has no window manager, and only a manager takes a window to fullscreen.
+WM="$BUILD_DIR/tests/tiny_wm"
+[ -x "$WM" ] || { echo "SKIP: no tiny_wm (X11 headers missing)"; exit 77; }
+poll 100 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the X server never answered"
+"$WM" >"$WORK/wm.txt" 2>&1 &
+poll 50 grep -q "tiny_wm ready" "$WORK/wm.txt" || fail "the window manager did not start"
 open_menu
 
 window_size() {

@@ -11,10 +11,15 @@ click_until_change $WIDGET_X "$(row_y 4)" menu settings 240 100 160 100 || fail 
 type_into_row 0 3 12345  # "X Resolution"
 shot typed
 click_at $WIDGET_X "$(row_y 9)"  # "Back"
-# The reason appears in red to the right of the box.
-wait_for_change refused typed 410 $(( $(row_y 0) - 12 )) 380 24 0.02 100 || fail "no reason beside the refused box"
-c=$(region_mean refused 410 $(( $(row_y 0) - 12 )) 380 24)
-awk -v c="$c" 'BEGIN { split(c, v, " "); exit !(v[1] > v[2] + 8 && v[1] > v[3] + 8) }' || fail "the reason is not red ($c)"
+# The reason appears in red letters to the right of the box (the logo behind
+# them is green and purple).
+red_reason() {
+    shot refused
+    red=$(convert "$WORK/refused.png" -crop 380x24+410+$(( $(row_y 0) - 12 )) +repage \
+        -fx "r > 0.7 && g < 0.45 && b < 0.45" -format "%[fx:mean]" info:)
+    awk -v f="$red" 'BEGIN { exit !(f > 0.02) }'
+}
+poll 100 red_reason || fail "no reason in red beside the refused box ($red)"
 [ -n "${VASK_SHOTS:-}" ] && cp "$WORK/refused.png" "$VASK_SHOTS/settings-refused.png"
 sleep 0.5
 cmp -s "$GAME/settings.ini" "$WORK/before.ini" || fail "settings.ini changed: $(cat "$GAME/settings.ini")"
