@@ -136,6 +136,16 @@ poll() {
     return 1
 }
 
+# Turns the view as a player moving the mouse by (dx, dy) pixels would, in
+# small steps (mouse look follows the mouse's movement, not the pointer).
+look_by() { # dx dy
+    local i steps=10
+    for i in $(seq 1 $steps); do
+        xdotool mousemove_relative -- $(( $1 / steps )) $(( $2 / steps ))
+        sleep 0.05
+    done
+}
+
 # Moves the pointer to, or clicks at, window coordinates.
 point_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )); }
 click_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )) sleep 0.05 click 1; }
