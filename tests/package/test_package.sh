@@ -33,11 +33,18 @@ METAINFO=$(ls "$SHARE"/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$METAINFO" || fail "the AppStream data is not valid"
 grep -q "<launchable type=\"desktop-id\">the-vask.desktop</launchable>" "$METAINFO" ||
     fail "the AppStream data does not name the menu entry"
+# The entry starts the installed launcher and shows the installed icon.
+EXEC=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$SHARE/applications/the-vask.desktop")
+ICON=$(sed -n 's/^Icon=//p' "$SHARE/applications/the-vask.desktop")
+[ -n "$EXEC" ] && [ -f "$ROOT/usr/bin/$EXEC" ] && [ -x "$ROOT/usr/bin/$EXEC" ] || fail "the menu entry runs '$EXEC', which is not installed"
 for size in 48 128 256; do
-    [ "$(identify -format '%wx%h' "$SHARE/icons/hicolor/${size}x$size/apps/the-vask.png")" = "${size}x$size" ] ||
-        fail "no ${size}x$size icon"
+    [ "$(identify -format '%wx%h' "$SHARE/icons/hicolor/${size}x$size/apps/$ICON.png")" = "${size}x$size" ] ||
+        fail "no ${size}x$size icon '$ICON'"
 done
-[ -x "$ROOT/usr/bin/the-vask" ] && [ -x "$ROOT/usr/bin/vaskmap" ] || fail "the launcher or vaskmap is missing"
+# The map tool works from any folder, not only beside the game's data.
+(cd "$WORK" && "$ROOT/usr/bin/vaskmap" info "$SHARE/the-vask/Maps/first_steps.map" >"$WORK/info.txt" 2>&1) ||
+    fail "vaskmap info failed: $(cat "$WORK/info.txt")"
+grep -q '"size":\[' "$WORK/info.txt" || fail "vaskmap info printed no map: $(cat "$WORK/info.txt")"
 
 # Every file of the installed tree with its size and time, to compare after play.
 tree_state() { find "$ROOT" -printf '%p %s %T@ %l\n' | sort; }
