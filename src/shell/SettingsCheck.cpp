@@ -39,7 +39,7 @@ struct Range {
 // (0 and 180 degrees are degenerate); a window smaller than 320 x 240 cannot
 // show the menus, one larger than 8K is no display's.
 const Range RANGES[] = {{"XRES", true, 320, 7680}, {"YRES", true, 240, 4320}, {"FOV", false, 1, 179},
-                        {"VOL", false, 0, 4},     {"SHADOWS", true, 0, 3},   {"SENSITIVITY", false, 0.001, 10}};
+                        {"VOL", false, 0, 4},     {"SHADOWS", true, 0, 3}};
 
 std::string shortNumber(double v) {
     char buf[32];
