@@ -47,11 +47,16 @@ std::vector<ShaderProgramPlan> planShaderPrograms(const std::vector<std::string>
     return plans;
 }
 
-void useWindowViewport(SDL_Window* window) {
+glm::ivec2 windowSize(SDL_Window* window) {
     int w = 0, h = 0;
     if (window) SDL_GL_GetDrawableSize(window, &w, &h);
-    if (w <= 0 || h <= 0) w = gameOptions.getInt("XRES", 800), h = gameOptions.getInt("YRES", 600);
-    glViewport(0, 0, w, h);
+    if (w <= 0 || h <= 0) return {gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600)};
+    return {w, h};
+}
+
+void useWindowViewport(SDL_Window* window) {
+    glm::ivec2 size = windowSize(window);
+    glViewport(0, 0, size.x, size.y);
 }
 
 void setupGL() {

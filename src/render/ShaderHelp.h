@@ -36,6 +36,8 @@ void setupGL();
 // Frames are drawn at XRES x YRES; the last pass onto the window stretches
 // them over whatever size the window has (F11 makes it the display's).
 void useWindowViewport(SDL_Window* window);
+// The window's size in pixels (XRES x YRES without a window).
+glm::ivec2 windowSize(SDL_Window* window);
 void shutdownGL();
 void printLog(GLuint obj);
 GLuint loadShader(std::string s, GLenum type);
