@@ -4,10 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 require_drawing
 
-bright_share() { # shot x y w h: the share of its pixels brighter than middle grey
-    convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -colorspace gray -threshold 50% -format "%[fx:mean]" info:
-}
-
 # Starts the game in $GAME, waits for words on its window (shot $1), checks
 # standard error for $2, then a key must end it with exit code 1.
 expect_failure_screen() { # shot message
