@@ -3,7 +3,6 @@
 #include "panels/Notice.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
