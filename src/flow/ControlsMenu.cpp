@@ -2,9 +2,9 @@
 
 #include "flow/Fullscreen.h"
 #include "flow/Input.h"
+#include "panels/Notice.h"
 #include "shell/SettingsFile.h"
 
-#include <cstdio>
 
 namespace {
 const std::map<int, std::string> BUTTON = {{0, "button"}, {1, "unbutton"}};
@@ -68,7 +68,7 @@ int ControlsMenu::input() {
 }
 
 int ControlsMenu::handle(const SDL_Event& e) {
-    if (fullscreenKey(e)) return 0;
+    if (fullscreenKey(e) || notice.takes(e)) return 0;
     switch (e.type) {
     case SDL_QUIT: return 2;
     case SDL_KEYDOWN: {
@@ -116,7 +116,8 @@ int ControlsMenu::afterButtons() {
         shown = &play;
         return 0;
     }
-    if (!save()) fprintf(stderr, "Could not write settings.ini: the keys apply until the game ends\n");
+    // A failed write is on the message line; the keys still apply until the game ends.
+    save();
     return 1;
 }
 

@@ -1,10 +1,11 @@
 #include "flow/Fullscreen.h"
 
+#include "panels/Notice.h"
 #include "shell/SettingsFile.h"
 
 #include <SDL2/SDL_video.h>
 
-#include <cstdio>
+#include <string>
 
 bool fullscreenKey(const SDL_Event& e) {
     if (e.type != SDL_KEYDOWN || e.key.keysym.sym != SDLK_F11) return false;
@@ -16,9 +17,9 @@ void toggleFullscreen(SDL_Window* window) {
     if (!window) return;
     bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
     if (SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-        printf("Could not switch fullscreen: %s\n", SDL_GetError());
+        showNotice(std::string("Could not switch fullscreen: ") + SDL_GetError());
         return;
     }
-    if (!storeSettings({{"FULLSCREEN", full ? "false" : "true"}}))
-        fprintf(stderr, "Could not write settings.ini\n");
+    // A failed write shows on the message line.
+    storeSettings({{"FULLSCREEN", full ? "false" : "true"}});
 }

@@ -3,6 +3,8 @@
 // GL context, loads the shared rendering resources and hands over to the menus.
 #include "flow/GameManager.h"
 #include "flow/KeyBindings.h"
+#include "render/FailureScreen.h"
+#include "render/ShaderCheck.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
@@ -80,6 +82,16 @@ int main(int, char**) {
     loadTextures();
     setupGL();
     setupUniforms();
+    // Without its programs the game would run in a black window; say why instead.
+    ShaderFailure shaderFailure = checkShaderPrograms();
+    if (!shaderFailure.ok()) {
+        fprintf(stderr, "%s\n", shaderFailure.message().c_str());
+        showFailureScreen(window, shaderFailure.message());
+        shutdownGL();
+        unloadTextures();
+        SDL_GL_DeleteContext(context);
+        return 1;
+    }
     setupBlockAttribs();
 
     srand((unsigned)time(nullptr));
