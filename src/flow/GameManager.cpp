@@ -150,6 +150,7 @@ void GameManager::run() {
             randMission = 0;
             skirmish(0, false);
         }
+        screen->focusFirstTextBox();
     }
 }
 

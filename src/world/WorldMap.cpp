@@ -253,7 +253,9 @@ bool World::sanitizeActive(ActiveBlock* a, const std::string& path) {
     return ok;
 }
 
-bool World::write(std::string path) {
+bool World::write(std::string path) { return writeFileAtomically(path, mapBytes()); }
+
+std::string World::mapBytes() {
     std::ostringstream head;
     vec3 p = player.getPos();
     writeF32(head, p.x);
@@ -287,5 +289,5 @@ bool World::write(std::string path) {
         }
     }
     memcpy(out, t.data(), t.size());
-    return writeFileAtomically(path, bytes);
+    return bytes;
 }
