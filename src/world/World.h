@@ -39,8 +39,12 @@ public:
     // The editor's further panel buttons: "Publish" on the save panel, "Back"
     // on the event list, and the answers of the unsaved-changes question.
     int publishButton, closeEventsButton;
-    // Fingerprint of the map as last saved (or as opened) in the editor.
-    size_t savedFingerprint;
+    // The map as last saved (or as opened) in the editor: its cells, its
+    // machine and event records, and the cells the vask has spread into since
+    // (the world changing by itself is no edit of the player's).
+    std::vector<Block> savedBlocks;
+    std::string savedRecords;
+    std::set<vec3, veccomp> spreadSinceSave;
     std::list<Event> events;
     unsigned int depth, width, height;
     int SHADOWBUFF_X, SHADOWBUFF_Y;
@@ -103,8 +107,10 @@ public:
     // The same from bytes already in memory; `path` names them in messages.
     bool readFromMemory(const std::string& bytes, const std::string& path);
     bool write(std::string path);
-    // The map file's bytes for the world as it stands.
+    // The map file's bytes for the world as it stands, and the part of them
+    // after the cells: the machines, minds and events.
     std::string mapBytes();
+    std::string recordBytes();
     ActiveBlock* getActBlock(int type);
 
     // --- run loop ---
@@ -123,7 +129,8 @@ public:
     // Demo Maps plays (type 2); the world's own type is left as it was.
     bool saveEditedMap(const std::string& name, bool publish);
     // Whether the map differs from the last save. Where the player stands is
-    // not an edit, though the file records it as the starting point.
+    // not an edit, though the file records it as the starting point; nor is
+    // the vask's own spreading.
     void markSaved();
     bool hasUnsavedChanges();
     // Asked when the editor is quit: true to leave, false to keep editing.

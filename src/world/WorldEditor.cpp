@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 
 namespace {
 
@@ -43,6 +42,7 @@ void World::editorTick(long long) {
     // Vask reaching an objective loses a game, but nothing is won or lost in
     // the editor: the session must go on.
     int before = result;
+    spreadSinceSave.insert(convertQueue.begin(), convertQueue.end());
     updateConverts();
     result = before;
 
@@ -151,15 +151,21 @@ bool World::saveEditedMap(const std::string& name, bool publish) {
     return saved;
 }
 
-namespace {
+void World::markSaved() {
+    savedBlocks = blocks;
+    savedRecords = recordBytes();
+    spreadSinceSave.clear();
+}
 
-// The start position (the header's first 12 bytes) follows the player around.
-const size_t START_POSITION_BYTES = 12;
-
-size_t fingerprint(World& w) { return std::hash<std::string>()(w.mapBytes().substr(START_POSITION_BYTES)); }
-
-}  // namespace
-
-void World::markSaved() { savedFingerprint = fingerprint(*this); }
-
-bool World::hasUnsavedChanges() { return fingerprint(*this) != savedFingerprint; }
+bool World::hasUnsavedChanges() {
+    if (recordBytes() != savedRecords || savedBlocks.size() != blocks.size()) return true;
+    // As the file sees cells: a type, and a strength only for vask.
+    for (size_t i = 0; i < blocks.size(); i++) {
+        const Block &now = blocks[i], &then = savedBlocks[i];
+        if (now.type == then.type && (now.type != 2 || now.data == then.data)) continue;
+        size_t column = i / depth;
+        vec3 c(float(column / height), float(column % height), float(i % depth));
+        if (!spreadSinceSave.count(c)) return true;
+    }
+    return false;
+}

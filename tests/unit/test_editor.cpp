@@ -438,6 +438,9 @@ TEST_F(Editor, UnsavedChangesAreThoseTheFileWouldShow) {
     w->markSaved();
     EXPECT_FALSE(w->hasUnsavedChanges());
     w->player.pos += vec3(3, 0, 2);  // walking about is no edit
+    w->convertQueue.insert(vec3(5, 1, 5));  // nor is the vask's own spreading
+    tick();
+    ASSERT_EQ(w->cell(5, 1, 5).type, 2);
     EXPECT_FALSE(w->hasUnsavedChanges());
 
     w->player.mode = 2;
