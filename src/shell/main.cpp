@@ -5,6 +5,7 @@
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
+#include "shell/SoftwareShadows.h"
 #include "sound/Sound.h"
 #include "world/Block.h"
 
@@ -67,6 +68,8 @@ int main(int, char**) {
     }
     GLenum glew = glewInit();
     if (glew != GLEW_OK) fprintf(stderr, "Error: %s\n", glewGetErrorString(glew));
+    const GLubyte* renderer = glGetString(GL_RENDERER);
+    preferNoShadowsOnSoftwareGL(gameOptions, renderer ? reinterpret_cast<const char*>(renderer) : "");
 
     loadTextures();
     setupGL();
