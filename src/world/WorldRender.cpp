@@ -1,6 +1,7 @@
 // Drawing one frame of the world: the shadow pass from the sun, the scene into
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
+#include "panels/Notice.h"
 #include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
 #include "render/ViewCull.h"
@@ -309,6 +310,7 @@ void World::renderPost(long long l) {
     }
     if (editorMode) pRend.renderEditorHUD();
     else pRend.renderHUD();
+    renderNotice();
     glUseProgram(0);
     if (screen) SDL_GL_SwapWindow(screen);
 }
