@@ -151,6 +151,7 @@ void GameManager::run() {
             randMission = 0;
             skirmish(0, false);
         }
+        screen->focusFirstTextBox();
     }
 }
 

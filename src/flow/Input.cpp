@@ -101,6 +101,21 @@ static void wheel(int y, Player& p) {
     }
 }
 
+static bool isShipCell(World* w, vec3 c) {
+    for (ActiveBlock* a : w->actives)
+        if (a->getType() == TYPE_SHIP && a->pos == c) return true;
+    return false;
+}
+
+// A construction site builds its plan around its own cell; like a placed
+// block, neither may stand where the player is.
+static bool wouldEnclose(World* w, vec3 site, const Template& plan) {
+    if (w->insidePlayer(site)) return true;
+    for (const auto& e : plan.data)
+        if (e.second >= 9 && w->insidePlayer(site + e.first)) return true;
+    return false;
+}
+
 void useTool(Player& p) {
     World* w = p.world;
     vec3 sel = p.selected;
@@ -111,6 +126,11 @@ void useTool(Player& p) {
     const BlockAttrib& attr = blockAttribs[b.type];
     vec3 target = sel + p.selFace;
 
+    // Mining or breaking the ship's own cell would end the game on the spot.
+    if (p.mode == 0 && isShipCell(w, sel)) {
+        p.tell("Your ship stands here: it cannot be removed");
+        return;
+    }
     if (p.mode == 0 && p.remMode == 0) {
         if (!attr.minable) return;
         p.remBlock = sel;
@@ -137,6 +157,10 @@ void useTool(Player& p) {
         if (attr.machine) p.templates.push_back(Template(w, sel));
     } else if (p.mode == 3 && p.tempMode >= 1 && p.tempMode <= int(p.templates.size())) {
         Template copy = p.templates[size_t(p.tempMode - 1)];
+        if (wouldEnclose(w, target, copy)) {
+            p.tell("Too close: that machine would be built around you");
+            return;
+        }
         w->setActiveBlockAndUpdate(int(target.x), int(target.y), int(target.z), new TemplateBlock(w, copy));
     }
 }
@@ -214,6 +238,9 @@ int statusInput(int& result, Player& p) {
             if (k == SDLK_ESCAPE || (k == SDLK_e && !w->editorMode)) setStatusScreen(w, nullptr);
         } else if (e.type == SDL_MOUSEBUTTONDOWN) {
             s->input(e);
+        } else if (e.type == SDL_MOUSEWHEEL) {
+            // Long panels (an event list, a machine's many values) scroll as menus do.
+            s->setOffset(-5 * e.wheel.y);
         }
     }
     return 0;

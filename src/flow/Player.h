@@ -5,6 +5,7 @@
 
 #include <glm/glm.hpp>
 
+#include <string>
 #include <vector>
 
 using glm::vec3;
@@ -37,9 +38,17 @@ public:
     vec3 vel;
     float speed;
     float grav;
+    // A short line the HUD shows for a while: why a tool did nothing.
+    std::string notice;
+    int noticeTicks;
 
     explicit Player(World* w);
     void update();
     vec3 getPos() { return pos; }
     void setPos(vec3 p) { pos = p; }
+    // Shows `text` on the HUD for about three seconds.
+    void tell(const std::string& text) {
+        notice = text;
+        noticeTicks = 180;
+    }
 };

@@ -20,6 +20,8 @@ unsigned int World::run() {
     int finalScreen = 0;
     float avg = 50;
     bool skip = false;
+    // What the editor opened (or generated) counts as saved until it is changed.
+    if (editorMode) markSaved();
     while (result == 0) {
         count++;
         clock_t exTime = clock();
@@ -153,7 +155,10 @@ void World::applyDif(float f) {
 }
 
 void World::pause(long long count) {
+    // The marker block the pause leaves is no edit the editor should ask about.
+    bool clean = editorMode && !hasUnsavedChanges();
     setBlock(0, 0, 0, 14, 0);
+    if (clean) markSaved();
     int quit = 0, resume = 0;
     StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
     s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
@@ -168,7 +173,7 @@ void World::pause(long long count) {
         }
         SDL_Delay(50);
     }
-    if (quit) result = 2;
-    if (resume) result = 0;
     setStatusScreen(this, nullptr);
+    bool leave = quit && !resume && (!editorMode || confirmEditorQuit(count));
+    result = leave ? 2 : 0;
 }
