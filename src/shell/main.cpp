@@ -5,6 +5,7 @@
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
+#include "shell/Vsync.h"
 #include "sound/Sound.h"
 #include "world/Block.h"
 
@@ -67,6 +68,7 @@ int main(int, char**) {
     }
     GLenum glew = glewInit();
     if (glew != GLEW_OK) fprintf(stderr, "Error: %s\n", glewGetErrorString(glew));
+    printf("%s\n", applyVsync(gameOptions.getBool("VSYNC", true), SDL_GL_SetSwapInterval).c_str());
 
     loadTextures();
     setupGL();

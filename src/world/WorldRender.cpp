@@ -1,6 +1,7 @@
 // Drawing one frame of the world: the shadow pass from the sun, the scene into
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
+#include "render/RateOverlay.h"
 #include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
 #include "render/ViewCull.h"
@@ -296,6 +297,8 @@ void World::renderPost(long long l) {
     glBindVertexArray(vao);
     glDrawArrays(GL_QUADS, 0, 4);
     glBindVertexArray(0);
+    // Before the HUD, so an open panel covers it.
+    if (showRate) renderRateLine(rateMeter.overlayLine());
     if (editorMode) pRend.renderEditorHUD();
     else pRend.renderHUD();
     glUseProgram(0);
