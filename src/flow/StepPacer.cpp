@@ -13,11 +13,11 @@ PaceClock steadyPaceClock() {
 
 StepPacer::StepPacer(PaceClock c, int maxFps, FrameRateMeter* m) : clock(std::move(c)), minPictureSeconds(0), meter(m) {
     if (maxFps > 0 && maxFps < STEPS_PER_SECOND)
-        minPictureSeconds = std::min(1.0 / maxFps, MAX_STEPS_PER_PICTURE * STEP_SECONDS);
+        // A step short of the catch-up limit, so a late wake-up loses no step.
+        minPictureSeconds = std::min(1.0 / maxFps, (MAX_STEPS_PER_PICTURE - 1) * STEP_SECONDS);
 }
 
 void StepPacer::run(const std::function<bool()>& step, const std::function<void()>& draw) {
-    const double catchUpLimit = MAX_STEPS_PER_PICTURE * STEP_SECONDS;
     double nextStep = clock.now();
     double nextPicture = nextStep;
     for (;;) {
@@ -41,7 +41,7 @@ void StepPacer::run(const std::function<bool()>& step, const std::function<void(
             if (!goOn) return;
             nextStep += STEP_SECONDS;
             stepEnd = clock.now();
-            interrupted = stepEnd - stepStart > catchUpLimit;
+            interrupted = stepEnd - stepStart > INTERRUPTION_SECONDS;
             stepStart = stepEnd;
         }
         // After an interruption the picture and the clock start from its end.

@@ -22,17 +22,19 @@ public:
     static constexpr int STEPS_PER_SECOND = 60;
     static constexpr double STEP_SECONDS = 1.0 / STEPS_PER_SECOND;
     static constexpr int MAX_STEPS_PER_PICTURE = 5;
+    // No step of play takes this long: a step that does stood still for the
+    // pause menu or a conversation.
+    static constexpr double INTERRUPTION_SECONDS = 0.25;
 
     // `maxFps` below 60 draws at most that many pictures a second (never
-    // fewer than the catch-up limit allows); 0 or 60 and above draw at most
-    // one picture per step.
+    // fewer than 15, so catching up stays within its limit); 0 or 60 and
+    // above draw at most one picture per step.
     StepPacer(PaceClock clock, int maxFps = 0, FrameRateMeter* meter = nullptr);
 
     // Runs `step` 60 times a second and `draw` after each run of due steps,
     // until a step returns false (no picture follows that step). A step that
-    // takes longer than the catch-up limit (the pause menu, a conversation)
-    // is an interruption: a picture follows at once and the clock starts
-    // afresh from there.
+    // takes longer than INTERRUPTION_SECONDS is an interruption: a picture
+    // follows at once and the clock starts afresh from there.
     void run(const std::function<bool()>& step, const std::function<void()>& draw);
 
     long long steps = 0, pictures = 0;
