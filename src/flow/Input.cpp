@@ -188,7 +188,8 @@ void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const Fi
         // Held keys repeat; a repeat must not toggle a menu or eat templates.
         SDL_Keycode k = e.key.keysym.sym;
         if (e.key.repeat || movementKeyDown(k, p)) break;
-        if (k != SDLK_ESCAPE) tools.keyDown(k, p);
+        if (k == SDLK_F3) p.world->showRate = !p.world->showRate;
+        else if (k != SDLK_ESCAPE) tools.keyDown(k, p);
         else if (getStatusScreen(p.world)) setStatusScreen(p.world, nullptr);
         else result = -1;
         break;

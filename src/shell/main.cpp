@@ -8,6 +8,7 @@
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
 #include "shell/SoftwareShadows.h"
+#include "shell/Vsync.h"
 #include "sound/Sound.h"
 #include "world/Block.h"
 
@@ -70,6 +71,7 @@ int main(int, char**) {
     }
     GLenum glew = glewInit();
     if (glew != GLEW_OK) fprintf(stderr, "Error: %s\n", glewGetErrorString(glew));
+    printf("%s\n", applyVsync(gameOptions.getBool("VSYNC", true), SDL_GL_SetSwapInterval).c_str());
     const GLubyte* renderer = glGetString(GL_RENDERER);
     preferNoShadowsOnSoftwareGL(gameOptions, renderer ? reinterpret_cast<const char*>(renderer) : "");
 

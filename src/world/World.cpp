@@ -17,7 +17,7 @@ World::World(unsigned w, unsigned h, unsigned d, SDL_Window* s)
     : sunPos(50, 500, 50), mapType(0), editorMode(false), saveButton(0), strengthButton(0),
       addEventButton(0), publishButton(0), closeEventsButton(0), depth(d), width(w), height(h), SHADOWBUFF_X(512), SHADOWBUFF_Y(1024),
       player(this), screen(s), blockRend(), entRend(), pRend(&player), theShip(nullptr),
-      result(0), mark(0), minx(0), maxx(0), miny(0), minz(0), maxy(int(h)), maxz(0),
+      result(0), rateMeter(), showRate(gameOptions.getBool("SHOW_FPS", false)), mark(0), minx(0), maxx(0), miny(0), minz(0), maxy(int(h)), maxz(0),
       shadowBuffer(0), shadowTexture(0), sceneBuffer(0), sceneTexture(0), sceneDepth(0), vao(0),
       vbo{0, 0} {
     int shadows = gameOptions.getInt("SHADOWS", 3);

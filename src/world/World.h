@@ -2,7 +2,9 @@
 // The state of one game: the block grid, the machines and minds standing in it,
 // the player, the timed events, the sectors with their meshes and entities, and
 // (only when built with a window) the GL buffers that draw it.
+#include "flow/FrameRateMeter.h"
 #include "flow/Player.h"
+#include "flow/StepPacer.h"
 #include "machines/Resource.h"
 #include "panels/Event.h"
 #include "render/BlockRenderer.h"
@@ -60,6 +62,10 @@ public:
     PlayerRenderer pRend;
     Ship* theShip;
     int result;
+    // Pictures and steps against real time, and whether the line showing them
+    // is drawn (F3 toggles it; SHOW_FPS in the settings turns it on at start).
+    FrameRateMeter rateMeter;
+    bool showRate;
     char mark;
     int minx, maxx, miny, minz, maxy, maxz;
     unsigned int shadowBuffer, shadowTexture, sceneBuffer, sceneTexture, sceneDepth;
@@ -114,7 +120,10 @@ public:
     ActiveBlock* getActBlock(int type);
 
     // --- run loop ---
+    // Plays at 60 steps a second of real time (the steady clock); tests may
+    // hand in a clock of their own.
     unsigned int run();
+    unsigned int run(const PaceClock& clock);
     void tick(long long l);
     void pause(long long count);
     void checkEnd();

@@ -113,6 +113,7 @@ TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
     EXPECT_EQ(g.shadowSetting, 1);
     EXPECT_EQ(g.fullScrn, 0);
     EXPECT_EQ(g.sing, 1);
+    EXPECT_EQ(g.vsync, 1);  // on unless the file says otherwise
     EXPECT_EQ(g.campaign.buttons.size(), 27u);
     EXPECT_EQ(g.editMap.getText("Map"), "test");
     EXPECT_EQ(g.options.getText("Trees"), "-1");
@@ -125,7 +126,7 @@ TEST_F(MenuTest, SettingsShowTheWindowedStartWhenNothingIsSaved) {
     GameManager g(nullptr);
     EXPECT_EQ(g.fullScrn, 0);
     g.screen = &g.settings;
-    clickAndLeave(g, 83 - 5 * 4 - 5 * 3);  // "Back"
+    clickAndLeave(g, 83 - 5 * 4 - 5 * 4);  // "Back"
     EXPECT_NE(readBytes("settings.ini").find("FULLSCREEN=false\n"), std::string::npos);
     EXPECT_FALSE(GameOptions("settings.ini").getBool("FULLSCREEN", false));
 }
@@ -137,13 +138,15 @@ TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     g.shadowSetting = 2;
     g.sing = 0;
     g.fullScrn = 1;
+    g.vsync = 0;
     g.screen = &g.settings;
-    clickAndLeave(g, 83 - 5 * 4 - 5 * 3);  // "Back", after 4 boxes and 3 buttons
+    clickAndLeave(g, 83 - 5 * 4 - 5 * 4);  // "Back", after 4 boxes and 4 buttons
     EXPECT_EQ(g.screen, &g.mainMenu);
 
     EXPECT_EQ(readBytes("settings.ini"),
-              "FOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nXRES=1280\nYRES=600\n"
+              "FOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nVSYNC=false\nXRES=1280\nYRES=600\n"
               "ZED=kept\n");
+    EXPECT_FALSE(gameOptions.getBool("VSYNC", true));
     EXPECT_EQ(gameOptions.getInt("XRES", 800), 800);
     EXPECT_EQ(gameOptions.getString("VOL", ""), "0.8");
     EXPECT_EQ(gameOptions.getInt("SHADOWS", 3), 2);

@@ -2,6 +2,7 @@
 #include "SdlEvents.h"
 #include "WorldFixture.h"
 
+#include "flow/Editor.h"
 #include "flow/Input.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Ship.h"
@@ -185,6 +186,25 @@ TEST_F(InputTest, HeldKeyRepeatsDoNotToggleTheMenu) {
     SdlEvents::key(SDLK_e, true, KMOD_NONE, true);
     gameInput(result, p);
     EXPECT_EQ(p.menu, -1);
+}
+
+TEST_F(InputTest, F3TogglesTheFrameRateLineInPlayAndInTheEditor) {
+    EXPECT_FALSE(w->showRate);  // SHOW_FPS is not set
+    press(SDLK_F3);
+    EXPECT_TRUE(w->showRate);
+    SdlEvents::key(SDLK_F3, true, KMOD_NONE, true);  // held: no flicker
+    gameInput(result, p);
+    EXPECT_TRUE(w->showRate);
+    w->editorMode = true;
+    SdlEvents::key(SDLK_F3);
+    editorInput(result, p);
+    EXPECT_FALSE(w->showRate);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(p.menu, -1);
+
+    gameOptions.setString("SHOW_FPS", "true");
+    EXPECT_TRUE(makeWorld(4, 4, 4)->showRate);
+    gameOptions.properties.erase("SHOW_FPS");
 }
 
 TEST_F(InputTest, MouseLookTurnsByOffsetFromCentreWrapsYawAndClampsPitch) {

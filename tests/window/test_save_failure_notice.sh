@@ -27,7 +27,7 @@ else
 fi
 
 click_until_change $WIDGET_X "$(row_y 1)" menu settings 240 224 160 14 || fail "'Settings' did not open"
-click_at $WIDGET_X "$(row_y 7)"  # "Back"
+click_at $WIDGET_X "$(row_y 8)"  # "Back" (after the Vsync row)
 poll 100 grep -q "^Could not save settings.ini: " "$WORK/err.txt" || fail "no message on standard error"
 
 wait_for_notice notice || fail "no message line on screen"
