@@ -12,14 +12,16 @@
 
 #include <SDL2/SDL_events.h>
 
-namespace {
-
 void openSavePanel(World* w) {
     StatusScreen* s = new StatusScreen("Save", vec3(0, 0, 0));
     s->addBox(SNumBox("Save as", "test", true));
     s->addButton(SButton("Save", EDITOR_BUTTON_TEX, &w->saveButton, 2, 0));
+    // "Save" keeps a draft to work on; "Publish" makes it a map Demo Maps plays.
+    s->addButton(SButton("Publish", EDITOR_BUTTON_TEX, &w->publishButton, 2, 0));
     setStatusScreen(w, s);
 }
+
+namespace {
 
 void openStrengthPanel(World* w, int placeData) {
     StatusScreen* s = new StatusScreen("Meta?", vec3(0, 0, 0));

@@ -31,7 +31,8 @@ GameManager::GameManager(SDL_Window* w)
     : mainMenu("", vec3(0)), settings("Settings", vec3(0)), options("Skirmish Options", vec3(0)),
       campaign("Campaign", vec3(0)), load("Load Map", vec3(0)), editMap("Edit Map", vec3(0)),
       window(w), screen(&mainMenu), camp(0), loadMission(0), randMission(0), quit(0), setting(0),
-      back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), extraModes(0), controlsRequest(0), maps{} {
+      back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), vsync(0), extraModes(0), controlsRequest(0),
+      maps{} {
     buildMainMenu();
     scanMaps();
     refresh();
@@ -80,6 +81,7 @@ void GameManager::buildSettings() {
     // mode the game is in, or leaving the screen would switch it.
     fullScrn = gameOptions.getBool("FULLSCREEN", false) ? 1 : 0;
     sing = gameOptions.getBool("SINGULARITY", true) ? 1 : 0;
+    vsync = gameOptions.getBool("VSYNC", true) ? 1 : 0;
     extraModes = gameOptions.getBool("EXTRA_MODES", true) ? 1 : 0;
     settings.addBox(SNumBox("X Resolution", gameOptions.getString("XRES", "800"), false));
     settings.addBox(SNumBox("Y Resolution", gameOptions.getString("YRES", "600"), false));
@@ -88,6 +90,7 @@ void GameManager::buildSettings() {
     settings.addButton(SButton("FullScreen", OFF_ON, &fullScrn, 2, 0));
     settings.addButton(SButton("Singularities", OFF_ON, &sing, 2, 0));
     settings.addButton(SButton("Shadows", SHADOW_LEVELS, &shadowSetting, 4, 0));
+    settings.addButton(SButton("Vsync", OFF_ON, &vsync, 2, 0));
     settings.addButton(SButton("Extra Modes", OFF_ON, &extraModes, 2, 0));
     settings.addButton(SButton("Controls", BUTTON, &controlsRequest, 2, 0));
     settings.addButton(SButton("Back", BUTTON, &back, 2, 0));
@@ -171,6 +174,7 @@ void GameManager::menuFrame() {
         randMission = 0;
         skirmish(0, false);
     }
+    screen->focusFirstTextBox();
 }
 
 unsigned int GameManager::mission(std::string name, bool edit, bool camp, float dif) {
@@ -268,6 +272,8 @@ bool GameManager::saveSettings() {
     soundManager.setVolume(gameOptions.getFloat("VOL", 0.5f));
     gameOptions.setString("SHADOWS", std::to_string(shadowSetting));
     gameOptions.setString("SINGULARITY", sing ? "true" : "false");
+    gameOptions.setString("VSYNC", vsync ? "true" : "false");
+    applyVsyncSetting();
     // Resolution, field of view and full screen apply at the next start only.
     GameOptions next = gameOptions;
     next.setString("XRES", settings.getText("X Resolution"));

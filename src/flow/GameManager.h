@@ -34,7 +34,7 @@ public:
     SDL_Window* window;
     StatusScreen* screen;
     int camp, loadMission, randMission, quit, setting, back, editor;
-    int fullScrn, sing, shadowSetting, extraModes, controlsRequest;
+    int fullScrn, sing, shadowSetting, vsync, extraModes, controlsRequest;
     ControlsMenu controls;
     int maps[1000];
     std::vector<std::string> missionNames;
@@ -70,6 +70,8 @@ private:
     // it has gone (its destructor hides the cursor), the menu's look again.
     void beginGame();
     void releaseScene();
+    // Vsync as the settings ask, at once (only with a GL context).
+    void applyVsyncSetting();
     void endGame();
 };
 

@@ -4,11 +4,15 @@
 #include "panels/Notice.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
+#include "shell/GameOptions.h"
+#include "shell/Vsync.h"
 #include "util/FirstFrameClock.h"
 
 #include <GL/glew.h>
 #include <SDL2/SDL_mouse.h>
 #include <SDL2/SDL_timer.h>
+
+#include <cstdio>
 
 void GameManager::render() {
     bool gl = window && SDL_GL_GetCurrentContext();
@@ -32,6 +36,11 @@ void GameManager::render() {
 void GameManager::beginGame() {
     if (window && SDL_GL_GetCurrentContext()) glClearColor(0.5f, 0.5f, 1.0f, 1.0f);
     hideCursorForLook(window);
+}
+
+void GameManager::applyVsyncSetting() {
+    if (!window || !SDL_GL_GetCurrentContext()) return;
+    printf("%s\n", applyVsync(gameOptions.getBool("VSYNC", true), SDL_GL_SetSwapInterval).c_str());
 }
 
 void GameManager::releaseScene() {

@@ -107,6 +107,21 @@ static void wheel(int y, Player& p) {
     }
 }
 
+static bool isShipCell(World* w, vec3 c) {
+    for (ActiveBlock* a : w->actives)
+        if (a->getType() == TYPE_SHIP && a->pos == c) return true;
+    return false;
+}
+
+// A construction site builds its plan around its own cell; like a placed
+// block, neither may stand where the player is.
+static bool wouldEnclose(World* w, vec3 site, const Template& plan) {
+    if (w->insidePlayer(site)) return true;
+    for (const auto& e : plan.data)
+        if (e.second >= 9 && w->insidePlayer(site + e.first)) return true;
+    return false;
+}
+
 void useTool(Player& p) {
     World* w = p.world;
     vec3 sel = p.selected;
@@ -117,6 +132,11 @@ void useTool(Player& p) {
     const BlockAttrib& attr = blockAttribs[b.type];
     vec3 target = sel + p.selFace;
 
+    // Mining or breaking the ship's own cell would end the game on the spot.
+    if (p.mode == 0 && isShipCell(w, sel)) {
+        p.tell("Your ship stands here: it cannot be removed");
+        return;
+    }
     if (p.mode == 0 && p.remMode == 0) {
         if (!attr.minable) return;
         p.remBlock = sel;
@@ -143,6 +163,10 @@ void useTool(Player& p) {
         if (attr.machine) p.templates.push_back(Template(w, sel));
     } else if (p.mode == 3 && p.tempMode >= 1 && p.tempMode <= int(p.templates.size())) {
         Template copy = p.templates[size_t(p.tempMode - 1)];
+        if (wouldEnclose(w, target, copy)) {
+            p.tell("Too close: that machine would be built around you");
+            return;
+        }
         w->setActiveBlockAndUpdate(int(target.x), int(target.y), int(target.z), new TemplateBlock(w, copy));
     }
 }
@@ -169,7 +193,8 @@ void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const Fi
         if (e.key.repeat || movementKeyDown(k, p)) break;
         // Escape always reaches the pause menu, whatever the pause key is.
         bool pause = k == SDLK_ESCAPE || p.keys.is(k, KEY_ACTION_PAUSE);
-        if (!pause) tools.keyDown(k, p);
+        if (k == SDLK_F3) p.world->showRate = !p.world->showRate;
+        else if (!pause) tools.keyDown(k, p);
         else if (getStatusScreen(p.world)) setStatusScreen(p.world, nullptr);
         else result = -1;
         break;
@@ -220,6 +245,9 @@ int statusInput(int& result, Player& p) {
             if (k == SDLK_ESCAPE || (p.keys.is(k, KEY_ACTION_TOOL_MENU) && !w->editorMode)) setStatusScreen(w, nullptr);
         } else if (e.type == SDL_MOUSEBUTTONDOWN) {
             s->input(e);
+        } else if (e.type == SDL_MOUSEWHEEL) {
+            // Long panels (an event list, a machine's many values) scroll as menus do.
+            s->setOffset(-5 * wheelSteps(e.wheel));
         }
     }
     return 0;

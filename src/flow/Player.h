@@ -6,6 +6,7 @@
 
 #include <glm/glm.hpp>
 
+#include <string>
 #include <vector>
 
 using glm::vec3;
@@ -38,6 +39,9 @@ public:
     vec3 vel;
     float speed;
     float grav;
+    // A short line the HUD shows for a while: why a tool did nothing.
+    std::string notice;
+    int noticeTicks;
     // The keys as the settings had them when this world was built.
     KeyBindings keys;
 
@@ -45,4 +49,9 @@ public:
     void update();
     vec3 getPos() { return pos; }
     void setPos(vec3 p) { pos = p; }
+    // Shows `text` on the HUD for about three seconds.
+    void tell(const std::string& text) {
+        notice = text;
+        noticeTicks = 180;
+    }
 };

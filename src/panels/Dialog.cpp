@@ -32,6 +32,8 @@ void displayDialog(Event* e, World* w) {
         w->renderForDialog();
         d.render();
         SDL_GL_SwapWindow(w->screen);
+        // The picture only changes with a key: wait for one (or a while).
+        SDL_WaitEventTimeout(nullptr, 50);
     }
     // The conversation took every key release: a walk begun before it goes on
     // only if its key is still held.

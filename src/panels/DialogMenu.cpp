@@ -12,6 +12,8 @@ void DialogMenu(Player& p) {
     for (Event& e : w->events)
         s->addButton(SButton("Event at " + std::to_string(e.time), EDITOR_BUTTON_TEX, &e.menuInt, 2, 0));
     s->addButton(SButton("Add", EDITOR_BUTTON_TEX, &w->addEventButton, 2, 0));
+    // Escape closes it too, but a panel that can only be left by a key hides its way out.
+    s->addButton(SButton("Back", EDITOR_BUTTON_TEX, &w->closeEventsButton, 2, 0));
     setStatusScreen(w, s);
 }
 

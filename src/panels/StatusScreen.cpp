@@ -29,23 +29,26 @@ void StatusScreen::input(SDL_Event& e) {
     }
     float px = float(e.button.x) / w * 100.0f;
     float py = 100.0f - float(e.button.y) / h * 100.0f;
-    int r = offset - 5 * int(labels.size());
-    auto inRow = [&](int row) { return float(row) > py && py > float(row - 3); };
+    int row = int(labels.size());
+    auto inRow = [&](int k) {
+        float top = float(rowTop(k));
+        return top > py && py > top - float(ROW_HEIGHT);
+    };
 
     for (SNumBox& b : boxes) {
-        if (px > 30 && px < 50 && inRow(r)) {
+        if (px > 30 && px < 50 && inRow(row)) {
             selected = &b;
             return;
         }
-        r -= 5;
+        row++;
     }
     for (SButton& b : buttons) {
         if (b.mode == 0) {
-            if (px > 30 && px < 50 && inRow(r)) {
+            if (px > 30 && px < 50 && inRow(row)) {
                 b.activate();
                 return;
             }
-        } else if (b.mode == 1 && inRow(r)) {
+        } else if (b.mode == 1 && inRow(row)) {
             if (px > 40 && px < 48) {
                 b.activate();
                 return;
@@ -59,7 +62,7 @@ void StatusScreen::input(SDL_Event& e) {
                 return;
             }
         }
-        r -= 5;
+        row++;
     }
 }
 
@@ -91,10 +94,26 @@ void StatusScreen::keyInput(SDL_Event& e) {
     }
 }
 
+// Seventeen rows fit; an eighteenth would hang below the window's bottom edge.
+bool StatusScreen::rowsFit() const {
+    int n = rowCount();
+    return n == 0 || FIRST_ROW - ROW_STEP * (n - 1) - ROW_HEIGHT >= 0;
+}
+
+int StatusScreen::maxOffset() const { return std::max(FIRST_ROW, ROW_STEP * rowCount()); }
+
 void StatusScreen::setOffset(int d) {
-    int n = int(labels.size() + boxes.size() + buttons.size());
-    if (n > 18) offset += d;
-    offset = std::clamp(offset, 83, std::max(83, 5 * n));
+    if (!rowsFit()) offset += d;
+    offset = std::clamp(offset, FIRST_ROW, maxOffset());
+}
+
+void StatusScreen::focusFirstTextBox() {
+    if (selected) return;
+    for (SNumBox& b : boxes)
+        if (b.mode) {
+            selected = &b;
+            return;
+        }
 }
 
 std::string StatusScreen::getText(std::string n) {

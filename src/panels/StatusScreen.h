@@ -84,7 +84,19 @@ public:
     void input(SDL_Event& e);
     void keyInput(SDL_Event& e);
     void setOffset(int d);
+    // Layout shared by drawing and hit-testing: row k (labels first, then boxes,
+    // then buttons) hangs ROW_HEIGHT below its top, ROW_STEP under row k - 1.
+    static constexpr int FIRST_ROW = 83, ROW_STEP = 5, ROW_HEIGHT = 3;
+    int rowCount() const { return int(labels.size() + boxes.size() + buttons.size()); }
+    int rowTop(int row) const { return offset - ROW_STEP * row; }
+    // Whether every row shows at the resting offset; when not, the wheel
+    // scrolls up to maxOffset, where the last row sits just above the bottom.
+    bool rowsFit() const;
+    int maxOffset() const;
     std::string getText(std::string name);
+    // A panel that asks for a name or a line of text takes the keyboard as it
+    // opens; number boxes wait for a click (a stray digit must not change them).
+    void focusFirstTextBox();
 
     // "Best Time: h:m:s" for a count of ticks (60 ticks a second).
     static std::string bestTime(unsigned int ticks);

@@ -90,7 +90,9 @@ void StatusScreen::render() {
     p.words(name, 5, float(offset + 5));
     p.text.setRenderSize(1.8f, 3);
 
-    float y = float(offset);
+    // Rows are placed by rowTop, as hit-testing finds them.
+    int row = 0;
+    float y = float(rowTop(row));
     for (SLabel& l : labels) {
         p.caption(l.name, y);
         if ((l.dispMode == 0 || l.dispMode == 1) && l.num1) {
@@ -101,14 +103,14 @@ void StatusScreen::render() {
             p.quad(vao, "white1", 30, y, part, 2);
             p.quad(vao, "box", 30, y, 1, 1);
         }
-        y -= 5;
+        y = float(rowTop(++row));
     }
     for (SNumBox& b : boxes) {
         p.caption(b.name, y);
         p.words(b.shown(), 30, y);
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
         if (!b.problem.empty()) p.problem(b.problem, 52, y);
-        y -= 5;
+        y = float(rowTop(++row));
     }
     for (SButton& b : buttons) {
         p.caption(b.name, y);
@@ -119,7 +121,7 @@ void StatusScreen::render() {
             p.quad(vao, texFor(b), 40, y, 0.4f, 1);
             if (b.times) p.words(bestTime(b.times[*b.toggle]), 55, y);
         }
-        y -= 5;
+        y = float(rowTop(++row));
     }
     p.place(0, 0);
     glBindTexture(GL_TEXTURE_2D, 0);

@@ -151,6 +151,13 @@ void PlayerRenderer::renderHUD() {
         hud.place(7.0f + 10 * i, 96);
         text.renderString(std::to_string(values[i]), 0);
     }
+    if (p->noticeTicks > 0) {
+        // Centred above the tool bar.
+        const float charW = 1.5f;
+        text.setRenderSize(charW, 2.5f);
+        hud.place(50.0f - charW * float(p->notice.size()) / 2, 20);
+        text.renderString(p->notice, 0);
+    }
 
     hud.rebind();
     for (int k = 0; k < 4; k++) hud.frame(20.0f + 7 * k, 7, p->mode == k);

@@ -10,6 +10,7 @@
 #include "shell/GameOptions.h"
 #include "shell/SettingsCheck.h"
 #include "shell/SoftwareShadows.h"
+#include "shell/Vsync.h"
 #include "sound/Sound.h"
 #include "world/Block.h"
 
@@ -76,6 +77,7 @@ int main(int, char**) {
     }
     GLenum glew = glewInit();
     if (glew != GLEW_OK) fprintf(stderr, "Error: %s\n", glewGetErrorString(glew));
+    printf("%s\n", applyVsync(gameOptions.getBool("VSYNC", true), SDL_GL_SetSwapInterval).c_str());
     const GLubyte* renderer = glGetString(GL_RENDERER);
     preferNoShadowsOnSoftwareGL(gameOptions, renderer ? reinterpret_cast<const char*>(renderer) : "");
 

@@ -15,9 +15,9 @@
 
 World::World(unsigned w, unsigned h, unsigned d, SDL_Window* s)
     : sunPos(50, 500, 50), mapType(0), editorMode(false), saveButton(0), strengthButton(0),
-      addEventButton(0), depth(d), width(w), height(h), SHADOWBUFF_X(512), SHADOWBUFF_Y(1024),
+      addEventButton(0), publishButton(0), closeEventsButton(0), depth(d), width(w), height(h), SHADOWBUFF_X(512), SHADOWBUFF_Y(1024),
       player(this), screen(s), blockRend(), entRend(), pRend(&player), theShip(nullptr),
-      result(0), mark(0), minx(0), maxx(0), miny(0), minz(0), maxy(int(h)), maxz(0),
+      result(0), rateMeter(), showRate(gameOptions.getBool("SHOW_FPS", false)), mark(0), minx(0), maxx(0), miny(0), minz(0), maxy(int(h)), maxz(0),
       shadowBuffer(0), shadowTexture(0), sceneBuffer(0), sceneTexture(0), sceneDepth(0), vao(0),
       vbo{0, 0} {
     int shadows = gameOptions.getInt("SHADOWS", 3);
@@ -209,9 +209,12 @@ vec3 World::playerCanMove(vec3 p, vec3 off) {
 bool World::canPlayerPlace(vec3 v) {
     for (Block& b : getNeighbors(v))
         if (b.type == 2) return false;
-    vec3 d = v - player.pos;
-    if (std::fabs(d.x) < 2 && std::fabs(d.z) < 2 && d.y > -4 && d.y < 1) return false;
-    return true;
+    return !insidePlayer(v);
+}
+
+bool World::insidePlayer(vec3 cell) {
+    vec3 d = cell - player.pos;
+    return std::fabs(d.x) < 2 && std::fabs(d.z) < 2 && d.y > -4 && d.y < 1;
 }
 
 void World::massPlace() {
@@ -287,6 +290,7 @@ EntityRenderer* getEntityRenderer(World* w) { return &w->entRend; }
 void setStatusScreen(World* w, StatusScreen* s) {
     if (w->pRend.screen && w->pRend.screen != s) delete w->pRend.screen;
     w->pRend.screen = s;
+    if (s) s->focusFirstTextBox();
     if (!w->screen) return;
     if (s) freeCursor(w->screen);
     else hideCursorForLook(w->screen);

@@ -2,7 +2,9 @@
 // The state of one game: the block grid, the machines and minds standing in it,
 // the player, the timed events, the sectors with their meshes and entities, and
 // (only when built with a window) the GL buffers that draw it.
+#include "flow/FrameRateMeter.h"
 #include "flow/Player.h"
+#include "flow/StepPacer.h"
 #include "machines/Resource.h"
 #include "panels/Event.h"
 #include "render/BlockRenderer.h"
@@ -36,6 +38,15 @@ public:
     char mapType;
     bool editorMode;
     int saveButton, strengthButton, addEventButton;
+    // The editor's further panel buttons: "Publish" on the save panel, "Back"
+    // on the event list, and the answers of the unsaved-changes question.
+    int publishButton, closeEventsButton;
+    // The map as last saved (or as opened) in the editor: its cells, its
+    // machine and event records, and the cells the vask has spread into since
+    // (the world changing by itself is no edit of the player's).
+    std::vector<Block> savedBlocks;
+    std::string savedRecords;
+    std::set<vec3, veccomp> spreadSinceSave;
     std::list<Event> events;
     unsigned int depth, width, height;
     int SHADOWBUFF_X, SHADOWBUFF_Y;
@@ -51,6 +62,10 @@ public:
     PlayerRenderer pRend;
     Ship* theShip;
     int result;
+    // Pictures and steps against real time, and whether the line showing them
+    // is drawn (F3 toggles it; SHOW_FPS in the settings turns it on at start).
+    FrameRateMeter rateMeter;
+    bool showRate;
     char mark;
     int minx, maxx, miny, minz, maxy, maxz;
     unsigned int shadowBuffer, shadowTexture, sceneBuffer, sceneTexture, sceneDepth;
@@ -82,6 +97,8 @@ public:
     vec3 rayTrace(vec3 start, vec3 dir, float dist, vec3* face);
     vec3 playerCanMove(vec3 p, vec3 off);
     bool canPlayerPlace(vec3 v);
+    // Whether a block in this cell would stand inside the player's body.
+    bool insidePlayer(vec3 cell);
     void massPlace();
     int getResult() { return result; }
 
@@ -96,10 +113,17 @@ public:
     // The same from bytes already in memory; `path` names them in messages.
     bool readFromMemory(const std::string& bytes, const std::string& path);
     bool write(std::string path);
+    // The map file's bytes for the world as it stands, and the part of them
+    // after the cells: the machines, minds and events.
+    std::string mapBytes();
+    std::string recordBytes();
     ActiveBlock* getActBlock(int type);
 
     // --- run loop ---
+    // Plays at 60 steps a second of real time (the steady clock); tests may
+    // hand in a clock of their own.
     unsigned int run();
+    unsigned int run(const PaceClock& clock);
     void tick(long long l);
     void pause(long long count);
     void checkEnd();
@@ -110,6 +134,16 @@ public:
 
     // --- editor ---
     void editorTick(long long frame);
+    // Writes Maps/<name>.map as a draft (map type 1) or, published, as a map
+    // Demo Maps plays (type 2); the world's own type is left as it was.
+    bool saveEditedMap(const std::string& name, bool publish);
+    // Whether the map differs from the last save. Where the player stands is
+    // not an edit, though the file records it as the starting point; nor is
+    // the vask's own spreading.
+    void markSaved();
+    bool hasUnsavedChanges();
+    // Asked when the editor is quit: true to leave, false to keep editing.
+    bool confirmEditorQuit(long long frame);
 
     // --- terrain generation ---
     void genRandomWorld();

@@ -26,6 +26,15 @@ long long readDecimal(const std::string& text, double lo, double hi) {
 
 long long readTime(StatusScreen* s) { return readDecimal(s->getText("Time"), -9.0e18, 9.0e18); }
 
+// A list built again with one more row above its buttons: the buttons stay
+// where they were (one step further scrolled) once the list has to scroll, so
+// "Add" can be clicked again without looking for it.
+void keepScrollAfterAdding(World* w, int offset) {
+    StatusScreen* s = getStatusScreen(w);
+    s->offset = offset + StatusScreen::ROW_STEP;
+    s->setOffset(0);
+}
+
 }  // namespace
 
 void World::editorTick(long long) {
@@ -33,6 +42,7 @@ void World::editorTick(long long) {
     // Vask reaching an objective loses a game, but nothing is won or lost in
     // the editor: the session must go on.
     int before = result;
+    spreadSinceSave.insert(convertQueue.begin(), convertQueue.end());
     updateConverts();
     result = before;
 
@@ -43,12 +53,17 @@ void World::editorTick(long long) {
 
     for (ActiveBlock* a : actives) a->editorUpdate();
 
-    if (saveButton) {
-        saveButton = 0;
+    if (saveButton || publishButton) {
+        bool publish = publishButton != 0;
+        saveButton = publishButton = 0;
         bool saved = true;
-        if (StatusScreen* s = getStatusScreen(this)) saved = write("Maps/" + s->getText("Save as") + ".map");
+        if (StatusScreen* s = getStatusScreen(this)) saved = saveEditedMap(s->getText("Save as"), publish);
         // A failed save keeps its panel open: closing it would look like success.
         if (saved) setStatusScreen(this, nullptr);
+    }
+    if (closeEventsButton) {
+        closeEventsButton = 0;
+        setStatusScreen(this, nullptr);
     }
     if (strengthButton) {
         strengthButton = 0;
@@ -62,7 +77,11 @@ void World::editorTick(long long) {
         if (StatusScreen* s = getStatusScreen(this)) {
             events.push_back(Event());
             events.back().activate = displayDialog;
-            s->addButton(SButton("new", EDITOR_BUTTON_TEX, &events.back().menuInt, 2, 0));
+            // The list is built again so the new event stands with the others,
+            // above "Add" and "Back".
+            int scrolled = s->offset;
+            DialogMenu(player);
+            keepScrollAfterAdding(this, scrolled);
         }
     }
 
@@ -70,8 +89,14 @@ void World::editorTick(long long) {
         if (e->addDialogButton) {
             e->addDialogButton = 0;
             e->items.push_back(DialogItem("name", "text", "texture"));
-            if (StatusScreen* s = getStatusScreen(this))
-                s->addButton(SButton("new", EDITOR_BUTTON_TEX, &e->items.back().editButton, 2, 0));
+            // As with events: the new line joins the others above the panel's
+            // buttons. The time typed so far is kept.
+            if (StatusScreen* s = getStatusScreen(this)) {
+                int scrolled = s->offset;
+                e->time = readTime(s);
+                openEventPanel(this, *e);
+                keepScrollAfterAdding(this, scrolled);
+            }
         }
         if (e->delButton) {
             e->delButton = 0;
@@ -115,4 +140,32 @@ void World::editorTick(long long) {
         }
         ++e;
     }
+}
+
+bool World::saveEditedMap(const std::string& name, bool publish) {
+    char kept = mapType;
+    if (publish) mapType = 2;
+    bool saved = write("Maps/" + name + ".map");
+    mapType = kept;
+    if (saved) markSaved();
+    return saved;
+}
+
+void World::markSaved() {
+    savedBlocks = blocks;
+    savedRecords = recordBytes();
+    spreadSinceSave.clear();
+}
+
+bool World::hasUnsavedChanges() {
+    if (recordBytes() != savedRecords || savedBlocks.size() != blocks.size()) return true;
+    // As the file sees cells: a type, and a strength only for vask.
+    for (size_t i = 0; i < blocks.size(); i++) {
+        const Block &now = blocks[i], &then = savedBlocks[i];
+        if (now.type == then.type && (now.type != 2 || now.data == then.data)) continue;
+        size_t column = i / depth;
+        vec3 c(float(column / height), float(column % height), float(i % depth));
+        if (!spreadSinceSave.count(c)) return true;
+    }
+    return false;
 }

@@ -253,7 +253,19 @@ bool World::sanitizeActive(ActiveBlock* a, const std::string& path) {
     return ok;
 }
 
-bool World::write(std::string path) {
+bool World::write(std::string path) { return writeFileAtomically(path, mapBytes()); }
+
+std::string World::recordBytes() {
+    std::ostringstream tail;
+    writeI32(tail, int32_t(actives.size()));
+    writeU8(tail, uint8_t(mapType));
+    for (ActiveBlock* a : actives) a->write(tail);
+    writeI32(tail, int32_t(events.size()));
+    for (Event& e : events) e.write(tail);
+    return tail.str();
+}
+
+std::string World::mapBytes() {
     std::ostringstream head;
     vec3 p = player.getPos();
     writeF32(head, p.x);
@@ -262,16 +274,10 @@ bool World::write(std::string path) {
     writeU32(head, width);
     writeU32(head, height);
     writeU32(head, depth);
-    std::ostringstream tail;
-    writeI32(tail, int32_t(actives.size()));
-    writeU8(tail, uint8_t(mapType));
-    for (ActiveBlock* a : actives) a->write(tail);
-    writeI32(tail, int32_t(events.size()));
-    for (Event& e : events) e.write(tail);
 
     // The file is assembled in one buffer: the cells are encoded straight into
     // it (a vask cell carries its strength), then written in one go.
-    std::string h = head.str(), t = tail.str();
+    std::string h = head.str(), t = recordBytes();
     size_t vask = 0;
     for (const Block& b : blocks) vask += b.type == 2;
     std::string bytes(h.size() + 2 * blocks.size() + 2 * vask + t.size(), '\0');
@@ -287,5 +293,5 @@ bool World::write(std::string path) {
         }
     }
     memcpy(out, t.data(), t.size());
-    return writeFileAtomically(path, bytes);
+    return bytes;
 }

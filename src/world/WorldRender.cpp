@@ -2,6 +2,7 @@
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
 #include "panels/Notice.h"
+#include "render/RateOverlay.h"
 #include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
 #include "render/ViewCull.h"
@@ -313,6 +314,8 @@ void World::renderPost(long long l) {
         glDrawArrays(GL_QUADS, 0, 4);
         glBindVertexArray(0);
     }
+    // Before the HUD, so an open panel covers it.
+    if (showRate) renderRateLine(rateMeter.overlayLine());
     if (editorMode) pRend.renderEditorHUD();
     else pRend.renderHUD();
     renderNotice();

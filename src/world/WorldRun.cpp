@@ -1,43 +1,48 @@
 // Playing a world: the frame loop, one simulation step, the pause menu, the end
 // test and the player's part of a step.
 #include "flow/Input.h"
+#include "flow/StepPacer.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Netable.h"
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "panels/StatusScreen.h"
+#include "shell/GameOptions.h"
 #include "world/World.h"
 
-#include <SDL2/SDL_timer.h>
+#include <SDL2/SDL_events.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include <ctime>
+#include <cstdio>
 
 static const std::map<int, std::string> BUTTON_TEX = {{0, "button"}, {1, "unbutton"}};
 
-unsigned int World::run() {
+unsigned int World::run() { return run(steadyPaceClock()); }
+
+unsigned int World::run(const PaceClock& clock) {
     long long count = 0;
     int finalScreen = 0;
-    float avg = 50;
-    bool skip = false;
-    while (result == 0) {
-        count++;
-        clock_t exTime = clock();
-        if (editorMode) {
-            editorTick(count);
-            editorInput(result, player);
-        } else {
-            gameInput(result, player);
-            tick(count);
-        }
-        if (!skip && screen) render(count);
-        // Frames per second of processor time, smoothed; below 60 the next frame
-        // leaves out drawing so the simulation keeps its pace.
-        long long spent = (long long)(clock() - exTime) * 1000000 / CLOCKS_PER_SEC;
-        avg = 0.9f * avg + 0.1f * float(1000000 / (spent + 1));
-        skip = avg < 60;
-        if (result == -1) pause(count);
-    }
+    // What the editor opened (or generated) counts as saved until it is changed.
+    if (editorMode) markSaved();
+    StepPacer play(clock, gameOptions.getInt("MAX_FPS", 0), &rateMeter);
+    play.run(
+        [&] {
+            count++;
+            if (editorMode) {
+                editorTick(count);
+                editorInput(result, player);
+            } else {
+                gameInput(result, player);
+                tick(count);
+            }
+            if (result == -1) pause(count);
+            return result == 0;
+        },
+        [&] {
+            if (screen) render(count);
+        });
+    printf("%s\n", rateMeter.summary().c_str());
+    fflush(stdout);
 
     if (result == 1) {
         for (auto it = events.begin(); it != events.end();) {
@@ -54,12 +59,19 @@ unsigned int World::run() {
     StatusScreen* end = new StatusScreen(result == 1 ? "Victory" : "Failure", vec3(0, 0, 0));
     end->addButton(SButton("Back to Menu", {{0, "asept"}, {1, "unsept"}}, &finalScreen, 2, 0));
     setStatusScreen(this, end);
-    while (finalScreen == 0 && getStatusScreen(this)) {
-        count++;
-        gameInput(finalScreen, player);
-        player.health -= 1;
-        if (screen) render(count);
-    }
+    // The end screen's frames count towards a won game's time, so they keep
+    // the same clock.
+    StepPacer ending(clock);
+    ending.run(
+        [&] {
+            count++;
+            gameInput(finalScreen, player);
+            player.health -= 1;
+            return finalScreen == 0 && getStatusScreen(this) != nullptr;
+        },
+        [&] {
+            if (screen) render(count);
+        });
     // The panel's button points at finalScreen; it must not outlive this call.
     setStatusScreen(this, nullptr);
     return result == 1 ? (unsigned int)count : 0;
@@ -153,22 +165,28 @@ void World::applyDif(float f) {
 }
 
 void World::pause(long long count) {
+    // The marker block the pause leaves is no edit the editor should ask about.
+    bool clean = editorMode && !hasUnsavedChanges();
     setBlock(0, 0, 0, 14, 0);
+    if (clean) markSaved();
     int quit = 0, resume = 0;
     StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
     s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
     s->addButton(SButton("Resume", BUTTON_TEX, &resume, 2, 0));
     setStatusScreen(this, s);
+    // Nothing moves while paused: the picture is drawn again only after input
+    // (a click, a key, the window uncovered), so the pause costs no processor.
+    bool redraw = true;
     while (!quit && !resume) {
         gameInput(quit, player);
-        if (screen) render(count);
+        if (redraw && screen) render(count);
         if (!getStatusScreen(this)) {
             result = 0;
             return;
         }
-        SDL_Delay(50);
+        redraw = SDL_WaitEventTimeout(nullptr, 500) != 0;
     }
-    if (quit) result = 2;
-    if (resume) result = 0;
     setStatusScreen(this, nullptr);
+    bool leave = quit && !resume && (!editorMode || confirmEditorQuit(count));
+    result = leave ? 2 : 0;
 }

@@ -339,24 +339,25 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
     hit(SDLK_b);
     ASSERT_NE(screen(), nullptr);
     EXPECT_EQ(screen()->name, "Dialog Editor");
-    EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Back"}));
 
     press("Add");
     ASSERT_EQ(w->events.size(), 1u);
     Event& e = w->events.front();
     EXPECT_EQ(e.time, 2);
     EXPECT_EQ(e.activate, displayDialog);
-    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "new"}));
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Event at 2", "Add", "Back"}));
 
-    press("new");  // the event's own button
+    press("Event at 2");
     EXPECT_EQ(screen()->getText("Time"), "2");
     EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Delete", "Back"}));
-    press("Add");
+    typeInto("Time", "300");
+    press("Add");  // a new line; the typed time is kept
     ASSERT_EQ(e.items.size(), 1u);
     EXPECT_EQ(e.items.front().speaker, "name");
-    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Delete", "Back", "new"}));
-    typeInto("Time", "300");
-    press("new");  // the new line's panel; the typed time is kept
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Exchange", "Add", "Delete", "Back"}));
+    EXPECT_EQ(screen()->getText("Time"), "300");
+    press("Exchange");  // the new line's panel
     EXPECT_EQ(e.time, 300);
     EXPECT_EQ(screen()->getText("Name"), "name");
     EXPECT_EQ(screen()->getText("Text"), "text");
@@ -374,7 +375,7 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
     typeInto("Time", "-1");
     press("Back");
     EXPECT_EQ(e.time, -1);
-    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Event at -1", "Add"}));
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Event at -1", "Add", "Back"}));
 
     // A second line, then delete the first: the event panel returns at once.
     press("Event at -1");
@@ -387,7 +388,75 @@ TEST_F(Editor, EventAndDialogEditingCycle) {
 
     press("Delete");  // the event itself
     EXPECT_TRUE(w->events.empty());
-    EXPECT_EQ(buttonNames(), std::vector<std::string>{"Add"});
+    EXPECT_EQ(buttonNames(), (std::vector<std::string>{"Add", "Back"}));
+    press("Back");
+    EXPECT_EQ(screen(), nullptr);
+}
+
+// Forty events: the list scrolls with the wheel until "Add" and "Back" show,
+// and adding one more leaves them where they are on screen.
+TEST_F(Editor, LongEventListScrollsToItsButtons) {
+    for (int i = 0; i < 40; i++) w->events.push_back(makeEvent(100 + i, displayDialog));
+    hit(SDLK_b);
+    ASSERT_EQ(screen()->rowCount(), 42);
+    for (int i = 0; i < 60; i++) turn(-1);
+    EXPECT_EQ(screen()->offset, screen()->maxOffset());
+    EXPECT_EQ(rowTop(41), 5);  // "Back" just above the bottom edge
+    press("Add");
+    ASSERT_EQ(w->events.size(), 41u);
+    EXPECT_EQ(screen()->rowCount(), 43);
+    EXPECT_EQ(buttonNames()[40], "Event at 2");
+    EXPECT_EQ(rowTop(42), 5);
+    press("Back");
+    EXPECT_EQ(screen(), nullptr);
+}
+
+// "Save" keeps a draft, "Publish" writes a map Demo Maps plays; the world
+// being edited stays a draft either way.
+TEST_F(Editor, PublishWritesAPlayableMap) {
+    mkdir("Maps", 0755);
+    w->mapType = 1;
+    for (auto [button, type] : std::vector<std::pair<std::string, int>>{{"Publish", 2}, {"Save", 1}}) {
+        std::string name = "editor-" + button;
+        hit(SDLK_g);
+        ASSERT_NE(screen()->selected, nullptr);  // the name box takes the keys at once
+        for (int i = 0; i < 4; i++) SdlEvents::key(SDLK_BACKSPACE);
+        for (char c : name) typeChar(c);
+        dispatch();
+        press(button);
+        EXPECT_EQ(screen(), nullptr);
+        auto back = makeWorld(1, 1, 1);
+        ASSERT_TRUE(back->read("Maps/" + name + ".map")) << name;
+        EXPECT_EQ(int(back->mapType), type) << name;
+        EXPECT_EQ(int(w->mapType), 1);
+        unlink(("Maps/" + name + ".map").c_str());
+    }
+}
+
+TEST_F(Editor, UnsavedChangesAreThoseTheFileWouldShow) {
+    mkdir("Maps", 0755);
+    w->markSaved();
+    EXPECT_FALSE(w->hasUnsavedChanges());
+    w->player.pos += vec3(3, 0, 2);  // walking about is no edit
+    w->convertQueue.insert(vec3(5, 1, 5));  // nor is the vask's own spreading
+    tick();
+    ASSERT_EQ(w->cell(5, 1, 5).type, 2);
+    EXPECT_FALSE(w->hasUnsavedChanges());
+
+    w->player.mode = 2;
+    w->player.blockMode = 4;
+    rightClick();
+    EXPECT_TRUE(w->hasUnsavedChanges());
+    ASSERT_TRUE(w->saveEditedMap("editor-unsaved", false));
+    EXPECT_FALSE(w->hasUnsavedChanges());
+
+    w->events.push_back(makeEvent(5, displayDialog));
+    EXPECT_TRUE(w->hasUnsavedChanges());
+    ASSERT_TRUE(w->saveEditedMap("editor-unsaved", true));
+    EXPECT_FALSE(w->hasUnsavedChanges());
+    w->events.back().items.push_back(DialogItem("a", "b", "c"));
+    EXPECT_TRUE(w->hasUnsavedChanges());
+    unlink("Maps/editor-unsaved.map");
 }
 
 // A save the file system refuses (here the name is taken by a folder holding a
@@ -418,4 +487,40 @@ TEST_F(Editor, FailedSaveIsReportedAndKeepsItsPanelOpen) {
     unlink("Maps/editor-retry.map");
     unlink("Maps/taken.map/keep");
     rmdir("Maps/taken.map");
+}
+
+// "Quit" on the editor's pause screen: an unchanged map leaves at once; an
+// edited one asks, and "Keep editing", "Save first" (the Save panel opens)
+// and "Discard" answer it.
+TEST_F(Editor, QuittingWithUnsavedChangesAsksFirst) {
+    auto quitAnswering = [&](int answerRow) {
+        w->result = -1;
+        Meanwhile player([answerRow](const std::atomic<bool>&) {
+            SdlEvents::click(pixelX(40), pixelY(83));  // "Quit"
+            if (answerRow < 0) return;
+            // The question opens as soon as the click has been taken.
+            while (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) SDL_Delay(5);
+            SDL_Delay(100);
+            SdlEvents::click(pixelX(40), pixelY(float(83 - 5 * answerRow)));
+        });
+        w->pause(1);
+    };
+    w->markSaved();
+    quitAnswering(-1);
+    EXPECT_EQ(w->result, 2);
+    EXPECT_EQ(screen(), nullptr);
+
+    w->setBlockAndUpdate(3, 3, 3, 4, 0);
+    quitAnswering(2);  // "Keep editing"
+    EXPECT_EQ(w->result, 0);
+    EXPECT_EQ(screen(), nullptr);
+    EXPECT_EQ(w->cell(3, 3, 3).type, 4);
+    quitAnswering(0);  // "Save first"
+    EXPECT_EQ(w->result, 0);
+    ASSERT_NE(screen(), nullptr);
+    EXPECT_EQ(screen()->name, "Save");
+    setStatusScreen(w.get(), nullptr);
+    quitAnswering(1);  // "Discard"
+    EXPECT_EQ(w->result, 2);
+    EXPECT_EQ(screen(), nullptr);
 }

@@ -22,9 +22,9 @@ namespace {
 // Runs a test inside a fresh folder with a Maps/ subfolder, and restores the
 // settings store afterwards.
 // Row tops of the settings screen's buttons: four boxes, then FullScreen,
-// Singularities, Shadows, Extra Modes, Controls and Back.
-constexpr float SETTINGS_CONTROLS = 83 - 5 * 4 - 5 * 4;
-constexpr float SETTINGS_BACK = 83 - 5 * 4 - 5 * 5;
+// Singularities, Shadows, Vsync, Extra Modes, Controls and Back.
+constexpr float SETTINGS_CONTROLS = 83 - 5 * 4 - 5 * 5;
+constexpr float SETTINGS_BACK = 83 - 5 * 4 - 5 * 6;
 
 struct MenuTest : ::testing::Test {
     SdlEvents sdl;
@@ -133,6 +133,7 @@ TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
     EXPECT_EQ(g.shadowSetting, 1);
     EXPECT_EQ(g.fullScrn, 0);
     EXPECT_EQ(g.sing, 1);
+    EXPECT_EQ(g.vsync, 1);  // on unless the file says otherwise
     EXPECT_EQ(g.campaign.buttons.size(), 27u);
     EXPECT_EQ(g.editMap.getText("Map"), "test");
     EXPECT_EQ(g.options.getText("Trees"), "-1");
@@ -157,13 +158,15 @@ TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     g.shadowSetting = 2;
     g.sing = 0;
     g.fullScrn = 1;
+    g.vsync = 0;
     g.screen = &g.settings;
     clickAndLeave(g, SETTINGS_BACK);
     EXPECT_EQ(g.screen, &g.mainMenu);
 
     EXPECT_EQ(readBytes("settings.ini"),
-              "EXTRA_MODES=true\nFOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nXRES=1280\n"
-              "YRES=600\nZED=kept\n");
+              "EXTRA_MODES=true\nFOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nVSYNC=false\n"
+              "XRES=1280\nYRES=600\nZED=kept\n");
+    EXPECT_FALSE(gameOptions.getBool("VSYNC", true));
     EXPECT_EQ(gameOptions.getInt("XRES", 800), 800);
     EXPECT_EQ(gameOptions.getString("VOL", ""), "0.8");
     EXPECT_EQ(gameOptions.getInt("SHADOWS", 3), 2);

@@ -2,6 +2,7 @@
 #include "SdlEvents.h"
 #include "WorldFixture.h"
 
+#include "flow/Editor.h"
 #include "flow/Input.h"
 #include "machines/ActiveBlock.h"
 #include "machines/Ship.h"
@@ -187,6 +188,25 @@ TEST_F(InputTest, HeldKeyRepeatsDoNotToggleTheMenu) {
     EXPECT_EQ(p.menu, -1);
 }
 
+TEST_F(InputTest, F3TogglesTheFrameRateLineInPlayAndInTheEditor) {
+    EXPECT_FALSE(w->showRate);  // SHOW_FPS is not set
+    press(SDLK_F3);
+    EXPECT_TRUE(w->showRate);
+    SdlEvents::key(SDLK_F3, true, KMOD_NONE, true);  // held: no flicker
+    gameInput(result, p);
+    EXPECT_TRUE(w->showRate);
+    w->editorMode = true;
+    SdlEvents::key(SDLK_F3);
+    editorInput(result, p);
+    EXPECT_FALSE(w->showRate);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(p.menu, -1);
+
+    gameOptions.setString("SHOW_FPS", "true");
+    EXPECT_TRUE(makeWorld(4, 4, 4)->showRate);
+    gameOptions.properties.erase("SHOW_FPS");
+}
+
 TEST_F(InputTest, MouseLookTurnsByMovementWrapsYawAndClampsPitch) {
     p.yaw = 0;
     p.pit = 0;
@@ -351,6 +371,75 @@ TEST_F(InputTest, TemplateToolCapturesMachineBlocksAndPlacesSites) {
     ActiveBlock* site = w->actives.back();
     EXPECT_EQ(site->getType(), TYPE_TEMPLATE);
     EXPECT_EQ(site->pos, vec3(7, 6, 5));
+}
+
+// The ship's cell holds a machine block, minable and breakable like any other;
+// taking it would lose the game on the spot.
+TEST_F(InputTest, RemoveToolsLeaveTheShipsCellAndSayWhy) {
+    Ship* ship = addShip();
+    w->setBlock(17, 1, 18, 11, 10);
+    for (int remMode : {0, 1}) {
+        p.remMode = remMode;
+        p.noticeTicks = 0;
+        select(ship->pos);
+        rightClick();
+        EXPECT_EQ(w->cell(18, 1, 18).type, 14) << remMode;
+        EXPECT_EQ(p.remBlock, vec3(0, 0, 0)) << remMode;
+        EXPECT_NE(p.notice.find("ship"), std::string::npos) << p.notice;
+        EXPECT_GT(p.noticeTicks, 0);
+    }
+    for (int i = 0; i < 30; i++) w->updatePlayer();
+    EXPECT_EQ(w->cell(18, 1, 18).type, 14);
+    EXPECT_TRUE(ship->alive);
+
+    // Beside the ship the tools work as ever, and the line fades.
+    select(vec3(17, 1, 18));
+    rightClick();
+    EXPECT_EQ(w->cell(17, 1, 18).type, 8);
+    for (int i = 0; i < 200; i++) w->updatePlayer();
+    EXPECT_EQ(p.noticeTicks, 0);
+}
+
+TEST_F(InputTest, TemplateSitesAreNotPlacedWhereTheyWouldEncloseThePlayer) {
+    p.mode = 3;
+    for (int y = 5; y <= 7; y++) w->setBlock(5, y, 5, 9, 10);  // a column three high
+    select(vec3(5, 5, 5));
+    rightClick();
+    ASSERT_EQ(p.templates.size(), 1u);
+    p.tempMode = 1;
+    p.pos = vec3(10.5f, 8, 10.5f);  // the body reaches from y 4 up to 8
+    size_t before = w->actives.size();
+
+    // The site's own cell (10, 3, 10) is clear of the body, but the column
+    // would rise into it.
+    w->setBlock(10, 2, 10, 3, 0);
+    select(vec3(10, 2, 10));
+    rightClick();
+    EXPECT_EQ(w->actives.size(), before);
+    EXPECT_EQ(w->cell(10, 3, 10).type, 0);
+    EXPECT_GT(p.noticeTicks, 0);
+
+    // A step aside it fits.
+    w->setBlock(13, 2, 10, 3, 0);
+    select(vec3(13, 2, 10));
+    rightClick();
+    ASSERT_EQ(w->actives.size(), before + 1);
+    EXPECT_EQ(w->actives.back()->pos, vec3(13, 3, 10));
+}
+
+TEST_F(InputTest, WheelScrollsALongPanel) {
+    int toggles[30] = {};
+    StatusScreen* s = new StatusScreen("panel", vec3(0, 0, 0));
+    for (int& t : toggles) s->addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
+    setStatusScreen(w.get(), s);
+    wheel(-2);
+    EXPECT_EQ(s->offset, 93);
+    wheel(-100);
+    EXPECT_EQ(s->offset, s->maxOffset());
+    SdlEvents::click(pixelX(40), pixelY(float(s->rowTop(29))));
+    gameInput(result, p);
+    EXPECT_EQ(toggles[29], 1);
+    EXPECT_EQ(p.mode, 0);  // the wheel did not reach the tools
 }
 
 TEST_F(InputTest, OpenPanelTakesTheEventsAndEscapeClosesIt) {

@@ -1,4 +1,5 @@
 // One simulation step, timed events, the end test, pause and the end screen.
+#include "CaptureOutput.h"
 #include "SdlEvents.h"
 #include "WorldFixture.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -270,4 +272,56 @@ TEST_F(RunTest, EmptyDialogEventShowsNothing) {
     w->tick(1);  // would wait for keys forever if it showed anything
     EXPECT_TRUE(w->events.empty());
     EXPECT_EQ(w->result, 0);
+}
+
+namespace {
+// Plays the world to a victory at step 300 with a fake clock on which every
+// call to the clock costs `msPerLook` (so steps and pictures take fake time);
+// returns the won count, and the steps and pictures of the run's pace line.
+unsigned int playToStep300(World& w, double msPerLook, std::string& pace) {
+    double t = 0;
+    PaceClock fake{[&] { return t += msPerLook / 1000; }, [&](double s) { t += s; }};
+    w.events.push_back(makeEvent(300, victory));
+    // Closes the end screen at once.
+    w.events.push_back(makeEvent(-1, pushEscape));
+    srand(99);
+    CaptureOutput out;
+    unsigned int won = w.run(fake);
+    pace = out.text();
+    return won;
+}
+}  // namespace
+
+TEST_F(RunTest, TheStepsAreTheSameWhateverThePace) {
+    addShipAndMind();
+    std::string bytes, pace;
+    std::vector<std::string> paces;
+    for (double ms : {0.5, 9.0, 40.0, 200.0}) {
+        SCOPED_TRACE(ms);
+        auto fresh = makeWorld(20, 20, 20);
+        fresh->player.pos = w->player.pos;
+        for (int x = 0; x < 20; x++)
+            for (int z = 0; z < 20; z++) fresh->setBlock(x, 0, z, 3, 0);
+        placeShip(*fresh, vec3(2, 1, 2));
+        addMachine<VaskMind>(*fresh, vec3(17, 1, 17), 0, 10, 50, 1);
+        unsigned int n = playToStep300(*fresh, ms, pace);
+        paces.push_back(pace);
+        const std::string file = "run_loop_pace_" + std::to_string(int(ms)) + ".map";
+        std::string now = writtenBytes(*fresh, file);
+        std::remove(file.c_str());
+        ASSERT_FALSE(now.empty());
+        if (bytes.empty()) bytes = now;
+        EXPECT_EQ(n, 301u);  // 300 steps and one end-screen step
+        EXPECT_EQ(now, bytes);
+    }
+    // The runs really were paced differently: fewer pictures at a higher cost.
+    std::vector<long long> pictures;
+    for (const std::string& p : paces) {
+        long long steps = 0, n = 0;
+        ASSERT_EQ(sscanf(p.c_str(), "Pace: %lld steps and %lld pictures", &steps, &n), 2) << p;
+        pictures.push_back(n);
+    }
+    EXPECT_EQ(pictures.front(), 299);
+    EXPECT_LT(pictures[2], pictures[1]);
+    EXPECT_LT(pictures[3], pictures[2]);
 }

@@ -38,22 +38,72 @@ std::string typeInto(bool textBox, std::initializer_list<std::pair<SDL_Keycode, 
 
 }  // namespace
 
-TEST(StatusScreen, ScrollsOnlyPastEighteenRowsWithinItsRange) {
+TEST(StatusScreen, ScrollsOnlyWhenRowsDoNotFitWithinItsRange) {
+    // Seventeen rows fit (the last hangs from 3 down to 0); the eighteenth
+    // would be drawn below the window's edge, so eighteen scroll.
     int t = 0;
-    StatusScreen s18("a", vec3(0)), s19("b", vec3(0));
-    for (StatusScreen* s : {&s18, &s19}) {
+    StatusScreen s17("a", vec3(0)), s18("b", vec3(0)), s19("c", vec3(0));
+    for (StatusScreen* s : {&s17, &s18, &s19}) {
         for (int i = 0; i < 6; i++) s->addLabel(SLabel("l", &t, nullptr, 0));
-        for (int i = 0; i < 12; i++) s->addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
+        for (int i = 0; i < 11; i++) s->addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
     }
+    s18.addBox(SNumBox("n", "1", false));
     s19.addBox(SNumBox("n", "1", false));
+    s19.addButton(SButton("b", {{0, "x"}}, &t, 2, 0));
+    EXPECT_TRUE(s17.rowsFit());
+    EXPECT_FALSE(s18.rowsFit());
+    s17.setOffset(10);
+    EXPECT_EQ(s17.offset, 83);
     s18.setOffset(10);
-    EXPECT_EQ(s18.offset, 83);
+    EXPECT_EQ(s18.offset, 90);
     s19.setOffset(10);
     EXPECT_EQ(s19.offset, 93);
     s19.setOffset(10);
     EXPECT_EQ(s19.offset, 95);
     s19.setOffset(-100);
     EXPECT_EQ(s19.offset, 83);
+}
+
+// An event editor with 40 lines: scrolled as far as it goes, its last rows are
+// on screen and a click where "Back" is drawn reaches "Back"; rows scrolled
+// off the top cannot be hit.
+TEST(StatusScreen, ScrolledToTheEndTheLastRowsShowAndAreHit) {
+    int line = 0, add = 0, back = 0;
+    StatusScreen s("Dialog Editor", vec3(0));
+    s.addBox(SNumBox("Time", "2", true));
+    for (int i = 0; i < 40; i++) s.addButton(SButton("Exchange", {{0, "x"}}, &line, 2, 0));
+    s.addButton(SButton("Add", {{0, "x"}}, &add, 2, 0));
+    s.addButton(SButton("Back", {{0, "x"}}, &back, 2, 0));
+    int last = s.rowCount() - 1;
+    EXPECT_LT(s.rowTop(last), 0);  // out of sight at first
+    for (int i = 0; i < 100; i++) s.setOffset(5);
+    EXPECT_EQ(s.offset, s.maxOffset());
+    EXPECT_GE(s.rowTop(last) - StatusScreen::ROW_HEIGHT, 0);
+    EXPECT_LE(s.rowTop(last), 100);
+
+    clickAt(s, 40, float(s.rowTop(last)));
+    EXPECT_EQ(back, 1);
+    clickAt(s, 40, float(s.rowTop(last - 1)));
+    EXPECT_EQ(add, 1);
+    EXPECT_EQ(line, 0);
+    clickAt(s, 40, 101);  // where the box would be, above the window
+    EXPECT_EQ(s.selected, nullptr);
+}
+
+TEST(StatusScreen, TextBoxesTakeTheKeyboardButNumberBoxesWait) {
+    StatusScreen numbers("n", vec3(0)), mixed("m", vec3(0));
+    numbers.addBox(SNumBox("Strength", "10", false));
+    mixed.addBox(SNumBox("Time", "2", false));
+    mixed.addBox(SNumBox("Name", "", true));
+    mixed.addBox(SNumBox("Text", "", true));
+    numbers.focusFirstTextBox();
+    mixed.focusFirstTextBox();
+    EXPECT_EQ(numbers.selected, nullptr);
+    ASSERT_NE(mixed.selected, nullptr);
+    EXPECT_EQ(mixed.selected->name, "Name");
+    mixed.selected = &mixed.boxes.back();  // a box the player chose stays chosen
+    mixed.focusFirstTextBox();
+    EXPECT_EQ(mixed.selected->name, "Text");
 }
 
 TEST(StatusScreen, RowsBelowLabelsAreHitByBoxThenButtonOrder) {

@@ -8,7 +8,7 @@ make_fixture_map
 open_menu
 click_until_change $WIDGET_X "$(row_y 4)" menu settings 240 100 160 100 || fail "'Settings' did not open"
 # The Controls screen fills the rows below the Settings screen's last one.
-click_until_change $WIDGET_X "$(row_y 8)" settings controls 0 410 400 150 0.02 || fail "'Controls' did not open"
+click_until_change $WIDGET_X "$(row_y 9)" settings controls 0 410 400 150 0.02 || fail "'Controls' did not open"
 [ -n "${VASK_SHOTS:-}" ] && cp "$WORK/controls.png" "$VASK_SHOTS/controls.png"
 # "Walk forward" waits for a key: "press a key" appears beside it.
 click_until_change $WIDGET_X "$(row_y 0)" controls waiting 410 $(( $(row_y 0) - 12 )) 380 24 ||
@@ -21,7 +21,7 @@ grep -q "^KEY_BACK=s$" "$GAME/settings.ini" || fail "another action changed: $(c
 
 # Back on Settings, Back again, then the map from Demo Maps.
 sleep 0.5
-click_at $WIDGET_X "$(row_y 9)"
+click_at $WIDGET_X "$(row_y 10)"
 wait_for_menu menu2 || fail "no main menu after the settings"
 click_until_change $WIDGET_X "$(row_y 0)" menu2 load 240 163 160 16 || fail "'Demo Maps' did not open"
 click_until $WIDGET_X "$(row_y 0)" loading field.map || fail "Maps/field.map was not launched"

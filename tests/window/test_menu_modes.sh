@@ -18,9 +18,9 @@ kill -0 "$GAME_PID" || fail "Escape on a sub-screen ended the game"
 
 shot menu_again
 click_until_change $WIDGET_X "$(row_y 4)" menu_again settings 240 100 160 100 || fail "'Settings' did not open"
-click_until_change $WIDGET_X "$(row_y 7)" settings modes_off 240 $(( $(row_y 7) - 8 )) 160 16 ||
+click_until_change $WIDGET_X "$(row_y 8)" settings modes_off 240 $(( $(row_y 8) - 8 )) 160 16 ||
     fail "the 'Extra Modes' toggle did not change"
-click_at $WIDGET_X "$(row_y 9)"  # "Back"
+click_at $WIDGET_X "$(row_y 10)"  # "Back"
 wait_rows 111000 || fail "with the modes off the menu is not Demo Maps, Settings, Quit"
 grep -q "^EXTRA_MODES=false$" "$GAME/settings.ini" || fail "settings.ini lacks EXTRA_MODES=false: $(cat "$GAME/settings.ini")"
 quit_with_escape

@@ -43,7 +43,7 @@ click_until_change $WIDGET_X "$(row_y 4)" menu2 settings 240 100 160 100 || fail
 shot settings_before
 click_until_change $WIDGET_X "$(row_y 6)" settings_before settings_off 240 281 160 18 ||
     fail "the 'Shadows' toggle did not change"
-click_at $WIDGET_X "$(row_y 9)"  # "Back" stores the settings
+click_at $WIDGET_X "$(row_y 10)"  # "Back" stores the settings
 poll 100 grep -q "^SHADOWS=0$" "$GAME/settings.ini" || fail "shadows were not turned off: $(cat "$GAME/settings.ini")"
 sleep 0.5
 shot menu3

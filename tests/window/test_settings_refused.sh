@@ -10,7 +10,7 @@ open_menu
 click_until_change $WIDGET_X "$(row_y 4)" menu settings 240 100 160 100 || fail "'Settings' did not open"
 type_into_row 0 3 12345  # "X Resolution"
 shot typed
-click_at $WIDGET_X "$(row_y 9)"  # "Back"
+click_at $WIDGET_X "$(row_y 10)"  # "Back"
 # The reason appears in red letters to the right of the box (the logo behind
 # them is green and purple).
 red_reason() {
