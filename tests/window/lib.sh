@@ -249,14 +249,15 @@ launch_only_map() { # file name
     point_at 400 300
 }
 
-# Takes shots as $1 until the view holds still (a player who starts above the
-# ground falls first); up to 30 s.
-wait_still() { # name
+# Takes shots as $1 until the view holds still in a region (by default the
+# middle band; a player who starts above the ground falls first); up to 30 s.
+wait_still() { # name [x y w h]
     shot "$1"
     for _ in $(seq 1 100); do
         sleep 0.3
         shot still_next
-        awk -v d="$(region_diff "$1" still_next 0 150 800 300)" 'BEGIN { exit !(d < 0.002) }' && return 0
+        awk -v d="$(region_diff "$1" still_next "${2:-0}" "${3:-150}" "${4:-800}" "${5:-300}")" \
+            'BEGIN { exit !(d < 0.002) }' && return 0
         cp "$WORK/still_next.png" "$WORK/$1.png"
     done
     return 1

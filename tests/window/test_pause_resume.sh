@@ -19,8 +19,9 @@ click_at $WIDGET_X "$(row_y 1)"  # "Resume"
 wait_for_change resumed paused 200 60 250 120 0.05 100 || fail "'Resume' did not close the pause screen"
 
 # The player comes to rest once the step's momentum has died away (however
-# slowly a loaded machine runs): the striped wall ahead stops moving.
-wait_still still2 || fail "the player walks on after the key was let go"
+# slowly a loaded machine runs): the middle of the striped wall ahead stops
+# moving (the vask growing at its side goes on).
+wait_still still2 200 150 400 270 || fail "the player walks on after the key was let go"
 
 # A small nudge of the mouse turns the view by a fraction of a degree only.
 xdotool mousemove_relative 4 0
