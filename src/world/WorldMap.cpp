@@ -101,7 +101,7 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
     size_t at = size_t(in.tellg());
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t n = bytes.size();
-    int badTypes = 0;
+    int badTypes = 0, weakVask = 0;
     bool cut = false;
     for (size_t i = 0; i < blocks.size(); i++) {
         if (at + 2 > n) {
@@ -123,12 +123,20 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
             badTypes++;
             type = 0;
             data = 0;
+        } else if (type == 2 && data < 1) {
+            // Vask is never 0 or weaker: negative vask would feed a shield.
+            weakVask++;
+            data = 1;
         }
         blocks[i].type = type;
         blocks[i].data = data;
     }
     if (badTypes) {
         fprintf(stderr, "%s: %d cells of unknown block types loaded as empty space\n", path.c_str(), badTypes);
+        clean = false;
+    }
+    if (weakVask) {
+        fprintf(stderr, "%s: %d vask cells of strength out of range, corrected\n", path.c_str(), weakVask);
         clean = false;
     }
     // Millions of cells out, a float cannot hold the fractions of a cell the
@@ -242,7 +250,8 @@ bool World::sanitizeActive(ActiveBlock* a, const std::string& path) {
     if (a->getType() == TYPE_MIND) {
         VaskMind* m = static_cast<VaskMind*>(a);
         ok = clampField(m->speed, 1, INT32_MAX, 10, "mind speed", path) && ok;
-        ok = clampField(m->strength, 1, INT32_MAX, 1, "mind strength", path) && ok;
+        ok = clampField(m->strength, 1, MAX_CELL_STRENGTH, m->strength < 1 ? 1 : MAX_CELL_STRENGTH, "mind strength",
+                        path) && ok;
         ok = clampField(m->size, 1, 32, m->size < 1 ? 1 : 32, "mind size", path) && ok;
     } else if (a->getType() == TYPE_AUTOTURRET) {
         AutoTurret* t = static_cast<AutoTurret*>(a);

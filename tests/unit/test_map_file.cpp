@@ -199,6 +199,44 @@ TEST(MapFile, UnsafeValuesAreMadeSafe) {
     EXPECT_FLOAT_EQ(t->range, 64.0f);
 }
 
+// Strengths live in 16-bit cells and vask is never 0 or below (negative vask
+// would raise a shield): a map beyond either bound is corrected with one
+// message per kind, not one per cell.
+TEST(MapFile, StrengthsAreKeptWithinWhatACellHolds) {
+    std::ostringstream out;
+    writeHeader(out, vec3(1, 2, 1), 2, 2, 2);
+    const int16_t vask[8] = {7, 0, -5, -32768, 32767, 1, 0, 0};
+    for (int16_t v : vask) {
+        writeI16(out, 2);
+        writeI16(out, v);
+    }
+    writeI32(out, 2);
+    writeU8(out, 2);
+    for (int32_t strength : {int32_t(70000), INT32_MAX}) {
+        writeI32(out, 1);
+        for (int i = 0; i < 3; i++) writeF32(out, 1);
+        for (int32_t v : {1, 50, strength, 0}) writeI32(out, v);
+    }
+    writeI32(out, 0);
+    auto w = makeWorld(4, 4, 4);
+    writeBytes("map_load.map", out.str());
+    std::string err;
+    bool clean;
+    {
+        CaptureOutput captured;
+        clean = w->read("map_load.map");
+        err = captured.errors();
+    }
+    EXPECT_FALSE(clean);
+    const int16_t expected[8] = {7, 1, 1, 1, 32767, 1, 1, 1};
+    for (size_t i = 0; i < 8; i++) EXPECT_EQ(w->blocks[i].data, expected[i]) << i;
+    size_t first = err.find("vask cells of strength out of range");
+    EXPECT_NE(first, std::string::npos) << err;
+    EXPECT_EQ(err.find("vask cells of strength", first + 1), std::string::npos) << err;
+    ASSERT_EQ(w->actives.size(), 2u);
+    for (ActiveBlock* a : w->actives) EXPECT_EQ(static_cast<VaskMind*>(a)->strength, 32767);
+}
+
 // Found by fuzzing: a player start 13 million cells away hung the first tick,
 // the player's physics stepping by fractions of a cell a float that large
 // cannot hold. A start that far out is moved above the centre; one above the
