@@ -4,6 +4,7 @@
 // a game. Each problem is reported on standard error and makes read() return false.
 #include "machines/AutoTurret.h"
 #include "machines/Generator.h"
+#include "machines/Netable.h"
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "util/BinaryIO.h"
@@ -166,6 +167,7 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
         in.seekg(std::streamoff(at));
         clean = readRecords(in, path) && clean;
     }
+    linkLoadedMachines(this);
 
     mark = char(1 - mark);
     for (auto& row : sectors)

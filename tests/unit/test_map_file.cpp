@@ -199,6 +199,31 @@ TEST(MapFile, UnsafeValuesAreMadeSafe) {
     EXPECT_FLOAT_EQ(t->range, 64.0f);
 }
 
+// A map may ship a ready base: its machines are linked as if placed one by one,
+// so a generator two links from the ship has its route before the first tick.
+TEST(MapFile, LoadedMachinesAreLinkedToTheShip) {
+    auto w = makeWorld(12, 12, 12);
+    w->mapType = 2;
+    placeShip(*w, vec3(1, 1, 1));
+    std::set<vec3, veccomp> none;
+    for (vec3 p : {vec3(5, 1, 1), vec3(10, 1, 1), vec3(11, 1, 11)}) addMachine<Generator>(*w, p, 0, 0, 0, none);
+    std::string bytes = saved(*w);
+    auto v = makeWorld(12, 12, 12);
+    ASSERT_TRUE(load(*v, bytes));
+    std::vector<Netable*> net;
+    for (ActiveBlock* a : v->actives) net.push_back(static_cast<Netable*>(a));
+    ASSERT_EQ(net.size(), 4u);
+    Netable *ship = net[0], *near = net[1], *far = net[2], *alone = net[3];
+    EXPECT_EQ(ship->adjacent, std::list<Netable*>{near});
+    EXPECT_EQ(near->adjacent, (std::list<Netable*>{ship, far}));
+    EXPECT_EQ(far->adjacent, std::list<Netable*>{near});
+    EXPECT_TRUE(near->connected);
+    EXPECT_TRUE(far->connected);
+    EXPECT_EQ(far->path, (std::list<Netable*>{far, near, ship}));
+    EXPECT_FALSE(alone->connected);
+    EXPECT_TRUE(alone->adjacent.empty());
+}
+
 // Strengths live in 16-bit cells and vask is never 0 or below (negative vask
 // would raise a shield): a map beyond either bound is corrected with one
 // message per kind, not one per cell.
