@@ -60,10 +60,14 @@ void World::allocateGrid(unsigned w, unsigned h, unsigned d) {
 void World::buildSectors() {
     deleteEntities();
     sectors.clear();
-    SectorRenderer fresh(this);
-    sectors.assign(width / 10 + 1, std::vector<SectorRenderer>(depth / 10 + 1, fresh));
-    for (size_t i = 0; i < sectors.size(); i++)
-        for (size_t j = 0; j < sectors[i].size(); j++) sectors[i][j].setSector(int(i), int(j));
+    sectors.resize(width / 10 + 1);
+    for (size_t i = 0; i < sectors.size(); i++) {
+        sectors[i].reserve(depth / 10 + 1);
+        for (size_t j = 0; j <= depth / 10; j++) {
+            sectors[i].emplace_back(this);
+            sectors[i][j].setSector(int(i), int(j));
+        }
+    }
 }
 
 Block World::getBlock(vec3 p) {
