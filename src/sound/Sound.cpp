@@ -1,5 +1,7 @@
 #include "sound/Sound.h"
 
+#include "util/SafeFile.h"
+
 #include <SDL2/SDL.h>
 #include <dirent.h>
 
@@ -15,7 +17,8 @@ void scanDirectory(std::vector<std::string>& files, std::string dirr) {
         fprintf(stderr, "Could not open %s Folder!", dirr.c_str());
         return;
     }
-    while (struct dirent* ent = readdir(dir)) files.push_back(ent->d_name);
+    while (struct dirent* ent = readdir(dir))
+        if (!isTempSaveName(ent->d_name)) files.push_back(ent->d_name);
     closedir(dir);
 }
 

@@ -1,8 +1,12 @@
 #include "util/SafeFile.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,4 +96,19 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     }
     close(fd);
     return true;
+}
+
+void removeStaleTempSaves(const std::string& folder) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (struct dirent* ent = readdir(dir)) {
+        std::string name = ent->d_name;
+        if (!isTempSaveName(name)) continue;
+        long pid = strtol(name.c_str() + name.rfind(".tmp") + 4, nullptr, 10);
+        bool running = pid > 0 && pid <= INT32_MAX && (kill(pid_t(pid), 0) == 0 || errno == EPERM);
+        if (running) continue;
+        std::string path = folder + "/" + name;
+        if (unlink(path.c_str()) == 0) printf("Removed %s, left by a save that never finished\n", path.c_str());
+    }
+    closedir(dir);
 }
