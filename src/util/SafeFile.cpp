@@ -78,10 +78,16 @@ bool isReadableFile(const std::string& path) {
     return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
+bool readWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
     bytes.clear();
     int fd = openRegular(path);
     if (fd < 0) return false;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && uint64_t(st.st_size) > maxBytes) {
+        close(fd);
+        errno = EFBIG;
+        return false;
+    }
     char buf[1 << 16];
     for (;;) {
         ssize_t n = read(fd, buf, sizeof buf);
@@ -93,6 +99,12 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
             return false;
         }
         bytes.append(buf, size_t(n));
+        if (bytes.size() > maxBytes) {  // grew while being read
+            close(fd);
+            bytes.clear();
+            errno = EFBIG;
+            return false;
+        }
     }
     close(fd);
     return true;

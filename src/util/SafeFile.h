@@ -4,6 +4,7 @@
 // and the temporary file is renamed over the old one. Reading files whose
 // names come from players (maps, campaign missions) without tripping over
 // folders or devices of that name.
+#include <cstdint>
 #include <string>
 
 // True for the temporary name a save writes first: NAME.tmp followed by the
@@ -29,5 +30,6 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes);
 bool isReadableFile(const std::string& path);
 
 // Reads the whole regular file at `path` into `bytes`; false (and `bytes`
-// empty) when it cannot be opened, is not a regular file or a read fails.
-bool readWholeFile(const std::string& path, std::string& bytes);
+// empty) when it cannot be opened, is not a regular file, a read fails, or it
+// holds more than `maxBytes` (then errno is EFBIG).
+bool readWholeFile(const std::string& path, std::string& bytes, size_t maxBytes = SIZE_MAX);

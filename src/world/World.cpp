@@ -51,10 +51,12 @@ void World::deleteEntities() {
 }
 
 void World::allocateGrid(unsigned w, unsigned h, unsigned d) {
+    // Allocated before the sizes change: if memory runs out the world stays whole.
+    std::vector<Block> grid(size_t(w) * h * d, Block(0));
+    blocks.swap(grid);
     width = w;
     height = h;
     depth = d;
-    blocks.assign(size_t(w) * h * d, Block(0));
 }
 
 void World::buildSectors() {

@@ -12,10 +12,12 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <sstream>
 
 ActiveBlock* World::getActBlock(int type) {
@@ -39,6 +41,10 @@ namespace {
 // code and saved before the player moved keeps the default start, which lies
 // outside small worlds.
 constexpr float PLAYER_START_SLACK = float(MAX_WORLD_SIDE);
+
+// The largest map file the largest allowed world can need: every cell vask
+// (type and strength), plus room for its machines and events.
+constexpr unsigned long long MAX_MAP_FILE_BYTES = 24 + 4 * MAX_WORLD_CELLS + (64ull << 20);
 
 bool isCellInside(World* w, vec3 p) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
@@ -66,8 +72,11 @@ bool clampField(T& v, T lo, T hi, T replacement, const char* what, const std::st
 
 bool World::read(std::string path) {
     std::string bytes;
-    if (!readWholeFile(path, bytes)) {
-        fprintf(stderr, "Could not open map %s\n", path.c_str());
+    if (!readWholeFile(path, bytes, MAX_MAP_FILE_BYTES)) {
+        if (errno == EFBIG)
+            fprintf(stderr, "%s: larger than any world a map can hold, map not loaded\n", path.c_str());
+        else
+            fprintf(stderr, "Could not open map %s\n", path.c_str());
         return false;
     }
     return readFromMemory(bytes, path);
@@ -93,7 +102,12 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
         fprintf(stderr, "%s: world size %ux%ux%u refused, map not loaded\n", path.c_str(), w, h, d);
         return false;
     }
-    allocateGrid(w, h, d);
+    try {
+        allocateGrid(w, h, d);
+    } catch (const std::bad_alloc&) {
+        fprintf(stderr, "%s: not enough memory for a %ux%ux%u world, map not loaded\n", path.c_str(), w, h, d);
+        return false;
+    }
     buildSectors();
     miny = 0;
     maxy = int(height);

@@ -303,6 +303,26 @@ TEST(MapFile, AbsurdHeadersAreRefused) {
     EXPECT_EQ(w->blocks.size(), 125u);
 }
 
+// A file far larger than any world a map can hold is refused before a byte of
+// it is read (the test file is sparse: it takes no disk space).
+TEST(MapFile, OversizedFilesAreRefusedUnread) {
+    std::ostringstream out;
+    writeHeader(out, vec3(1), 4, 4, 4);
+    writeBytes("huge.map", out.str());
+    ASSERT_EQ(truncate("huge.map", 2ll << 30), 0);
+    auto w = makeWorld(5, 5, 5);
+    std::string err;
+    bool loaded;
+    {
+        CaptureOutput captured;
+        loaded = w->read("huge.map");
+        err = captured.errors();
+    }
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(err.find("huge.map: larger than any world a map can hold"), std::string::npos) << err;
+    EXPECT_EQ(w->blocks.size(), 125u);
+}
+
 TEST(MapFile, AbsurdStringAndCountLengthsEndTheLoad) {
     std::string bytes = richMap();
     // The first dialog string length sits right after the first event's header.
