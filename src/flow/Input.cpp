@@ -10,6 +10,7 @@
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 bool movementKeyDown(SDL_Keycode k, Player& p) {
     switch (k) {
@@ -107,7 +108,7 @@ void useTool(Player& p) {
     if (sel == vec3(0, 0, 0)) return;
     int x = int(sel.x), y = int(sel.y), z = int(sel.z);
     Block b = w->getBlock(sel);
-    const BlockAttrib& attr = blockAttribs[b.type];
+    const BlockAttrib& attr = blockAttrib(b.type);
     vec3 target = sel + p.selFace;
 
     if (p.mode == 0 && p.remMode == 0) {

@@ -7,6 +7,7 @@
 #include "machines/Ship.h"
 #include "panels/StatusScreen.h"
 #include "shell/GameOptions.h"
+#include "world/BlockLookup.h"
 
 #include <SDL2/SDL_mouse.h>
 
@@ -208,7 +209,7 @@ vec3 World::playerCanMove(vec3 p, vec3 off) {
     for (float x = target.x - s.x; x < target.x + s.x; x = float(double(x) + 0.49))
         for (float y = target.y - s.y; y < target.y + 0.5f; y = float(double(y) + 0.49))
             for (float z = target.z - s.z; z < target.z + s.z; z = float(double(z) + 0.49))
-                if (!blockAttribs[getBlock(vec3(x, y, z)).type].passable) return p;
+                if (!blockAttrib(getBlock(vec3(x, y, z)).type).passable) return p;
     return p + step;
 }
 
