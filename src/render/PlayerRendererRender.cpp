@@ -8,6 +8,7 @@
 #include "render/Textures.h"
 #include "render/PlayerRenderer.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
@@ -197,8 +198,8 @@ void PlayerRenderer::renderEditorHUD() {
     Hud hud(vao);
     const char* actors[] = {"ship", "mind", "turret"};
     auto blockTex = [](int type) {
-        auto it = blockAttribs.find(type);
-        return it == blockAttribs.end() ? std::string("dne") : it->second.tex;
+        const BlockAttrib* a = findBlockAttrib(type);
+        return a ? a->tex : std::string("dne");
     };
 
     hud.icon(p->remMode == 0 ? "removeIcon" : "breakIcon", 20, 7, 3);
@@ -219,7 +220,7 @@ void PlayerRenderer::renderEditorHUD() {
     hud.rebind();
     for (int k = 0; k < 4; k++) hud.frame(20.0f + 7 * k, 7, p->mode == k);
 
-    int types = int(blockAttribs.size());
+    int types = BLOCK_TYPE_COUNT;
     switch (p->menu) {
     case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
     case 1: hud.choices(27, p->actMode, {actors[0], actors[1], actors[2]}); break;

@@ -160,7 +160,9 @@ void World::applyDif(float f) {
     for (ActiveBlock* a : actives)
         if (a->getType() == TYPE_MIND) {
             VaskMind* m = static_cast<VaskMind*>(a);
-            m->strength = int(float(m->strength) * f);
+            // Truncated, but kept within what a cell holds: a weak mind on very
+            // easy must not reach 0 (a cell written with 0 gets 10).
+            m->strength = clampCellStrength(double(float(m->strength) * f));
         }
 }
 
