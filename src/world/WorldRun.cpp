@@ -152,13 +152,17 @@ void World::applyDif(float f) {
         }
 }
 
-void World::pause(long long count) {
-    setBlock(0, 0, 0, 14, 0);
-    int quit = 0, resume = 0;
+StatusScreen* makePauseScreen(int& quit, int& resume) {
     StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
     s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
     s->addButton(SButton("Resume", BUTTON_TEX, &resume, 2, 0));
-    setStatusScreen(this, s);
+    return s;
+}
+
+void World::pause(long long count) {
+    setBlock(0, 0, 0, 14, 0);
+    int quit = 0, resume = 0;
+    setStatusScreen(this, makePauseScreen(quit, resume));
     while (!quit && !resume) {
         gameInput(quit, player);
         if (screen) render(count);
