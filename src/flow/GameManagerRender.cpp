@@ -1,6 +1,7 @@
 // The game manager's GL side: the menu frame and the colours around a game.
 #include "flow/GameManager.h"
 #include "flow/Input.h"
+#include "panels/PanelLayout.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "util/FirstFrameClock.h"
@@ -13,7 +14,7 @@ void GameManager::render() {
     bool gl = window && SDL_GL_GetCurrentContext();
     if (gl) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        logo.render();
+        if (!panelBackdrop(*screen).overlaps(logoBox())) logo.render();
         // A game leaves its HUD red in the text colour; menu text stays white
         // (the colour's zero value) however many games have been played.
         GLuint post = shaders["post"];

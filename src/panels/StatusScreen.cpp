@@ -25,9 +25,11 @@ void StatusScreen::input(SDL_Event& e) {
     float py = 100.0f - float(e.button.y) / h * 100.0f;
     int r = offset - 5 * int(labels.size());
     auto inRow = [&](int row) { return float(row) > py && py > float(row - 3); };
+    // A row's caption answers a click like its widget does: players aim at the words.
+    bool onCaption = px > 3 && px <= 30;
 
     for (SNumBox& b : boxes) {
-        if (px > 30 && px < 50 && inRow(r)) {
+        if (((px > 30 && px < 50) || onCaption) && inRow(r)) {
             selected = &b;
             return;
         }
@@ -35,7 +37,7 @@ void StatusScreen::input(SDL_Event& e) {
     }
     for (SButton& b : buttons) {
         if (b.mode == 0) {
-            if (px > 30 && px < 50 && inRow(r)) {
+            if (((px > 30 && px < 50) || onCaption) && inRow(r)) {
                 b.activate();
                 return;
             }
@@ -44,7 +46,7 @@ void StatusScreen::input(SDL_Event& e) {
                 b.activate();
                 return;
             }
-            if (px > 30 && px < 38) {
+            if ((px > 30 && px < 38) || onCaption) {
                 // The action may rebuild this very screen (the campaign does),
                 // so call a copy and touch nothing of the button afterwards.
                 ButtonAction action = b.callBack;
