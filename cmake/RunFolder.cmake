@@ -22,6 +22,11 @@ foreach(dir Maps Campaign Textures Sounds Shaders)
   file(MAKE_DIRECTORY ${VASK_RUN_DIR}/${dir})
 endforeach()
 
+# What the generators make for installing only, outside the run folder.
+set(VASK_APP_ICON_DIR ${CMAKE_BINARY_DIR}/app_icons)
+set(VASK_FRESH_CAMPAIGN ${CMAKE_BINARY_DIR}/fresh_campaign/campaign.dat)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fresh_campaign)
+
 # Each tools/<name>/CMakeLists.txt is self-contained.
 file(GLOB VASK_TOOL_DIRS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/CMakeLists.txt)
 foreach(tool_cmake ${VASK_TOOL_DIRS})

@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick mesa-utils libgl1-mesa-dri
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -4,16 +4,19 @@
 #   2. a clang build with AddressSanitizer + UndefinedBehaviorSanitizer: the unit
 #      tests again, then every file-loader fuzz target for a bounded time.
 # Set VASK_QUICK=1 to skip stage 2, VASK_SOAK=1 to add the long soak (label soak)
-# to stage 1.
+# to stage 1. The Debian package test (label package) runs once, after stage 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export SDL_AUDIODRIVER=dummy
 
 bash scripts/build.sh
-SOAK_ARGS="-LE soak"
-if [ "${VASK_SOAK:-0}" = "1" ]; then SOAK_ARGS=""; fi
+SOAK_ARGS="-LE soak|package"
+if [ "${VASK_SOAK:-0}" = "1" ]; then SOAK_ARGS="-LE package"; fi
 (cd "${BUILD_DIR:-build}" && ctest --output-on-failure $SOAK_ARGS ${CTEST_ARGS:-})
+
+# The Debian package, unpacked into a scratch root and played from there.
+(cd "${BUILD_DIR:-build}" && ctest --output-on-failure -L package ${CTEST_ARGS:-})
 
 if [ "${VASK_QUICK:-0}" = "1" ]; then exit 0; fi
 

@@ -17,8 +17,9 @@ std::string tinyMap(const std::string& folder, int seed) {
            "speaker a \"A\" portraitPilot\nevent 10\na: hello\n";
 }
 
-int runBuilder(const std::string& src, const std::string& run, std::string& log) {
-    std::string cmd = "SDL_AUDIODRIVER=dummy '" + std::string(VASK_MAPBUILD) + "' " + src + " " + run + " > tool.log 2>&1";
+int runBuilder(const std::string& src, const std::string& run, std::string& log, const std::string& fresh = "") {
+    std::string cmd = "SDL_AUDIODRIVER=dummy '" + std::string(VASK_MAPBUILD) + "' " + src + " " + run + " " + fresh +
+                      " > tool.log 2>&1";
     int status = system(cmd.c_str());
     log = readBytes("tool.log");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -51,10 +52,13 @@ TEST(MapBuildTool, BuildsAFolderAndKeepsThePlayersCampaignFile) {
     EXPECT_EQ(dat.substr(0, 10), std::string("\x06\0\0\0m1.map", 10));
     EXPECT_NE(log.find("campaign.dat created"), std::string::npos);
 
-    // A second build over a player's progress leaves it alone.
+    // A second build over a player's progress leaves it alone, while the copy
+    // a package ships starts afresh.
     writeBytes("tool_run/campaign.dat", "progress");
-    ASSERT_EQ(runBuilder("tool_src", "tool_run", log), 0) << log;
+    writeBytes("tool_run/fresh.dat", "stale");
+    ASSERT_EQ(runBuilder("tool_src", "tool_run", log, "tool_run/fresh.dat"), 0) << log;
     EXPECT_EQ(readBytes("tool_run/campaign.dat"), "progress");
+    EXPECT_EQ(readBytes("tool_run/fresh.dat"), dat);
     EXPECT_EQ(log.find("campaign.dat created"), std::string::npos);
 
     // A broken source fails the build and names its line; so does a short campaign.

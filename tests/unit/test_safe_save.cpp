@@ -213,3 +213,21 @@ TEST(SafeSave, DiskFullWhileWritingKeepsTheOldFile) {
     }
     signal(SIGXFSZ, oldHandler);
 }
+
+// An installed game links the player's folder to its shipped files (the
+// maps); saving under a shipped name must give the player a file of their own
+// and never write through the link into the installed one.
+TEST(SafeSave, SavingOverALinkReplacesTheLinkNotTheFileItPointsTo) {
+    for (const Saver& s : savers()) {
+        std::string dir = scratch(std::string(s.what) + "_link");
+        std::string shipped = dir + "/shipped", path = dir + "/saved";
+        writeBytes(shipped, OLD);
+        ASSERT_EQ(symlink("shipped", path.c_str()), 0);
+        EXPECT_TRUE(s.save(path)) << s.what;
+        struct stat st;
+        ASSERT_EQ(lstat(path.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode)) << s.what << ": the link is still there";
+        EXPECT_NE(readBytes(path), OLD) << s.what;
+        EXPECT_EQ(readBytes(shipped), OLD) << s.what << ": the shipped file changed";
+    }
+}

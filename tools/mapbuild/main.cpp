@@ -1,9 +1,12 @@
-// mapbuild SOURCES RUNDIR: compiles every SOURCES/*.vmap into RUNDIR/Maps or
-// RUNDIR/Campaign, checks each map, and creates RUNDIR/campaign.dat from
-// SOURCES/campaign.list unless a player's campaign.dat is already there.
+// mapbuild SOURCES RUNDIR [FRESH_CAMPAIGN]: compiles every SOURCES/*.vmap into
+// RUNDIR/Maps or RUNDIR/Campaign, checks each map, and creates
+// RUNDIR/campaign.dat from SOURCES/campaign.list unless a player's
+// campaign.dat is already there. FRESH_CAMPAIGN, when given, always receives
+// a campaign.dat without progress: the one a package ships.
 #include "MapBuilder.h"
 
 #include "machines/ActiveBlock.h"
+#include "util/SafeFile.h"
 #include "world/World.h"
 
 #include <dirent.h>
@@ -49,8 +52,8 @@ bool writeQuietly(World& w, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        fprintf(stderr, "usage: mapbuild SOURCE_DIR RUN_DIR\n");
+    if (argc != 3 && argc != 4) {
+        fprintf(stderr, "usage: mapbuild SOURCE_DIR RUN_DIR [FRESH_CAMPAIGN]\n");
         return 2;
     }
     std::string src = argv[1], run = argv[2];
@@ -105,5 +108,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (writeCampaignIfMissing(run + "/campaign.dat", files)) printf("campaign.dat created\n");
+    if (argc == 4 && !writeFileAtomically(argv[3], campaignBytes(files))) return 1;
     return 0;
 }

@@ -21,6 +21,8 @@ void addPortraits(PainterTable& t);
 
 // The window icon, 32 x 32.
 Image paintWindowIcon();
+// The desktop menu's icon, `size` pixels square, transparent around a disc.
+Image paintAppIcon(int size);
 
 // Seed derived from a texture name, so each texture has its own noise.
 uint32_t seedOf(const std::string& name);

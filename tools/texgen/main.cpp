@@ -1,5 +1,6 @@
 // texgen: paints every texture of the game and writes it into a folder.
 //   texgen <folder>
+//   texgen --app-icons <folder>   the desktop menu icons, for installing
 // The output depends on nothing but this program, so every build produces
 // the same bytes.
 #include <cstdio>
@@ -27,18 +28,32 @@ static PainterTable allPainters() {
   return t;
 }
 
+static bool makeFolder(const std::string& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (ec) std::fprintf(stderr, "%s: %s\n", dir.c_str(), ec.message().c_str());
+  return !ec;
+}
+
+static int writeAppIcons(const std::string& dir) {
+  bool ok = true;
+  for (int size : kAppIconSizes) {
+    const std::string apps = dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+    ok = makeFolder(apps) && writePng(apps + "/" + kAppIconName + ".png", paintAppIcon(size)) && ok;
+  }
+  if (!ok) return 1;
+  std::printf("texgen: wrote the desktop icons to %s\n", dir.c_str());
+  return 0;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--app-icons") return writeAppIcons(argv[2]);
   if (argc != 2) {
-    std::fprintf(stderr, "usage: texgen <output folder>\n");
+    std::fprintf(stderr, "usage: texgen <output folder>\n       texgen --app-icons <output folder>\n");
     return 2;
   }
   const std::string dir = argv[1];
-  std::error_code ec;
-  std::filesystem::create_directories(dir, ec);
-  if (ec) {
-    std::fprintf(stderr, "%s: %s\n", dir.c_str(), ec.message().c_str());
-    return 1;
-  }
+  if (!makeFolder(dir)) return 1;
 
   PainterTable painters = allPainters();
   std::set<std::string> listed;

@@ -60,3 +60,8 @@ inline constexpr size_t kBlockTextureCount = 49;
 // The window icon is a BMP beside the textures.
 inline constexpr const char* kWindowIconFile = "VaskIcon.bmp";
 inline constexpr int kWindowIconSize = 32;
+
+// Desktop menu icons, written by `texgen --app-icons` in the freedesktop
+// icon theme's layout: <size>x<size>/apps/<kAppIconName>.png.
+inline constexpr int kAppIconSizes[] = {48, 128, 256};
+inline constexpr const char* kAppIconName = "the-vask";
