@@ -259,6 +259,22 @@ TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {
     EXPECT_NE(out.find("Loading: Maps/win.map\n"), std::string::npos);
 }
 
+// The editor's Open screen lists the maps after "Open" and "Back"; a click on
+// a map's name asks for that map in the editor.
+TEST_F(MenuTest, EditorListAsksForAMapByItsName) {
+    writeMap("Maps/draft.map", 1);
+    writeMap("Maps/another.map", 1);
+    GameManager g(nullptr);
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.x = pixelX(10);   // the caption
+    e.button.y = pixelY(63);   // after the box, "Open", "Back" and "another"
+    g.editMap.input(e);
+    for (size_t i = 0; i < g.missionNames.size(); i++)
+        EXPECT_EQ(g.editMaps[i], g.missionNames[i] == "draft.map" ? 1 : 0) << g.missionNames[i];
+    EXPECT_EQ(g.maps[0] + g.maps[1], 0) << "nothing asked of Demo Maps";
+}
+
 TEST_F(MenuTest, MapRequestsOfOneFrameRunInListOrder) {
     writeMap("Maps/first.map", 1);
     writeMap("Maps/second.map", 1);
