@@ -1,6 +1,7 @@
 #include "flow/GameManager.h"
 
 #include "flow/Input.h"
+#include "panels/Notice.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 #include "util/SafeFile.h"
@@ -189,7 +190,11 @@ unsigned int GameManager::mission(std::string name, bool edit, bool camp, float 
     std::cout << "Loading: Maps/" << name << std::endl;
     std::string path = (camp ? "Campaign/" : "Maps/") + name;
     // A folder of that name (an empty campaign slot names "Campaign/") is no map.
-    if (!isReadableFile(path)) return 0;
+    if (!isReadableFile(path)) {
+        if (edit) showNotice("There is no map " + path + " to open: type the name of a map saved in Maps/, without \".map\".");
+        else showNotice("Could not open " + path + ": it is missing or cannot be read. Choose another map.");
+        return 0;
+    }
     beginGame();
     unsigned int result = 0;
     auto w = std::make_unique<World>(100, 100, 100, window);
@@ -202,6 +207,9 @@ unsigned int GameManager::mission(std::string name, bool edit, bool camp, float 
         result = w->run();
     } else if (w->mapType == 1) {
         std::cout << path << " is a draft; 'vaskmap publish " << path << "' makes it playable" << std::endl;
+        showNotice(path + " is a draft and cannot be played yet: 'vaskmap publish " + path + "' makes it playable.");
+    } else {
+        showNotice(path + " is not a map this game can open; it may be damaged. Choose another map.");
     }
     releaseScene();
     w.reset();

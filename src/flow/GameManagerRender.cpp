@@ -1,6 +1,7 @@
 // The game manager's GL side: the menu frame and the colours around a game.
 #include "flow/GameManager.h"
 #include "flow/Input.h"
+#include "panels/Notice.h"
 #include "panels/PanelLayout.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
@@ -21,6 +22,7 @@ void GameManager::render() {
         glUseProgram(post);
         glUniform3f(glGetUniformLocation(post, "uColor"), 0.0f, 0.0f, 0.0f);
         screen->render();
+        renderNotice();
     }
     SDL_Delay(50);
     if (gl) SDL_GL_SwapWindow(window);

@@ -6,6 +6,7 @@
 #include "machines/Ship.h"
 #include "machines/TemplateBlock.h"
 #include "panels/Dialog.h"
+#include "panels/Notice.h"
 #include "panels/StatusScreen.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
@@ -156,6 +157,7 @@ static void gameKeyDown(SDL_Keycode k, Player& p) {
 }
 
 void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const FirstPersonTools& tools) {
+    if (notice.takes(e)) return;
     switch (e.type) {
     case SDL_QUIT: result = 2; break;
     case SDL_KEYDOWN: {
@@ -202,6 +204,7 @@ int statusInput(int& result, Player& p) {
             movementKeyUp(e.key.keysym.sym, p);
             continue;
         }
+        if (notice.takes(e)) continue;
         StatusScreen* s = getStatusScreen(w);
         // Closed by an earlier event of this batch: the rest was meant for it.
         if (!s) continue;
@@ -233,6 +236,7 @@ int dialogInput(int& result, Dialog* d) {
 int menuInput(int& result, StatusScreen* s) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        if (notice.takes(e)) continue;
         switch (e.type) {
         case SDL_QUIT: result = 1; break;
         case SDL_KEYDOWN:

@@ -1,5 +1,6 @@
 #include "render/Textures.h"
 
+#include "panels/Notice.h"
 #include "sound/Sound.h"
 
 #include <SDL2/SDL.h>
@@ -37,10 +38,12 @@ void loadTextures() {
     if (listing.empty()) return;
     std::vector<GLuint> ids(listing.size(), 0);
     glGenTextures(GLsizei(ids.size()), ids.data());
+    std::vector<std::string> unreadable;
     for (size_t i = 0; i < listing.size(); i++) {
-        loadPicture("Textures/" + listing[i], ids[i]);
+        if (!loadPicture("Textures/" + listing[i], ids[i])) unreadable.push_back("Textures/" + listing[i]);
         loadedTextures[textureNameFor(listing[i])] = ids[i];
     }
+    if (!unreadable.empty()) showNotice(unreadableTexturesText(unreadable));
 }
 
 void unloadTextures() {
@@ -48,11 +51,23 @@ void unloadTextures() {
     translucentTextures.clear();
 }
 
-void loadPicture(std::string file, GLuint tex) {
+bool loadPicture(std::string file, GLuint tex) {
     // "." and ".." end in their last dot; they are listed but hold no image.
-    if (file.rfind('.') == file.size() - 1) return;
+    if (file.rfind('.') == file.size() - 1) return true;
     std::cout << "Loading: " << file << std::endl;
-    if (file.find(".bmp") == std::string::npos) loadPNG(file.c_str(), tex);
+    if (file.find(".bmp") != std::string::npos) return true;
+    return loadPNG(file.c_str(), tex) != 0;
+}
+
+std::string unreadableTexturesText(const std::vector<std::string>& files) {
+    if (files.empty()) return "";
+    const size_t named = 3;
+    std::string list;
+    for (size_t i = 0; i < files.size() && i < named; i++) list += (i ? ", " : "") + files[i];
+    if (files.size() > named) list += " and " + std::to_string(files.size() - named) + " more";
+    return "Could not read " + list + " (details on standard error). " +
+           (files.size() == 1 ? "It is" : "They are") +
+           " drawn as a pink checker pattern: reinstall the game's Textures folder to repair.";
 }
 
 namespace {
@@ -60,12 +75,25 @@ namespace {
 // Everything libpng hands out, owned outside the function that calls setjmp so
 // that a longjmp back into it leaves no value indeterminate.
 struct PngReadState {
+    const char* fileName = "";
+    std::string error;  // libpng's reason for giving up
     FILE* fp = nullptr;
     png_structp png = nullptr;
     png_infop info = nullptr;
     png_infop endInfo = nullptr;
     std::vector<png_bytep> rows;
 };
+
+// libpng's own messages do not say which file they are about.
+void pngError(png_structp png, png_const_charp message) {
+    static_cast<PngReadState*>(png_get_error_ptr(png))->error = message;
+    png_longjmp(png, 1);
+}
+
+void pngWarning(png_structp png, png_const_charp message) {
+    fprintf(stderr, "%s: libpng warning: %s\n", static_cast<PngReadState*>(png_get_error_ptr(png))->fileName,
+            message);
+}
 
 enum class PngStep { ok, libpngError, badColorType, tooLarge, noMemory, noRowMemory };
 
@@ -143,6 +171,7 @@ PngStep readPngBody(PngReadState& st, DecodedImage& out, int& colorType) {
 bool decodePNG(const char* file_name, DecodedImage& out) {
     out = DecodedImage();
     PngReadState st;
+    st.fileName = file_name;
     st.fp = fopen(file_name, "rb");
     if (!st.fp) {
         fprintf(stderr, "%s: %s\n", file_name, strerror(errno));
@@ -154,7 +183,7 @@ bool decodePNG(const char* file_name, DecodedImage& out) {
         fclose(st.fp);
         return false;
     }
-    st.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    st.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &st, pngError, pngWarning);
     if (!st.png) {
         fprintf(stderr, "error: png_create_read_struct returned 0.\n");
         fclose(st.fp);
@@ -178,7 +207,7 @@ bool decodePNG(const char* file_name, DecodedImage& out) {
     case PngStep::ok:
         return true;
     case PngStep::libpngError:
-        fprintf(stderr, "error from libpng\n");
+        fprintf(stderr, "error from libpng reading %s: %s\n", file_name, st.error.c_str());
         break;
     case PngStep::badColorType:
         fprintf(stderr, "%s: Unknown libpng color type %d.\n", file_name, colorType);
@@ -188,10 +217,10 @@ bool decodePNG(const char* file_name, DecodedImage& out) {
                 out.height, MAX_TEXTURE_SIDE);
         break;
     case PngStep::noMemory:
-        fprintf(stderr, "error: could not allocate memory for PNG image data\n");
+        fprintf(stderr, "error: could not allocate memory for PNG image data of %s\n", file_name);
         break;
     case PngStep::noRowMemory:
-        fprintf(stderr, "error: could not allocate memory for PNG row pointers\n");
+        fprintf(stderr, "error: could not allocate memory for PNG row pointers of %s\n", file_name);
         break;
     }
     out = DecodedImage();
@@ -210,9 +239,26 @@ bool imageIsOpaque(const DecodedImage& image) {
 
 bool textureHasTranslucency(GLuint id) { return translucentTextures.count(id) != 0; }
 
+DecodedImage missingTextureImage() {
+    DecodedImage image;
+    image.width = image.height = 16;
+    image.rowBytes = 48;
+    for (unsigned y = 0; y < 16; y++)
+        for (unsigned x = 0; x < 16; x++) {
+            bool pink = ((x / 4) + (y / 4)) % 2 == 0;
+            image.pixels.insert(image.pixels.end(), {pink ? (unsigned char)255 : (unsigned char)24,
+                                                     pink ? (unsigned char)0 : (unsigned char)8,
+                                                     pink ? (unsigned char)220 : (unsigned char)24});
+        }
+    return image;
+}
+
 GLuint loadPNG(const char* file_name, GLuint tex) {
     DecodedImage image;
-    if (!decodePNG(file_name, image)) return 0;
+    bool decoded = decodePNG(file_name, image);
+    // An image that cannot be read still draws, as a loud checker: black would
+    // look like a hole in the world rather than a missing picture.
+    if (!decoded) image = missingTextureImage();
     if (imageIsOpaque(image)) translucentTextures.erase(tex);
     else translucentTextures.insert(tex);
     GLenum format = image.alpha ? GL_RGBA : GL_RGB;
@@ -223,7 +269,7 @@ GLuint loadPNG(const char* file_name, GLuint tex) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    return tex;
+    return decoded ? tex : 0;
 }
 
 void loadIcon(std::string file, SDL_Window* win) {

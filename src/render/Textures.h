@@ -19,7 +19,11 @@ std::string textureNameFor(const std::string& entry);
 
 void loadTextures();
 void unloadTextures();
-void loadPicture(std::string file, GLuint tex);
+// Loads one directory entry of Textures/; false when it should have been an
+// image and could not be read (it then holds the missing-texture pattern).
+bool loadPicture(std::string file, GLuint tex);
+// Returns tex, or 0 when the file could not be decoded; tex then holds the
+// missing-texture pattern.
 GLuint loadPNG(const char* file_name, GLuint tex);
 void loadIcon(std::string file, SDL_Window* win);
 
@@ -35,6 +39,11 @@ struct DecodedImage {
     size_t rowBytes = 0;
     std::vector<unsigned char> pixels;
 };
+
+// What a texture that could not be read shows: an opaque pink and black checker.
+DecodedImage missingTextureImage();
+// The message telling the player which texture files could not be read.
+std::string unreadableTexturesText(const std::vector<std::string>& files);
 
 // True when every pixel of the image is fully opaque (an RGB image always is).
 bool imageIsOpaque(const DecodedImage& image);

@@ -2,9 +2,12 @@
 // ready before main runs (static initialisation); main opens the window and the
 // GL context, loads the shared rendering resources and hands over to the menus.
 #include "flow/GameManager.h"
+#include "render/FailureScreen.h"
+#include "render/ShaderCheck.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
+#include "shell/SoftwareShadows.h"
 #include "sound/Sound.h"
 #include "world/Block.h"
 
@@ -67,10 +70,22 @@ int main(int, char**) {
     }
     GLenum glew = glewInit();
     if (glew != GLEW_OK) fprintf(stderr, "Error: %s\n", glewGetErrorString(glew));
+    const GLubyte* renderer = glGetString(GL_RENDERER);
+    preferNoShadowsOnSoftwareGL(gameOptions, renderer ? reinterpret_cast<const char*>(renderer) : "");
 
     loadTextures();
     setupGL();
     setupUniforms();
+    // Without its programs the game would run in a black window; say why instead.
+    ShaderFailure shaderFailure = checkShaderPrograms();
+    if (!shaderFailure.ok()) {
+        fprintf(stderr, "%s\n", shaderFailure.message().c_str());
+        showFailureScreen(window, shaderFailure.message());
+        shutdownGL();
+        unloadTextures();
+        SDL_GL_DeleteContext(context);
+        return 1;
+    }
     setupBlockAttribs();
 
     srand((unsigned)time(nullptr));

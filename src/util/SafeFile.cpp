@@ -1,14 +1,31 @@
 #include "util/SafeFile.h"
 
+#include "panels/Notice.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+// What the player can do about a save the system refused.
+static const char* saveAdvice(int err) {
+    switch (err) {
+    case EACCES:
+    case EPERM:
+    case EROFS: return "The folder is read-only: allow writing to it, or move the game to a folder you can write to.";
+    case ENOSPC:
+    case EDQUOT: return "The disk is full: free some space and try again.";
+    case EISDIR: return "A folder has that name: rename or remove it, or save under another name.";
+    case ENOENT:
+    case ENOTDIR: return "The folder it belongs in is missing: create it and try again.";
+    case ENAMETOOLONG: return "Choose a shorter name.";
+    default: return "Check the disk and the folder, then try again.";
+    }
+}
+
 static bool fail(const std::string& path, const std::string& tmp, int err) {
-    fprintf(stderr, "Could not save %s: %s\n", path.c_str(), strerror(err));
+    showNotice("Could not save " + path + ": " + strerror(err) + ". " + saveAdvice(err));
     if (!tmp.empty()) unlink(tmp.c_str());
     return false;
 }

@@ -1,6 +1,7 @@
 // Drawing one frame of the world: the shadow pass from the sun, the scene into
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
+#include "panels/Notice.h"
 #include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
 #include "render/ViewCull.h"
@@ -287,17 +288,29 @@ void World::render(long long l) {
 }
 
 void World::renderPost(long long l) {
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     GLuint post = shaders["post"];
+    // From half health up the composition shows the scene unchanged, so a copy
+    // of the scene buffer gives the same pixels as shading every one of them.
+    bool plain = player.health >= 50 && post != 0;
+    int xres = gameOptions.getInt("XRES", 800), yres = gameOptions.getInt("YRES", 600);
+    if (plain) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, sceneBuffer);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        glBlitFramebuffer(0, 0, xres, yres, 0, 0, xres, yres, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glClear(plain ? GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glUseProgram(post);
     glUniform1i(loc(post, "mode"), 0);
     glUniform1f(loc(post, "hp"), float(player.health) / 100.0f);
-    glBindVertexArray(vao);
-    glDrawArrays(GL_QUADS, 0, 4);
-    glBindVertexArray(0);
+    if (!plain) {
+        glBindVertexArray(vao);
+        glDrawArrays(GL_QUADS, 0, 4);
+        glBindVertexArray(0);
+    }
     if (editorMode) pRend.renderEditorHUD();
     else pRend.renderHUD();
+    renderNotice();
     glUseProgram(0);
     if (screen) SDL_GL_SwapWindow(screen);
 }

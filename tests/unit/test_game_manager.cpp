@@ -6,6 +6,7 @@
 #include "flow/GameManager.h"
 #include "panels/PanelLayout.h"
 #include "machines/Ship.h"
+#include "panels/Notice.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 
@@ -175,6 +176,34 @@ TEST_F(MenuTest, MissionLogsAndPlaysPlayableMaps) {
     EXPECT_GT(g.mission("win.map", false, false, 1.0f), 0u);  // no mind: won
 }
 
+// A map that is not there or cannot be played says so on screen, in words
+// that say what to do, and the menu stays as it was.
+TEST_F(MenuTest, MapsThatCannotBePlayedSaySoOnScreen) {
+    writeMap("Maps/draft.map", 1);
+    writeBytes("Maps/junk.map", "not a map at all");
+    GameManager g(nullptr);
+    struct Case {
+        const char* name;
+        bool edit;
+        const char* says;
+    } cases[] = {
+        {"nope.map", false, "Could not open Maps/nope.map: it is missing or cannot be read. Choose another map."},
+        {"nope.map", true, "There is no map Maps/nope.map to open: type the name of a map saved in Maps/"},
+        {"draft.map", false, "Maps/draft.map is a draft and cannot be played yet: 'vaskmap publish Maps/draft.map'"},
+        {"junk.map", false, "Maps/junk.map is not a map this game can open; it may be damaged. Choose another map."},
+        {"junk.map", true, "Maps/junk.map is not a map this game can open"},
+    };
+    for (const Case& c : cases) {
+        notice.clear();
+        CaptureOutput out;
+        EXPECT_EQ(g.mission(c.name, c.edit, false, 1.0f), 0u);
+        EXPECT_EQ(notice.text().rfind(c.says, 0), 0u) << c.name << ": " << notice.text();
+        EXPECT_NE(out.errors().find(c.says), std::string::npos) << out.errors();
+        EXPECT_EQ(g.screen, &g.mainMenu);
+    }
+    notice.clear();
+}
+
 TEST_F(MenuTest, DraftsOpenInTheEditorButAreNotPlayed) {
     writeMap("Maps/draft.map", 1);
     GameManager g(nullptr);
@@ -185,6 +214,7 @@ TEST_F(MenuTest, DraftsOpenInTheEditorButAreNotPlayed) {
                   std::string::npos)
             << out.text();
     }
+    notice.clear();  // the player read it; otherwise it takes the first key below
 
     // In the editor: G opens "Save", whose button (the row under its box) saves
     // the draft again as Maps/test.map; then the window is closed.

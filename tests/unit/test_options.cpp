@@ -1,5 +1,7 @@
+#include "CaptureOutput.h"
 #include "WorldFixture.h"
 #include "shell/GameOptions.h"
+#include "shell/SoftwareShadows.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +52,34 @@ TEST(GameOptions, KeyNames) {
         {"backspace", 8}, {"esc", 27}, {"f12", SDLK_F12}, {"lshift", SDLK_LSHIFT}, {"space", SDLK_F15},
         {"A", SDLK_F15}};
     for (auto [name, key] : keys) EXPECT_EQ(GameOptions::stringToKey(name), key) << name;
+}
+
+TEST(GameOptions, SoftwareGLStartsWithoutShadowsUnlessTheFileSays) {
+    EXPECT_TRUE(isSoftwareRenderer("llvmpipe (LLVM 15.0.6, 256 bits)"));
+    EXPECT_TRUE(isSoftwareRenderer("softpipe"));
+    EXPECT_TRUE(isSoftwareRenderer("Mesa X11 swrast"));
+    EXPECT_FALSE(isSoftwareRenderer("AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)"));
+
+    GameOptions unset;
+    {
+        CaptureOutput out;
+        EXPECT_TRUE(preferNoShadowsOnSoftwareGL(unset, "llvmpipe (LLVM 15.0.6, 256 bits)"));
+        EXPECT_NE(out.text().find("shadows off"), std::string::npos);
+    }
+    EXPECT_EQ(unset.getInt("SHADOWS", 3), 0);
+    // Said once: the setting is now there, so a second call keeps quiet.
+    {
+        CaptureOutput out;
+        EXPECT_FALSE(preferNoShadowsOnSoftwareGL(unset, "llvmpipe"));
+        EXPECT_EQ(out.text(), "");
+    }
+
+    GameOptions chosen;
+    chosen.processINILine("SHADOWS=3");
+    EXPECT_FALSE(preferNoShadowsOnSoftwareGL(chosen, "llvmpipe"));
+    EXPECT_EQ(chosen.getInt("SHADOWS", 3), 3);
+
+    GameOptions hardware;
+    EXPECT_FALSE(preferNoShadowsOnSoftwareGL(hardware, "NVIDIA GeForce GTX 1060/PCIe/SSE2"));
+    EXPECT_EQ(hardware.properties.count("SHADOWS"), 0u);
 }

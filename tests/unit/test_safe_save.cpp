@@ -5,6 +5,7 @@
 #include "WorldFixture.h"
 #include "flow/CampaignManager.h"
 #include "machines/VaskMind.h"
+#include "panels/Notice.h"
 #include "shell/GameOptions.h"
 
 #include <gtest/gtest.h>
@@ -127,16 +128,21 @@ std::string reportOf(const Saver& s, const std::string& path, bool& saved,
     return text;
 }
 
-// A save that must fail: reported (with `why` where given), the folder holding
-// exactly the entries `kept`, and an old file at `path` as it was.
+// A save that must fail: reported (with `why` where given) on standard error
+// and on screen (with `advice` where given), the folder holding exactly the
+// entries `kept`, and an old file at `path` as it was.
 void expectFailedSave(const Saver& s, const std::string& dir, const std::string& path,
                       const std::vector<std::string>& kept, const std::string& why = "",
-                      const std::function<void(bool)>& during = nullptr) {
+                      const std::string& advice = "", const std::function<void(bool)>& during = nullptr) {
+    notice.clear();
     bool saved = true;
     std::string report = reportOf(s, path, saved, during);
     EXPECT_FALSE(saved) << s.what << " " << path;
     EXPECT_NE(report.find("Could not save " + path + ": " + why), std::string::npos)
         << s.what << " " << path << ": " << report;
+    EXPECT_EQ(notice.text().rfind("Could not save " + path + ": " + why, 0), 0u) << s.what << ": " << notice.text();
+    EXPECT_NE(notice.text().find(advice), std::string::npos) << s.what << ": " << notice.text();
+    notice.clear();
     EXPECT_EQ(folderEntries(dir), kept) << s.what << " " << path;
     struct stat st;
     if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
@@ -149,9 +155,9 @@ void expectFailedSave(const Saver& s, const std::string& dir, const std::string&
 TEST(SafeSave, MissingFolderOrAFileInThePathFailsWithAMessage) {
     for (const Saver& s : savers()) {
         std::string dir = scratch(std::string(s.what) + "_path");
-        expectFailedSave(s, dir, dir + "/missing/file", {});
+        expectFailedSave(s, dir, dir + "/missing/file", {}, "No such file", "create it and try again");
         writeBytes(dir + "/plain", OLD);
-        expectFailedSave(s, dir, dir + "/plain/file", {"plain"}, "Not a directory");
+        expectFailedSave(s, dir, dir + "/plain/file", {"plain"}, "Not a directory", "create it and try again");
         EXPECT_EQ(readBytes(dir + "/plain"), OLD);
     }
 }
@@ -164,7 +170,7 @@ TEST(SafeSave, TargetThatCannotBeReplacedLeavesNoTemporaryFile) {
         std::string target = dir + "/saved";
         mkdir(target.c_str(), 0755);
         writeBytes(target + "/inside", OLD);
-        expectFailedSave(s, dir, target, {"saved"});
+        expectFailedSave(s, dir, target, {"saved"}, "Is a directory", "A folder has that name: rename or remove it");
         EXPECT_EQ(readBytes(target + "/inside"), OLD);
     }
 }
@@ -180,12 +186,12 @@ TEST(SafeSave, ImmutableFolderOrFileKeepsTheOldFile) {
         {
             Immutable folder(dir);
             ASSERT_TRUE(folder.set);
-            expectFailedSave(s, dir, path, {"saved"});
+            expectFailedSave(s, dir, path, {"saved"}, "", "allow writing to it");
         }
         {
             Immutable file(path);
             ASSERT_TRUE(file.set);
-            expectFailedSave(s, dir, path, {"saved"});
+            expectFailedSave(s, dir, path, {"saved"}, "", "allow writing to it");
         }
         EXPECT_TRUE(s.save(path)) << s.what;
         EXPECT_NE(readBytes(path), OLD);
@@ -202,7 +208,7 @@ TEST(SafeSave, DiskFullWhileWritingKeepsTheOldFile) {
         std::string dir = scratch(std::string(s.what) + "_full");
         std::string path = dir + "/saved";
         writeBytes(path, OLD);
-        expectFailedSave(s, dir, path, {"saved"}, "", [&](bool on) {
+        expectFailedSave(s, dir, path, {"saved"}, "", "", [&](bool on) {
             struct rlimit limit = before;
             if (on) limit.rlim_cur = 8;
             ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);

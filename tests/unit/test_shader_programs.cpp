@@ -1,4 +1,5 @@
 // How the files of Shaders/ are grouped into programs and stages.
+#include "render/ShaderCheck.h"
 #include "render/ShaderHelp.h"
 
 #include <gtest/gtest.h>
@@ -40,4 +41,32 @@ TEST(ShaderPrograms, StageWordsAnywhereInTheName) {
     // The first word in the list wins, wherever it stands in the name.
     EXPECT_EQ(shaderStageForName("frag.vert"), GLenum(GL_VERTEX_SHADER));
     EXPECT_EQ(shaderStageForName("notes.txt"), 0u);
+}
+
+// What start-up tells the player when the programs cannot draw the game.
+TEST(ShaderPrograms, FailuresNameTheFolderTheProgramAndWhatToDo) {
+    std::map<std::string, ProgramState> all = {{"block", {true, ""}}, {"post", {true, ""}}, {"shadow", {true, ""}}};
+    EXPECT_TRUE(judgeShaders(true, all).ok());
+    EXPECT_EQ(judgeShaders(true, all).message(), "");
+
+    ShaderFailure gone = judgeShaders(false, {});
+    EXPECT_FALSE(gone.ok());
+    EXPECT_NE(gone.message().find("The folder Shaders is missing"), std::string::npos);
+    EXPECT_NE(gone.message().find("Reinstall the game"), std::string::npos);
+
+    // A modder's extra program comes after the ones the game needs.
+    std::map<std::string, ProgramState> some = {{"aaa", {false, "vertex stage: 0:3(1): error: x"}},
+                                                {"post", {false, "fragment stage: 0:1(1): error: y"}},
+                                                {"shadow", {true, ""}}};
+    ShaderFailure f = judgeShaders(true, some);
+    EXPECT_EQ(f.missing, std::vector<std::string>{"block"});
+    EXPECT_EQ(f.broken, (std::vector<std::string>{"post", "aaa"}));
+    EXPECT_EQ(f.message(),
+              "The folder Shaders has no block program (files such as block.vert and block.frag). The shader "
+              "programs post and aaa in the folder Shaders did not compile or link (post, fragment stage: 0:1(1): "
+              "error: y). Fix the files, or reinstall the game's Shaders folder. Standard error has every message.");
+
+    // An empty folder lacks all three.
+    EXPECT_EQ(judgeShaders(true, {}).missing, REQUIRED_PROGRAMS);
+    EXPECT_NE(judgeShaders(true, {}).message().find("no block, post and shadow programs"), std::string::npos);
 }

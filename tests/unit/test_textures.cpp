@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <cstdio>
 #include <functional>
 
@@ -111,7 +113,7 @@ TEST(Textures, BadFilesAreRefusedWithAMessage) {
     std::string bytes = readBytes("whole.png");
     writeBytes("cut.png", bytes.substr(0, bytes.size() / 2));
     std::string cut = captureStderr([&] { EXPECT_FALSE(decodePNG("cut.png", img)); });
-    EXPECT_NE(cut.find("error from libpng\n"), std::string::npos) << cut;
+    EXPECT_NE(cut.find("error from libpng reading cut.png: "), std::string::npos) << cut;
 }
 
 TEST(Text, SheetCoordinatesOfCharacterCodes) {
@@ -180,4 +182,31 @@ TEST(Textures, OpaqueOnlyWhenEveryPixelIs) {
     writePng("rgba_full.png", 3, 3, PNG_COLOR_TYPE_RGB_ALPHA, 8, rgba);
     ASSERT_TRUE(decodePNG("rgba_full.png", img));
     EXPECT_TRUE(imageIsOpaque(img));
+}
+
+// A texture that cannot be read draws as a loud opaque checker, and the
+// player is told which files failed.
+TEST(Textures, UnreadableFilesAreNamedAndDrawAsAChecker) {
+    DecodedImage checker = missingTextureImage();
+    ASSERT_EQ(checker.pixels.size(), size_t(checker.rowBytes) * checker.height);
+    EXPECT_EQ(checker.rowBytes % 4, 0u);
+    EXPECT_TRUE(imageIsOpaque(checker));
+    std::set<std::vector<unsigned char>> colours;
+    for (unsigned y = 0; y < checker.height; y++)
+        for (unsigned x = 0; x < checker.width; x++) {
+            const unsigned char* p = &checker.pixels[y * checker.rowBytes + 3 * x];
+            colours.insert({p[0], p[1], p[2]});
+        }
+    EXPECT_EQ(colours.size(), 2u);
+    EXPECT_EQ(colours.count({0, 0, 0}), 0u);  // not black, which reads as a hole
+
+    EXPECT_EQ(unreadableTexturesText({}), "");
+    EXPECT_EQ(unreadableTexturesText({"Textures/stone.png"}),
+              "Could not read Textures/stone.png (details on standard error). It is drawn as a pink checker "
+              "pattern: reinstall the game's Textures folder to repair.");
+    std::string many = unreadableTexturesText({"Textures/a.png", "Textures/b.png", "Textures/c.png",
+                                               "Textures/d.png", "Textures/e.png"});
+    EXPECT_EQ(many.rfind("Could not read Textures/a.png, Textures/b.png, Textures/c.png and 2 more (", 0), 0u)
+        << many;
+    EXPECT_NE(many.find("They are drawn"), std::string::npos);
 }

@@ -342,3 +342,40 @@ finish_checks() {
 image_mean() { # file WxH+X+Y
     convert "$1" -crop "$2" +repage -format "%[fx:mean.r] %[fx:mean.g] %[fx:mean.b]" info:
 }
+
+# The share (0..1) of a region's pixels brighter than middle grey: letters on
+# a dark ground.
+bright_share() { # shot x y w h
+    convert "$WORK/$1.png" -crop "${4}x${5}+${2}+${3}" +repage -colorspace gray -threshold 50% -format "%[fx:mean]" info:
+}
+# The pixel row of the message line's top edge in shot $1: an amber line across
+# a dark strip, somewhere in the lower half of the window; empty without one.
+notice_edge() { # shot
+    local row
+    row=$(convert "$WORK/$1.png" -crop 1x270+400+300 +repage -depth 8 txt:- |
+        awk -F'[(),:]' 'NR > 1 && $4 > 180 && $5 > 90 && $6 < 80 { print $2 + 300; exit }')
+    [ -n "$row" ] || return 0
+    # The whole width is amber there, with the dark strip below.
+    awk -v e="$(region_mean "$1" 0 "$row" 800 2)" -v s="$(region_mean "$1" 0 $((row + 4)) 800 3)" \
+        'BEGIN { split(e, a, " "); split(s, b, " "); exit !(a[1] > 180 && a[2] > 90 && a[3] < 80 && b[1] < 60) }' &&
+        echo "$row"
+}
+# Waits up to 10 s for the message line in shot $1; its edge row goes to $EDGE.
+wait_for_notice() { # shot
+    for _ in $(seq 1 50); do
+        shot "$1"
+        EDGE=$(notice_edge "$1")
+        [ -n "$EDGE" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Waits up to 10 s for shot $1 to show no message line.
+wait_for_no_notice() { # shot
+    for _ in $(seq 1 50); do
+        shot "$1"
+        [ -z "$(notice_edge "$1")" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}

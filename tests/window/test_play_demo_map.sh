@@ -6,6 +6,8 @@
 source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
+# The first game is played with shadows, whatever the renderer would start with.
+printf 'SHADOWS=3\n' >"$GAME/settings.ini"
 
 # Escape, "Quit" ("Failure" is one letter longer than "Paused": the title grows
 # to the right), then "Back to Menu", which shows the map list again as list$2.
