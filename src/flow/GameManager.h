@@ -2,6 +2,7 @@
 // The program's outer loop: menu screens over the animated logo, and the game
 // modes launched from them.
 #include "flow/CampaignManager.h"
+#include "panels/PanelLayout.h"
 #include "panels/StatusScreen.h"
 
 #include <SDL2/SDL_video.h>
@@ -13,6 +14,9 @@
 // The title logo: 21 flat quads (84 vertices) spelling "THE VASK" in block
 // letters on two rows, at depth -20 in the 100 x 100 menu space.
 std::vector<glm::vec3> logoVertices();
+// The logo's bounds in the menu space. A screen whose rows reach into them
+// (the campaign's best times, the skirmish hints) is shown without the logo.
+PanelBox logoBox();
 
 class LogoVAO {
 public:
@@ -35,6 +39,7 @@ public:
     int camp, loadMission, randMission, quit, setting, back, editor;
     int fullScrn, sing, shadowSetting, vsync;
     int maps[1000];
+    int editMaps[1000];  // the same list on the editor's Open screen
     std::vector<std::string> missionNames;
 
     explicit GameManager(SDL_Window* w);
@@ -47,7 +52,8 @@ public:
 
 private:
     void buildMainMenu();
-    // Lists the folder Maps on the load screen, one button per visible entry.
+    // Lists the maps of the folder Maps on the load screen and on the editor's
+    // Open screen, one button per map, named without ".map".
     void scanMaps();
     void buildSettings();
     // GL state around a game: the sky colour and hidden cursor while it runs;
@@ -59,6 +65,10 @@ private:
     void applyVsyncSetting();
     void endGame();
 };
+
+// The maps among a folder's entries: names ending in ".map" that do not
+// begin with ".", sorted by name regardless of case.
+std::vector<std::string> mapFiles(const std::vector<std::string>& entries);
 
 extern GameManager* mainGame;
 extern SDL_Window* universeWin;

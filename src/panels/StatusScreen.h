@@ -31,7 +31,9 @@ public:
     std::string name;
     std::string text;
     bool mode;  // false numeric, true text
-    SNumBox(std::string name, std::string text, bool mode) : name(name), text(text), mode(mode) {}
+    std::string hint;  // what the number means, written beside the box
+    SNumBox(std::string name, std::string text, bool mode, std::string hint = "")
+        : name(name), text(text), mode(mode), hint(hint) {}
     // What fits in the box: the last 11 characters.
     std::string shown() const { return text.size() < 11 ? text : text.substr(text.size() - 11); }
 };

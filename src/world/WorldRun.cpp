@@ -166,16 +166,20 @@ void World::applyDif(float f) {
         }
 }
 
+StatusScreen* makePauseScreen(int& quit, int& resume) {
+    StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
+    s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
+    s->addButton(SButton("Resume", BUTTON_TEX, &resume, 2, 0));
+    return s;
+}
+
 void World::pause(long long count) {
     // The marker block the pause leaves is no edit the editor should ask about.
     bool clean = editorMode && !hasUnsavedChanges();
     setBlock(0, 0, 0, 14, 0);
     if (clean) markSaved();
     int quit = 0, resume = 0;
-    StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
-    s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
-    s->addButton(SButton("Resume", BUTTON_TEX, &resume, 2, 0));
-    setStatusScreen(this, s);
+    setStatusScreen(this, makePauseScreen(quit, resume));
     // Nothing moves while paused: the picture is drawn again only after input
     // (a click, a key, the window uncovered), so the pause costs no processor.
     bool redraw = true;
