@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libglew-dev libglu1-mesa-dev libpng-dev libglm-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick mesa-utils libgl1-mesa-dri
+  xvfb xauth xdotool x11-utils imagemagick mesa-utils libgl1-mesa-dri
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream
 )

@@ -9,6 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export SDL_AUDIODRIVER=dummy
+# Tests run two at a time; the window tests still run alone (RUN_SERIAL).
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-2}
 
 bash scripts/build.sh
 SOAK_ARGS="-LE soak|package"

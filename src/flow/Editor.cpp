@@ -9,6 +9,7 @@
 #include "panels/StatusScreen.h"
 #include "sound/Sound.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <SDL2/SDL_events.h>
 
@@ -53,7 +54,7 @@ void wheel(int y, Player& p) {
     case -1: p.mode = wrapMod(p.mode - y, 4); break;
     case 0: p.remMode = wrapMod(p.remMode + y, 2); break;
     case 1: p.actMode = wrapMod(p.actMode + y, 3); break;
-    case 2: p.blockMode = wrapMod(p.blockMode + y, int(blockAttribs.size())); break;
+    case 2: p.blockMode = wrapMod(p.blockMode + y, BLOCK_TYPE_COUNT); break;
     default: break;
     }
 }
@@ -79,7 +80,7 @@ void applyEditorTool(Player& p) {
         w->removeActiveBlock(x, y, z);
         soundManager.play("RM2", 1.0f);
     } else if (p.mode == 0) {
-        if (!blockAttribs[w->getBlock(p.selected).type].machine) return;
+        if (!blockAttrib(w->getBlock(p.selected).type).machine) return;
         w->setBlockAndUpdate(x, y, z, 8, 0);
         w->removeActiveBlock(x, y, z);
         soundManager.play("place1", 1.0f);

@@ -9,6 +9,8 @@
 #include "world/World.h"
 #include "world/WorldMaker.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -32,20 +34,23 @@ GameManager::GameManager(SDL_Window* w)
       campaign("Campaign", vec3(0)), load("Load Map", vec3(0)), editMap("Edit Map", vec3(0)),
       window(w), screen(&mainMenu), camp(0), loadMission(0), randMission(0), quit(0), setting(0),
       back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), vsync(0), extraModes(0), controlsRequest(0),
-      maps{} {
+      maps{}, editMaps{} {
+    editMap.addBox(SNumBox("Map", "test", true));
     buildMainMenu();
     scanMaps();
     refresh();
 
-    for (const char* box : {"Trees", "Enemies", "Smoothness", "Height", "Floor"})
-        options.addBox(SNumBox(box, "-1", false));
+    // What each number does to the generated world; out of range is random too.
+    const std::pair<const char*, const char*> skirmishBoxes[] = {
+        {"Trees", "trees, 0 to 999; -1: 1 to 5 at random"},
+        {"Enemies", "vask minds, 1 to 9999; -1: 1 to 5"},
+        {"Smoothness", "hill width, 1 and up; -1: random"},
+        {"Height", "hill height, 0 = flat; -1: 3 to 22"},
+        {"Floor", "ground level, 2 and up; -1: 21 to 45"}};
+    for (auto [box, hint] : skirmishBoxes) options.addBox(SNumBox(box, "-1", false, hint));
     options.addButton(SButton("Skirmish", BUTTON, &randMission, 2, 0));
     options.addButton(SButton("Map Editor", BUTTON, &editor, 2, 0));
     options.addButton(SButton("Back", BUTTON, &back, 2, 0));
-
-    editMap.addBox(SNumBox("Map", "test", true));
-    editMap.addButton(SButton("Open", BUTTON, &editor, 2, 0));
-    editMap.addButton(SButton("Back", BUTTON, &back, 2, 0));
 
     buildSettings();
     releaseScene();
@@ -65,13 +70,34 @@ void GameManager::buildMainMenu() {
     mainMenu.addButton(SButton("Quit", BUTTON, &quit, 2, 0));
 }
 
+std::vector<std::string> mapFiles(const std::vector<std::string>& entries) {
+    std::vector<std::string> files;
+    for (const std::string& e : entries)
+        if (e.size() > 4 && e[0] != '.' && e.compare(e.size() - 4, 4, ".map") == 0) files.push_back(e);
+    auto folded = [](std::string s) {
+        for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::sort(files.begin(), files.end(), [&](const std::string& a, const std::string& b) {
+        std::string fa = folded(a), fb = folded(b);
+        return fa != fb ? fa < fb : a < b;
+    });
+    return files;
+}
+
 void GameManager::scanMaps() {
-    missionNames.clear();
+    std::vector<std::string> entries;
+    scanDirectory(entries, "Maps");
+    missionNames = mapFiles(entries);
     load.buttons.clear();
-    scanDirectory(missionNames, "Maps");
-    for (size_t i = 0; i < missionNames.size() && i < MAX_MAP_BUTTONS; i++)
-        if (missionNames[i].empty() || missionNames[i][0] != '.')
-            load.addButton(SButton(missionNames[i], BUTTON, &maps[i], 2, 0));
+    editMap.buttons.clear();
+    editMap.addButton(SButton("Open", BUTTON, &editor, 2, 0));
+    editMap.addButton(SButton("Back", BUTTON, &back, 2, 0));
+    for (size_t i = 0; i < missionNames.size() && i < MAX_MAP_BUTTONS; i++) {
+        std::string shown = missionNames[i].substr(0, missionNames[i].size() - 4);
+        load.addButton(SButton(shown, BUTTON, &maps[i], 2, 0));
+        editMap.addButton(SButton(shown, BUTTON, &editMaps[i], 2, 0));
+    }
     load.addButton(SButton("Back", BUTTON, &back, 2, 0));
 }
 
@@ -140,6 +166,7 @@ void GameManager::menuFrame() {
     }
     if (editor && screen == &mainMenu) {
         editor = 0;
+        scanMaps();
         screen = &editMap;
     }
     if (editor && screen == &options) {
@@ -160,11 +187,16 @@ void GameManager::menuFrame() {
         screen = &load;
         loadMission = 0;
     }
-    for (int i = 0; i < MAX_MAP_BUTTONS; i++)
+    for (int i = 0; i < MAX_MAP_BUTTONS; i++) {
         if (maps[i]) {
             maps[i] = 0;
             mission(missionNames[size_t(i)], false, false, 1.0f);
         }
+        if (editMaps[i]) {
+            editMaps[i] = 0;
+            mission(missionNames[size_t(i)], true, false, 1.0f);
+        }
+    }
     if (randMission && screen == &mainMenu) {
         screen = &options;
         randMission = 0;

@@ -3,6 +3,7 @@
 // modes launched from them.
 #include "flow/CampaignManager.h"
 #include "flow/ControlsMenu.h"
+#include "panels/PanelLayout.h"
 #include "panels/StatusScreen.h"
 
 #include <SDL2/SDL_video.h>
@@ -14,6 +15,9 @@
 // The title logo: 21 flat quads (84 vertices) spelling "THE VASK" in block
 // letters on two rows, at depth -20 in the 100 x 100 menu space.
 std::vector<glm::vec3> logoVertices();
+// The logo's bounds in the menu space. A screen whose rows reach into them
+// (the campaign's best times, the skirmish hints) is shown without the logo.
+PanelBox logoBox();
 
 class LogoVAO {
 public:
@@ -37,6 +41,7 @@ public:
     int fullScrn, sing, shadowSetting, vsync, extraModes, controlsRequest;
     ControlsMenu controls;
     int maps[1000];
+    int editMaps[1000];  // the same list on the editor's Open screen
     std::vector<std::string> missionNames;
 
     explicit GameManager(SDL_Window* w);
@@ -53,7 +58,8 @@ public:
 
 private:
     void buildMainMenu();
-    // Lists the folder Maps on the load screen, one button per visible entry.
+    // Lists the maps of the folder Maps on the load screen and on the editor's
+    // Open screen, one button per map, named without ".map".
     void scanMaps();
     void buildSettings();
     // Escape: leaves a sub-screen for the main menu (Settings as "Back";
@@ -74,6 +80,10 @@ private:
     void applyVsyncSetting();
     void endGame();
 };
+
+// The maps among a folder's entries: names ending in ".map" that do not
+// begin with ".", sorted by name regardless of case.
+std::vector<std::string> mapFiles(const std::vector<std::string>& entries);
 
 extern GameManager* mainGame;
 extern SDL_Window* universeWin;

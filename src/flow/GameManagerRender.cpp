@@ -2,6 +2,7 @@
 #include "flow/GameManager.h"
 #include "flow/Input.h"
 #include "panels/Notice.h"
+#include "panels/PanelLayout.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
@@ -19,7 +20,7 @@ void GameManager::render() {
     if (gl) {
         useWindowViewport(window);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        logo.render();
+        if (!panelBackdrop(*screen).overlaps(logoBox())) logo.render();
         // A game leaves its HUD red in the text colour; menu text stays white
         // (the colour's zero value) however many games have been played.
         GLuint post = shaders["post"];

@@ -12,6 +12,7 @@
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 bool movementKeyDown(SDL_Keycode k, Player& p) {
     const KeyBindings& keys = p.keys;
@@ -129,7 +130,7 @@ void useTool(Player& p) {
     if (sel == vec3(0, 0, 0)) return;
     int x = int(sel.x), y = int(sel.y), z = int(sel.z);
     Block b = w->getBlock(sel);
-    const BlockAttrib& attr = blockAttribs[b.type];
+    const BlockAttrib& attr = blockAttrib(b.type);
     vec3 target = sel + p.selFace;
 
     // Mining or breaking the ship's own cell would end the game on the spot.

@@ -2,6 +2,8 @@
 // box of LETTER_W x LETTER_H; "THE" sits centred above "VASK", right of the menu.
 #include "flow/GameManager.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr float LETTER_W = 8.5f, LETTER_H = 12.0f, STROKE = 2.0f, GAP = 2.0f;
@@ -54,4 +56,15 @@ std::vector<glm::vec3> logoVertices() {
     addWord(v, "THE", right + (rowWidth - (3 * LETTER_W + 2 * GAP)) / 2, 79.0f);
     addWord(v, "VASK", right, 62.0f);
     return v;
+}
+
+PanelBox logoBox() {
+    PanelBox b{1e9f, 1e9f, -1e9f, -1e9f};
+    for (const glm::vec3& p : logoVertices()) {
+        b.left = std::min(b.left, p.x);
+        b.right = std::max(b.right, p.x);
+        b.bottom = std::min(b.bottom, p.y);
+        b.top = std::max(b.top, p.y);
+    }
+    return b;
 }

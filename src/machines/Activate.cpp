@@ -11,12 +11,19 @@
 
 void getComposition(vec3 pos, World* w, resourceStruct& ret, resourceStruct& levels,
                     std::set<vec3, veccomp>& l) {
-    resourceStruct ship = shipLevels(w);
+    // Read when the first part block needs them: without a ship the accessor
+    // says so, once per group, and the levels count as zero.
+    resourceStruct ship;
+    bool levelsRead = false;
     fillPattern(pos, [&](vec3 p) {
         if (!cellIsMachine(w, p) || l.count(p)) return false;
         l.insert(p);
         int t = cellType(w, p);
         if (t >= 9 && t <= 13) {
+            if (!levelsRead) {
+                if (const resourceStruct* shipLevels = getLevels(w)) ship = *shipLevels;
+                levelsRead = true;
+            }
             ret.data[t - 9] += 1;
             levels.data[t - 9] = ship.data[t - 9];
         } else if (t == 14) {

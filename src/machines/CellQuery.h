@@ -4,6 +4,7 @@
 // block table is never indexed with a key it does not hold.
 #include "world/Block.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 inline int cellType(World* w, vec3 p) {
     // Compare as floats first: converting a far-off or non-finite coordinate to
@@ -15,8 +16,7 @@ inline int cellType(World* w, vec3 p) {
 }
 
 inline const BlockAttrib* cellAttrib(World* w, vec3 p) {
-    auto it = blockAttribs.find(cellType(w, p));
-    return it == blockAttribs.end() ? nullptr : &it->second;
+    return findBlockAttrib(cellType(w, p));
 }
 
 inline bool cellIsMachine(World* w, vec3 p) {

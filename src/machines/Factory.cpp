@@ -73,7 +73,7 @@ void Factory::onClick() {
     StatusScreen* s = new StatusScreen("Factory", pos);
     s->addLabel(SLabel("Range", &range, nullptr, 1));
     s->addLabel(SLabel("Energy", &store.energy, &maxEnergy, 1));
-    const char* names[5] = {"Mass", "Generatrors", "Capactitors", "Relays", "Sensors"};
+    const char* names[5] = {"Mass", "Generators", "Capacitors", "Relays", "Sensors"};
     for (int i = 0; i < 5; i++) s->addLabel(SLabel(names[i], &store.data[i], nullptr, 0));
     s->addLabel(SLabel("Space", &cargo, &maxStore, 0));
     s->addLabel(SLabel("Progress", &progress, &difficulty, 2));

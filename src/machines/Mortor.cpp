@@ -9,7 +9,7 @@
 
 Mortor::Mortor(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s, std::list<vec3>& topBlocks, float ss)
     : Netable(w, float(cmp.sensors * 3 + 10), 9), ammo(0), energy(0), dir(0), size(ss), yaw(0),
-      top(topBlocks), target(0, 0, 0), Tvao(0), Tvbo{0, 0, 0} {
+      top(topBlocks), target(0, 0, 0), hasTarget(false), Tvao(0), Tvbo{0, 0, 0} {
     resourceStruct levels = shipLevels(w);
     hp = cmp.matter + 1;
     dmg = int(cmp.gens * 0.75);
@@ -32,12 +32,12 @@ bool Mortor::canTarget(int x, int y, int z) { return vaskInReach(world, pos, ran
 
 void Mortor::findTarget() {
     target = vec3(0, 0, 0);
-    searchShells(pos, range, [this](int x, int y, int z) { return canTarget(x, y, z); }, target);
+    hasTarget = searchShells(pos, range, [this](int x, int y, int z) { return canTarget(x, y, z); }, target);
 }
 
 void Mortor::findDenseTarget() {
     findTarget();
-    if (target == vec3(0, 0, 0)) return;
+    if (!hasTarget) return;
     // One cell deeper into the vask, away from the mortar.
     target += glm::sign(target - pos);
 }
@@ -52,8 +52,8 @@ void Mortor::update(long long tick) {
         return;
     }
     if (tick % safeRate(rate) == 0) {
-        if (!isVaskCell(world, int(target.x), int(target.y), int(target.z))) findDenseTarget();
-        if (target != vec3(0, 0, 0) && energy > 2 * dmg) {
+        if (!hasTarget || !isVaskCell(world, int(target.x), int(target.y), int(target.z))) findDenseTarget();
+        if (hasTarget && energy > 2 * dmg) {
             energy -= 2 * dmg;
             vec3 start = pos + vec3(0.5f, float(size / 2.0 + 2.0), 0.5f);
             world->placeEntity(

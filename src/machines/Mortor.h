@@ -11,6 +11,7 @@ public:
     float capacity, energy, dir, size, yaw;
     std::list<vec3> top;  // the dome's relay cells
     vec3 target;
+    bool hasTarget;  // (0, 0, 0) is a real cell, so it cannot also mean "none"
     unsigned int Tvao, Tvbo[3];
 
     Mortor(World* w, resourceStruct& cmp, std::set<vec3, veccomp>& s, std::list<vec3>& topBlocks, float ss);

@@ -27,12 +27,34 @@ void establishConnection(World* w, std::list<Netable*>& net, Netable* n) {
     for (ActiveBlock* b : w->actives) {
         if (b == n || !b->isNetable()) continue;
         Netable* a = static_cast<Netable*>(b);
-        vec3 d = n->pos - a->pos;
-        float reach = n->range + a->range;
-        if (d.x * d.x + d.y * d.y + d.z * d.z < reach * reach) {
+        if (withinReach(n, a)) {
             net.push_back(a);
             a->addNeighbor(n);
         }
+    }
+    w->updateNet();
+}
+
+bool withinReach(const Netable* a, const Netable* b) {
+    vec3 d = a->pos - b->pos;
+    float reach = a->range + b->range;
+    return d.x * d.x + d.y * d.y + d.z * d.z < reach * reach;
+}
+
+void linkLoadedMachines(World* w) {
+    // Linked in list order exactly as placing them one after another would:
+    // each machine meets the ones before it.
+    std::vector<Netable*> placed;
+    for (ActiveBlock* b : w->actives) {
+        if (!b->isNetable()) continue;
+        Netable* n = static_cast<Netable*>(b);
+        n->adjacent.clear();
+        for (Netable* a : placed)
+            if (withinReach(n, a)) {
+                n->adjacent.push_back(a);
+                a->adjacent.push_back(n);
+            }
+        placed.push_back(n);
     }
     w->updateNet();
 }

@@ -47,6 +47,11 @@ public:
 };
 
 void establishConnection(World* w, std::list<Netable*>& net, Netable* n);
+// Two network machines link when closer than their ranges added.
+bool withinReach(const Netable* a, const Netable* b);
+// Links every network machine of a freshly loaded world, which the loader
+// puts in place without the placement that links machines in play.
+void linkLoadedMachines(World* w);
 // The network machine or enemy turret nearest to pos, or none.
 ActiveBlock* getClosestNetable(World* w, vec3 pos);
 void returnMatter(Ship* s, int type);

@@ -30,7 +30,9 @@ inline bool aloneAtItsHeight(const CellSet& cells, vec3 top) {
 }
 
 // The cell below stands on ground: an opaque block that is not a machine part.
+// The objective is drawn opaque but is no ground to dig from.
 inline bool standsOnGround(World* w, vec3 p) {
-    const BlockAttrib* a = cellAttrib(w, p - vec3(0, 1, 0));
-    return a && a->renderPass == 1 && !a->machine;
+    vec3 below = p - vec3(0, 1, 0);
+    const BlockAttrib* a = cellAttrib(w, below);
+    return a && a->renderPass == 1 && !a->machine && cellType(w, below) != 34;
 }

@@ -83,7 +83,7 @@ void Relay::onClick() {
     StatusScreen* s = new StatusScreen("Relay", pos);
     s->addLabel(SLabel("Range", &range, nullptr, 1));
     s->addLabel(SLabel("Energy", &store.energy, &maxStore.energy, 1));
-    const char* names[5] = {"Mass", "Generatrors", "Capactitors", "Relays", "Sensors"};
+    const char* names[5] = {"Mass", "Generators", "Capacitors", "Relays", "Sensors"};
     for (int i = 0; i < 5; i++) s->addLabel(SLabel(names[i], &store.data[i], &maxStore.data[i], 0));
     setStatusScreen(world, s);
 }

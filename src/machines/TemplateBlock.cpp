@@ -63,7 +63,7 @@ bool TemplateBlock::handleRequest(resourceStruct, Netable*) { return false; }
 
 void TemplateBlock::onClick() {
     StatusScreen* s = new StatusScreen("TemplateBlock", pos);
-    const char* names[5] = {"Mass", "Generatrors", "Capactitors", "Relays", "Sensors"};
+    const char* names[5] = {"Mass", "Generators", "Capacitors", "Relays", "Sensors"};
     for (int i = 0; i < 5; i++) s->addLabel(SLabel(names[i], &needs.data[i], nullptr, 0));
     setStatusScreen(world, s);
 }

@@ -28,9 +28,7 @@ void VaskMind::editorUpdate() {
     size = boxInt(*s, "Size");
     ai = boxInt(*s, "Type");
     if (speed < 1) speed = 10;
-    if (strength < 1) strength = 1;
-    // Cells keep their strength in 16 bits: more would wrap to a weak negative.
-    if (strength > 32767) strength = 32767;
+    strength = clampCellStrength(strength);
     if (size < 1) size = 1;
     if (size > MAX_MIND_SIZE) size = MAX_MIND_SIZE;
     setStatusScreen(world, nullptr);

@@ -4,6 +4,7 @@
 #include "panels/StatusScreen.h"
 #include "sound/Sound.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -12,7 +13,7 @@
 
 bool isMachineCell(World* w, int x, int y, int z) {
     int t = getWBlock(w, x, y, z).type;
-    return isKnownBlockType(t) && blockAttribs[t].machine;
+    return blockAttrib(t).machine;
 }
 
 bool isVaskCell(World* w, int x, int y, int z) { return getWBlock(w, x, y, z).type == 2; }

@@ -10,6 +10,8 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
+
 void Dialog::createGL() {
     float verts[] = {0, 0, -5, 0, -5, -5, 5, -5, -5, 5, 0, -5};
     float tex[] = {0, 0, 0, 1, 1, 1, 1, 0};
@@ -45,26 +47,25 @@ void Dialog::render() {
     quad(item.tex);
 
     TextRenderer text("TextAB");
-    GLint color = glGetUniformLocation(post, "uColor");
-    // The name and the hint stand on the bright sky: a dark copy just below and
-    // to the right of each keeps them legible.
-    auto shadowed = [&](const std::string& s, float x, float y) {
-        glUniform1i(mode, 3);
-        glUniform3f(color, 0.02f, 0.02f, 0.02f);
-        place({x + 0.25f, y - 0.35f, 0}, {1, 1, 1});
-        text.renderString(s, 0);
-        glUniform3f(color, 1.0f, 0.0f, 0.0f);
-        glUniform1i(mode, 2);
-        place({x, y, 0}, {1, 1, 1});
-        text.renderString(s, 0);
+    GLint view[4];
+    glGetIntegerv(GL_VIEWPORT, view);
+    const glm::vec2 pixel(100.0f / float(std::max(1, view[2])), 100.0f / float(std::max(1, view[3])));
+    // The name and the hint stand on the bright sky: a dark outline keeps
+    // them legible.
+    auto outlined = [&](const std::string& s, float x, float y) {
+        text.renderOutlined(s, 0, {glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0)), pixel, 2});
     };
     text.setRenderSize(3, 4);
-    shadowed(item.speaker, 7, 90);
+    outlined(item.speaker, 7, 90);
     text.setRenderSize(1.8f, 3);
     place({30, 80, 0}, {1, 1, 1});
     text.renderToBox(item.text, 50, 30);
-    text.setRenderSize(0.9f, 1.5f);
-    shadowed("press any key to continue", 30, 50);
+    // The hint as large as menu text, on a strip of shade of its own below the text box.
+    glUniform1i(mode, 1);
+    place({29, 50.5f, -1}, {9.8f, 1, 1});
+    quad("shade");
+    glUniform1i(mode, 2);
+    outlined("press any key to continue", 30, 50);
 
     place({0, 0, 0}, {1, 1, 1});
     glBindTexture(GL_TEXTURE_2D, 0);

@@ -34,9 +34,11 @@ void StatusScreen::input(SDL_Event& e) {
         float top = float(rowTop(k));
         return top > py && py > top - float(ROW_HEIGHT);
     };
+    // A row's caption answers a click like its widget does: players aim at the words.
+    bool onCaption = px > 3 && px <= 30;
 
     for (SNumBox& b : boxes) {
-        if (px > 30 && px < 50 && inRow(row)) {
+        if (((px > 30 && px < 50) || onCaption) && inRow(row)) {
             selected = &b;
             return;
         }
@@ -44,7 +46,7 @@ void StatusScreen::input(SDL_Event& e) {
     }
     for (SButton& b : buttons) {
         if (b.mode == 0) {
-            if (px > 30 && px < 50 && inRow(row)) {
+            if (((px > 30 && px < 50) || onCaption) && inRow(row)) {
                 b.activate();
                 return;
             }
@@ -53,7 +55,7 @@ void StatusScreen::input(SDL_Event& e) {
                 b.activate();
                 return;
             }
-            if (px > 30 && px < 38) {
+            if ((px > 30 && px < 38) || onCaption) {
                 // The action may rebuild this very screen (the campaign does),
                 // so call a copy and touch nothing of the button afterwards.
                 ButtonAction action = b.callBack;

@@ -31,9 +31,12 @@ public:
     std::string name;
     std::string text;
     bool mode;  // false numeric, true text
-    // Why the text cannot be taken, shown beside the box; empty when fine.
+    std::string hint;  // what the number means, written beside the box
+    // Why the text cannot be taken, shown beside the box instead of the hint;
+    // empty when fine.
     std::string problem;
-    SNumBox(std::string name, std::string text, bool mode) : name(name), text(text), mode(mode) {}
+    SNumBox(std::string name, std::string text, bool mode, std::string hint = "")
+        : name(name), text(text), mode(mode), hint(hint) {}
     // What fits in the box: the last 11 characters.
     std::string shown() const { return text.size() < 11 ? text : text.substr(text.size() - 11); }
 };

@@ -2,6 +2,7 @@
 // toggles and bars as the 20 x 3 widget quad, all in the 0..100 overlay space.
 #include "panels/StatusScreen.h"
 
+#include "panels/PanelLayout.h"
 #include "render/GlMesh.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
@@ -25,8 +26,8 @@ namespace {
 
 struct PanelPainter {
     GLuint program;
-    GLint model, mode, color;
-    GLfloat tint[3] = {0, 0, 0};
+    GLint model, mode;
+    float pixelX, pixelY;  // one window pixel in overlay units
     TextRenderer text{"TextAB"};
 
     PanelPainter() {
@@ -34,42 +35,39 @@ struct PanelPainter {
         glUseProgram(program);
         model = glGetUniformLocation(program, "modelMatrix");
         mode = glGetUniformLocation(program, "mode");
-        color = glGetUniformLocation(program, "uColor");
-        if (color >= 0) glGetUniformfv(program, color, tint);
+        GLint view[4];
+        glGetIntegerv(GL_VIEWPORT, view);
+        pixelX = 100.0f / float(std::max(1, view[2]));
+        pixelY = 100.0f / float(std::max(1, view[3]));
     }
-    void place(float x, float y, float sx = 1.0f) {
-        glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0)), glm::vec3(sx, 1, 1));
+    void place(float x, float y, float sx = 1.0f, float sy = 1.0f) {
+        glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0)), glm::vec3(sx, sy, 1));
         glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
     }
-    // Panels are drawn over bright ground and sky: a dark copy of the text a
-    // pixel or two down and to the right keeps thin letters legible on both.
+    // Panels are drawn over bright ground and sky: a dark outline keeps thin
+    // letters legible on both, whatever their own colour.
     void words(const std::string& s, float x, float y) {
-        glUniform1i(mode, 3);
-        if (color >= 0) {
-            glUniform3f(color, 0.02f, 0.02f, 0.02f);
-            place(x + 0.25f, y - 0.35f);
-            text.renderString(s, 0);
-            glUniform3fv(color, 1, tint);
-        }
-        place(x, y);
-        text.renderString(s, 0);
+        glm::mat4 m = glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0));
+        text.renderOutlined(s, 0, {m, {pixelX, pixelY}, 3});
     }
-    // A refused value's reason, in red beside its box.
+    // A refused value's reason, in red beside its box (the outline keeps the
+    // colour the text is drawn in).
     void problem(const std::string& s, float x, float y) {
-        GLfloat kept[3] = {tint[0], tint[1], tint[2]};
-        tint[0] = 1.0f, tint[1] = 0.25f, tint[2] = 0.2f;
+        GLint colour = glGetUniformLocation(program, "uColor");
+        GLfloat kept[3] = {0, 0, 0};
+        if (colour >= 0) glGetUniformfv(program, colour, kept);
+        if (colour >= 0) glUniform3f(colour, 1.0f, 0.25f, 0.2f);
         words(s, x, y);
-        std::copy(kept, kept + 3, tint);
-        if (color >= 0) glUniform3fv(color, 1, tint);
+        if (colour >= 0) glUniform3fv(colour, 1, kept);
     }
     void caption(const std::string& s, float y) {
         text.setRenderSize(StatusScreen::captionCharWidth(s), 3);
         words(s, 5, y);
         text.setRenderSize(1.8f, 3);
     }
-    void quad(GLuint vao, const std::string& texName, float x, float y, float sx, int m) {
+    void quad(GLuint vao, const std::string& texName, float x, float y, float sx, int m, float sy = 1.0f) {
         glUniform1i(mode, m);
-        place(x, y, sx);
+        place(x, y, sx, sy);
         glBindTexture(GL_TEXTURE_2D, getTexture(texName));
         glBindVertexArray(vao);
         glDrawArrays(GL_QUADS, 0, 4);
@@ -86,6 +84,10 @@ std::string texFor(SButton& b) {
 
 void StatusScreen::render() {
     PanelPainter p;
+    PanelBox back = panelBackdrop(*this);
+    // The widget quad is 20 x 3 units, hanging below its row's y.
+    p.quad(vao, "shade", back.left, back.top, (back.right - back.left) / 20.0f, 1,
+           (back.top - back.bottom) / 3.0f);
     p.text.setRenderSize(3, 4);
     p.words(name, 5, float(offset + 5));
     p.text.setRenderSize(1.8f, 3);
@@ -108,8 +110,13 @@ void StatusScreen::render() {
     for (SNumBox& b : boxes) {
         p.caption(b.name, y);
         p.words(b.shown(), 30, y);
+        if (!b.hint.empty() && b.problem.empty()) {
+            p.text.setRenderSize(HINT_CHAR_W, HINT_CHAR_H);
+            p.words(b.hint, HINT_X, y - 0.5f);
+            p.text.setRenderSize(1.8f, 3);
+        }
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
-        if (!b.problem.empty()) p.problem(b.problem, 52, y);
+        if (!b.problem.empty()) p.problem(b.problem, HINT_X, y);
         y = float(rowTop(++row));
     }
     for (SButton& b : buttons) {

@@ -8,6 +8,7 @@
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <SDL2/SDL_video.h>
 #include <glm/gtc/matrix_transform.hpp>
@@ -68,11 +69,11 @@ void BlockRenderer::renderNormalBlock(Block& b, vec3 pos) {
     GLuint program = shaders["block"];
     glUseProgram(program);
     setModelMatrix(program, glm::translate(glm::mat4(1.0f), pos));
-    drawCube(vao, blockAttribs[b.type].tex, GL_QUADS, 0, 24);
+    drawCube(vao, blockAttrib(b.type).tex, GL_QUADS, 0, 24);
 }
 
 void BlockRenderer::renderBlock(Block& b, vec3 pos) {
-    if (blockAttribs[b.type].renderPass == 1) renderNormalBlock(b, pos);
+    if (blockAttrib(b.type).renderPass == 1) renderNormalBlock(b, pos);
 }
 
 void BlockRenderer::renderSun(vec3 pos, Player& player) {
@@ -103,7 +104,7 @@ void BlockRenderer::renderTemplateIcon(Template& t, vec3 pos) {
     glUseProgram(program);
     for (const auto& [offset, type] : t.data) {
         setModelMatrix(program, glm::translate(glm::mat4(1.0f), pos + offset - centre));
-        drawCube(vao, blockAttribs[type].tex, GL_QUADS, 0, 24);
+        drawCube(vao, blockAttrib(type).tex, GL_QUADS, 0, 24);
     }
 }
 

@@ -4,18 +4,22 @@
 #include "machines/Activate.h"
 #include "panels/StatusScreen.h"
 #include "render/GlMesh.h"
+#include "render/HudCaptions.h"
+#include "render/HudLayout.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "render/PlayerRenderer.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <GL/glew.h>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
+#include <algorithm>
 #include <cstdlib>
-#include <initializer_list>
 #include <iterator>
+#include <vector>
 
 void PlayerRenderer::createGL() {
     const GLfloat pos[] = {-1.17f, -1.17f, -5, -1.17f, 1.17f, -5, 1.17f, 1.17f, -5, 1.17f, -1.17f, -5};
@@ -67,13 +71,20 @@ void PlayerRenderer::renderRemoval() {
 
 namespace {
 
-// The HUD's drawing state: the post program, its uniforms and the HUD quad.
+// The HUD's drawing state: the post program, its uniforms, the HUD quad and
+// the window's size, so that pieces laid out in pixels land on whole pixels.
 struct Hud {
     GLuint program;
-    GLint model, mode;
+    GLint model, mode, colour;
     GLuint quadVao;
+    float width, height;
+    TextRenderer text{"TextAB"};
 
     explicit Hud(GLuint vao) : quadVao(vao) {
+        GLint view[4];
+        glGetIntegerv(GL_VIEWPORT, view);
+        width = float(std::max(1, view[2]));
+        height = float(std::max(1, view[3]));
         program = shaders["post"];
         glBindTexture(GL_TEXTURE_2D, getTexture("matter"));
         glUseProgram(program);
@@ -81,43 +92,92 @@ struct Hud {
                            glm::value_ptr(orthoMat));
         model = glGetUniformLocation(program, "modelMatrix");
         mode = glGetUniformLocation(program, "mode");
+        colour = glGetUniformLocation(program, "uColor");
         setMode(1);
-        glUniform3f(glGetUniformLocation(program, "uColor"), 1.0f, 0.0f, 0.0f);
+        setColour(1.0f, 0.0f, 0.0f);
         glBindVertexArray(quadVao);
     }
     void setMode(int m) { glUniform1i(mode, m); }
-    void place(float x, float y, float s = 1.0f, float z = 0.0f) {
-        glm::mat4 m = glm::scale(glm::translate(glm::mat4(1.0f), vec3(x, y, z)), vec3(s, s, 1));
-        glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
-    }
-    void icon(const std::string& tex, float x, float y, float s = 1.0f, float z = 0.0f) {
-        place(x, y, s, z);
+    void setColour(float r, float g, float b) { glUniform3f(colour, r, g, b); }
+    float ux(float px) const { return px * 100.0f / width; }
+    float uy(float py) const { return py * 100.0f / height; }
+    void setModel(const glm::mat4& m) { glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m)); }
+    // The HUD quad (2.34 units square, centred) stretched over a pixel rectangle.
+    void icon(const std::string& tex, const PixelRect& r, float z = 0.0f) {
+        glm::mat4 m = glm::translate(glm::mat4(1.0f), vec3(ux(r.x + r.w / 2.0f), uy(r.y + r.h / 2.0f), z));
+        setModel(glm::scale(m, vec3(ux(float(r.w)) / 2.34f, uy(float(r.h)) / 2.34f, 1)));
         glBindTexture(GL_TEXTURE_2D, getTexture(tex));
         glDrawElements(GL_QUADS, 4, GL_UNSIGNED_SHORT, nullptr);
     }
-    void frame(float x, float y, bool chosen) {
-        setMode(chosen ? 2 : 1);
-        icon("box2", x, y, 3);
+    // A piece two thirds the size of its slot, centred in it.
+    void inner(const std::string& tex, const PixelRect& r, float z) {
+        int w = r.w * 2 / 3, h = r.h * 2 / 3;
+        icon(tex, {r.x + (r.w - w) / 2, r.y + (r.h - h) / 2, w, h}, z);
     }
-    // A tool's sub-menu under the tool at x: the choices framed one below the
-    // other, `chosen` highlighted.
-    void choices(float x, int chosen, std::initializer_list<const char*> icons) {
-        const int n = int(icons.size());
-        for (int k = 0; k < n; k++) frame(x, 14.0f + 7 * k, chosen == k);
+    void frame(const PixelRect& r, bool chosen) {
+        setMode(chosen ? 2 : 1);
+        icon("box2", r);
+    }
+    void backdrop(const PixelRect& r) {
         setMode(1);
-        for (int k = 0; k < n; k++) icon(icons.begin()[k], x, 14.0f + 7 * k, 3);
+        icon("shade", r, -0.5f);
+    }
+    // Text at the glyph size of the layout, outlined, in the current colour.
+    void words(const HudLayout& l, const std::string& s, const PixelRect& box) {
+        text.setRenderSize(ux(float(l.charWidth())), uy(float(l.lineHeight())));
+        glm::mat4 m = glm::translate(glm::mat4(1.0f), vec3(ux(float(box.x)), uy(float(box.top())), 0));
+        text.renderOutlined(s, 0, {m, {ux(1), uy(1)}, 3});
+        rebind();
     }
     void rebind() { glBindVertexArray(quadVao); }
     void finish() {
-        place(0, 0);
+        setModel(glm::mat4(1.0f));
         glBindVertexArray(0);
         glBindTexture(GL_TEXTURE_2D, 0);
         glUseProgram(0);
     }
 };
 
-void templateIcon(Player* p, int k, float x, float y) {
-    renderTemplateIcon(p->world, p->templates[size_t(k)], vec3(x, y, -1));
+void templateIcon(Hud& hud, Player* p, int k, const PixelRect& r) {
+    vec3 at(hud.ux(r.x + r.w / 2.0f), hud.uy(r.y + r.h / 2.0f), -1);
+    renderTemplateIcon(p->world, p->templates[size_t(k)], at);
+    hud.rebind();
+}
+
+// The caption under the tool bar on its backdrop, in light grey so it reads
+// apart from the red counts.
+void toolCaption(Hud& hud, const HudLayout& l, const std::string& caption) {
+    hud.backdrop(l.captionBackdrop);
+    hud.setColour(0.9f, 0.9f, 0.85f);
+    hud.words(l, caption, l.caption);
+    hud.setColour(1.0f, 0.0f, 0.0f);
+}
+
+// A tool's option column: choice k framed above the tool's slot, `chosen`
+// highlighted, each with its icon (drawn by `draw`) and, when given, its name.
+template <typename Draw>
+void optionColumn(Hud& hud, const HudLayout& l, int tool, int n, int chosen, Draw draw,
+                  const std::vector<std::string>& names = {}) {
+    for (int k = 0; k < n; k++) {
+        hud.frame(l.option(tool, k), chosen == k);
+        hud.setMode(1);
+        draw(k, l.option(tool, k));
+    }
+    hud.setColour(0.9f, 0.9f, 0.85f);
+    for (size_t k = 0; k < names.size() && int(k) < n; k++) {
+        PixelRect box = l.optionName(tool, int(k), names[k]);
+        hud.backdrop({box.x - 2, box.y - 2, box.w + 4, box.h + 4});
+        hud.words(l, names[k], box);
+    }
+    hud.setColour(1.0f, 0.0f, 0.0f);
+}
+
+std::string blockTex(int type) {
+    auto it = blockAttribs.find(type);
+    if (it == blockAttribs.end()) return "dne";
+    // Types drawn by no texture of their own show an editor icon instead.
+    if (it->second.tex.empty()) return type == 0 || type == 7 ? "emptyIcon" : type == 1 ? "slopeIcon" : "hiddenIcon";
+    return it->second.tex;
 }
 
 }  // namespace
@@ -125,64 +185,67 @@ void templateIcon(Player* p, int k, float x, float y) {
 void PlayerRenderer::renderHUD() {
     Player* p = player;
     Hud hud(vao);
-
-    const char* row[] = {"matter", "energy", "sensor", "caps", "gens", "relay"};
-    for (int i = 0; i < 6; i++) hud.icon(row[i], 5.0f + 10 * i, 95);
-
-    hud.icon(p->remMode == 0 ? "removeIcon" : "breakIcon", 20, 7, 3);
-    hud.icon(p->actMode == 0 ? "activate" : "deactivate", 27, 7, 3);
-    hud.icon(modeToIcon(p->blockMode), 34, 7, 2, -1);
-    hud.icon("add", 34, 7, 3);
-    if (p->tempMode == 0) {
-        hud.icon(getTemplateTex(0), 41, 7, 3, -1);
-    } else if (p->tempMode <= int(p->templates.size())) {
-        templateIcon(p, p->tempMode - 1, 41, 7);
-    }
-
-    hud.rebind();
-    hud.setMode(3);
-    hud.icon("reticle", 50, 50);
-
     resourceStruct n = getNumbers(p->world);
-    TextRenderer text("TextAB");
-    text.setRenderSize(1.5f, 2.0f);
-    const int values[] = {n.matter, int(n.energy), n.sensors, n.caps, n.gens, n.relays};
-    for (int i = 0; i < 6; i++) {
-        hud.place(7.0f + 10 * i, 96);
-        text.renderString(std::to_string(values[i]), 0);
-    }
-    if (p->noticeTicks > 0) {
-        // Centred above the tool bar.
-        const float charW = 1.5f;
-        text.setRenderSize(charW, 2.5f);
-        hud.place(50.0f - charW * float(p->notice.size()) / 2, 20);
-        text.renderString(p->notice, 0);
+    const int values[HUD_RESOURCES] = {n.matter, int(n.energy), n.sensors, n.caps, n.gens, n.relays};
+    std::array<std::string, HUD_RESOURCES> counts;
+    for (int i = 0; i < HUD_RESOURCES; i++) counts[size_t(i)] = std::to_string(values[i]);
+    HudLayout l = layoutHud(int(hud.width), int(hud.height), counts, gameToolCaption(*p));
+
+    hud.backdrop(l.resourceBackdrop);
+    for (size_t i = 0; i < HUD_RESOURCES; i++) hud.icon(HUD_RESOURCE_ICONS[i], l.icons[i]);
+
+    hud.icon(p->remMode == 0 ? "removeIcon" : "breakIcon", l.tools[0]);
+    hud.icon(p->actMode == 0 ? "activate" : "deactivate", l.tools[1]);
+    hud.inner(modeToIcon(p->blockMode), l.tools[2], -1);
+    hud.icon("add", l.tools[2]);
+    if (p->tempMode == 0) {
+        hud.icon(getTemplateTex(0), l.tools[3], -1);
+    } else if (p->tempMode <= int(p->templates.size())) {
+        templateIcon(hud, p, p->tempMode - 1, l.tools[3]);
     }
 
-    hud.rebind();
-    for (int k = 0; k < 4; k++) hud.frame(20.0f + 7 * k, 7, p->mode == k);
+    hud.setMode(3);
+    hud.icon("reticle", l.reticle);
+
+    for (size_t i = 0; i < HUD_RESOURCES; i++) hud.words(l, counts[i], l.counts[i]);
+    hud.setColour(0.8f, 0.8f, 0.75f);
+    for (size_t i = 0; i < HUD_RESOURCES; i++) hud.words(l, HUD_RESOURCE_NAMES[i], l.names[i]);
+    hud.setColour(1.0f, 0.0f, 0.0f);
+    toolCaption(hud, l, gameToolCaption(*p));
+    if (p->noticeTicks > 0) {
+        // A refused action says why, centred a little above the tool bar.
+        PixelRect box = l.textBox(0, 0, p->notice);
+        box.x = std::max(0, (l.width - box.w) / 2);
+        box.y = l.tools[0].top() + 2 * l.lineHeight();
+        const int pad = 2 * l.glyph;
+        hud.backdrop({box.x - pad, box.y - pad, box.w + 2 * pad, box.h + 2 * pad});
+        hud.setColour(1.0f, 0.35f, 0.25f);
+        hud.words(l, p->notice, box);
+        hud.setColour(1.0f, 0.0f, 0.0f);
+    }
+
+    for (int k = 0; k < HUD_TOOLS; k++) hud.frame(l.tools[size_t(k)], p->mode == k);
 
     switch (p->menu) {
-    case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
-    case 1: hud.choices(27, p->actMode, {"activate", "deactivate"}); break;
+    case 0:
+        optionColumn(hud, l, 0, 2, p->remMode, [&](int k, const PixelRect& r) {
+            hud.icon(k == 0 ? "removeIcon" : "breakIcon", r);
+        }, {"dig", "break"});
+        break;
+    case 1:
+        optionColumn(hud, l, 1, 2, p->actMode, [&](int k, const PixelRect& r) {
+            hud.icon(k == 0 ? "activate" : "deactivate", r);
+        }, {"activate", "deactivate"});
+        break;
     case 2:
-        for (int k = 0; k < 5; k++) {
-            hud.frame(34, 14.0f + 7 * k, p->blockMode == k);
-            hud.setMode(1);
-            hud.icon(modeToIcon(k), 34, 14.0f + 7 * k, 2);
-        }
+        optionColumn(hud, l, 2, 5, p->blockMode, [&](int k, const PixelRect& r) { hud.inner(modeToIcon(k), r, 0); },
+                     {PART_NAMES, PART_NAMES + 5});
         break;
     case 3:
-        for (int k = 0; k <= int(p->templates.size()); k++) {
-            hud.frame(41, 14.0f + 7 * k, p->tempMode == k);
-            hud.setMode(1);
-            if (k == 0) {
-                hud.icon(getTemplateTex(0), 41, 14, 2);
-            } else {
-                templateIcon(p, k - 1, 41, 14.0f + 7 * k);
-                hud.rebind();
-            }
-        }
+        optionColumn(hud, l, 3, int(p->templates.size()) + 1, p->tempMode, [&](int k, const PixelRect& r) {
+            if (k == 0) hud.inner(getTemplateTex(0), r, 0);
+            else templateIcon(hud, p, k - 1, r);
+        });
         break;
     default: break;
     }
@@ -196,40 +259,43 @@ void PlayerRenderer::renderEditorHUD() {
     Player* p = player;
     Hud hud(vao);
     const char* actors[] = {"ship", "mind", "turret"};
-    auto blockTex = [](int type) {
-        auto it = blockAttribs.find(type);
-        return it == blockAttribs.end() ? std::string("dne") : it->second.tex;
-    };
+    HudLayout l = layoutHud(int(hud.width), int(hud.height), {}, editorToolCaption(*p));
 
-    hud.icon(p->remMode == 0 ? "removeIcon" : "breakIcon", 20, 7, 3);
-    hud.icon(actors[p->actMode >= 0 && p->actMode < 3 ? p->actMode : 0], 27, 7, 3);
-    hud.icon(blockTex(p->blockMode), 34, 7, 2, -1);
-    hud.icon("add", 34, 7, 3);
-    hud.icon(p->mass1 == vec3(0, 0, 0) ? "m1" : "m2", 41, 7, 3);
+    hud.icon(p->remMode == 0 ? "removeIcon" : "breakIcon", l.tools[0]);
+    hud.icon(actors[p->actMode >= 0 && p->actMode < 3 ? p->actMode : 0], l.tools[1]);
+    hud.inner(blockTex(p->blockMode), l.tools[2], -1);
+    hud.icon("add", l.tools[2]);
+    hud.icon(p->mass1 == vec3(0, 0, 0) ? "m1" : "m2", l.tools[3]);
 
     hud.setMode(3);
-    hud.icon("reticle", 50, 50);
+    hud.icon("reticle", l.reticle);
+    toolCaption(hud, l, editorToolCaption(*p));
 
-    hud.setMode(2);
-    TextRenderer text("TextAB");
-    text.setRenderSize(1.0f, 1.5f);
-    hud.place(31, 10);
-    text.renderString(std::to_string(p->blockMode), 0);
+    for (int k = 0; k < HUD_TOOLS; k++) hud.frame(l.tools[size_t(k)], p->mode == k);
 
-    hud.rebind();
-    for (int k = 0; k < 4; k++) hud.frame(20.0f + 7 * k, 7, p->mode == k);
-
-    int types = int(blockAttribs.size());
+    int types = BLOCK_TYPE_COUNT;
     switch (p->menu) {
-    case 0: hud.choices(20, p->remMode, {"removeIcon", "breakIcon"}); break;
-    case 1: hud.choices(27, p->actMode, {actors[0], actors[1], actors[2]}); break;
-    case 2:
-        for (int k = 0; k < 5 && types > 0; k++) {
-            hud.frame(34, 14.0f + 7 * k, false);
-            hud.setMode(1);
-            hud.icon(blockTex((p->blockMode + k) % types), 34, 14.0f + 7 * k, 2);
-        }
+    case 0:
+        optionColumn(hud, l, 0, 2, p->remMode, [&](int k, const PixelRect& r) {
+            hud.icon(k == 0 ? "removeIcon" : "breakIcon", r);
+        }, {"clear", "break"});
         break;
+    case 1:
+        optionColumn(hud, l, 1, 3, p->actMode, [&](int k, const PixelRect& r) { hud.icon(actors[k], r); },
+                     {actors[0], actors[1], actors[2]});
+        break;
+    case 2: {
+        // The current type and the next four, each with its number and name.
+        std::vector<std::string> names;
+        for (int k = 0; k < 5 && types > 0; k++) {
+            int type = (p->blockMode + k) % types;
+            names.push_back(std::to_string(type) + " " + editorBlockName(type));
+        }
+        optionColumn(hud, l, 2, int(names.size()), -1, [&](int k, const PixelRect& r) {
+            hud.inner(blockTex((p->blockMode + k) % types), r, 0);
+        }, names);
+        break;
+    }
     default: break;
     }
 

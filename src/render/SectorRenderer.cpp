@@ -4,6 +4,7 @@
 
 #include "machines/Entity.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <glm/geometric.hpp>
 
@@ -61,8 +62,7 @@ void addVertex(RData& r, vec3 p, float u, float v, vec3 n, float light) {
 }
 
 int passOf(int type) {
-    auto it = blockAttribs.find(type);
-    return it == blockAttribs.end() ? 0 : it->second.renderPass;
+    return blockAttrib(type).renderPass;
 }
 
 }  // namespace

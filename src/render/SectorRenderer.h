@@ -96,8 +96,12 @@ public:
 
     explicit SectorRenderer(World* w);
     ~SectorRenderer();
-    SectorRenderer(const SectorRenderer&) = default;
-    SectorRenderer& operator=(const SectorRenderer&) = default;
+    // The GL names in rData and the entities belong to one sector: a copy would
+    // free them twice. A move takes them along and leaves the source empty.
+    SectorRenderer(const SectorRenderer&) = delete;
+    SectorRenderer& operator=(const SectorRenderer&) = delete;
+    SectorRenderer(SectorRenderer&&) noexcept = default;
+    SectorRenderer& operator=(SectorRenderer&&) = delete;
 
     void setSector(int x, int z) { posX = x; posZ = z; }
     void addCube(vec4 v, int id);

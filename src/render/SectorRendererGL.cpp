@@ -5,6 +5,7 @@
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "world/Block.h"
+#include "world/BlockLookup.h"
 
 #include <glm/gtc/type_ptr.hpp>
 
@@ -17,8 +18,7 @@ void uploadFloats(GLuint buffer, GLuint attrib, GLint size, const std::vector<fl
 }
 
 const BlockAttrib* attribOf(size_t type) {
-    auto it = blockAttribs.find(int(type));
-    return it == blockAttribs.end() ? nullptr : &it->second;
+    return findBlockAttrib(int(type));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "render/Textures.h"
 #include "render/GlMesh.h"
 
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+
 TextRenderer::TextRenderer(std::string tex)
     : charSheet(getTexture(tex)), charsPerLine(30), linesPerSheet(19), text(tex), vao(0), buff{0, 0} {
     charWidth = 0.995f / float(charsPerLine);
@@ -67,8 +70,7 @@ void TextRenderer::renderToBox(std::string s, float width, float height) {
         renderString(s.substr(d.begin, d.end - d.begin), -float(d.line) * renderHeight);
 }
 
-void TextRenderer::renderString(std::string s, float offset) {
-    if (s.empty()) return;
+GLsizei TextRenderer::uploadString(const std::string& s, float offset) {
     size_t n = s.size();
     std::vector<GLfloat> pos(n * 12), tex(n * 8);
     float w = renderWidth, h = renderHeight;
@@ -87,7 +89,10 @@ void TextRenderer::renderString(std::string s, float offset) {
     glGenBuffers(2, buff);
     uploadAttribute(buff[0], 0, 3, pos.data(), pos.size(), GL_DYNAMIC_DRAW);
     uploadAttribute(buff[1], 2, 2, tex.data(), tex.size(), GL_DYNAMIC_DRAW);
-    glDrawArrays(GL_QUADS, 0, GLsizei(4 * n));
+    return GLsizei(4 * n);
+}
+
+void TextRenderer::releaseString() {
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     glDeleteBuffers(2, buff);
@@ -95,4 +100,37 @@ void TextRenderer::renderString(std::string s, float offset) {
     buff[0] = buff[1] = 0;
     vao = 0;
     glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void TextRenderer::renderString(std::string s, float offset) {
+    if (s.empty()) return;
+    glDrawArrays(GL_QUADS, 0, uploadString(s, offset));
+    releaseString();
+}
+
+void TextRenderer::renderOutlined(const std::string& s, float offset, const TextOutline& how) {
+    if (s.empty()) return;
+    GLint program = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+    GLint model = glGetUniformLocation(GLuint(program), "modelMatrix");
+    GLint mode = glGetUniformLocation(GLuint(program), "mode");
+    GLint colour = glGetUniformLocation(GLuint(program), "uColor");
+    GLfloat own[3] = {0, 0, 0};
+    if (colour >= 0) glGetUniformfv(GLuint(program), colour, own);
+    GLsizei count = uploadString(s, offset);
+    // Eight dark copies a pixel away on every side, then the text itself.
+    glUniform1i(mode, 3);
+    if (colour >= 0) glUniform3f(colour, 0.02f, 0.02f, 0.03f);
+    for (int dx = -1; dx <= 1; dx++)
+        for (int dy = -1; dy <= 1; dy++) {
+            if (dx == 0 && dy == 0) continue;
+            glm::mat4 m = glm::translate(how.model, glm::vec3(float(dx) * how.pixel.x, float(dy) * how.pixel.y, 0));
+            glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(m));
+            glDrawArrays(GL_QUADS, 0, count);
+        }
+    if (colour >= 0) glUniform3fv(colour, 1, own);
+    glUniform1i(mode, how.mode);
+    glUniformMatrix4fv(model, 1, GL_FALSE, glm::value_ptr(how.model));
+    glDrawArrays(GL_QUADS, 0, count);
+    releaseString();
 }

@@ -6,6 +6,7 @@
 #include <SDL2/SDL.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -273,7 +274,13 @@ GLuint loadPNG(const char* file_name, GLuint tex) {
 }
 
 void loadIcon(std::string file, SDL_Window* win) {
+    // A backslash is part of a file name here, not a folder separator.
+    std::replace(file.begin(), file.end(), '\\', '/');
     SDL_Surface* icon = SDL_LoadBMP(file.c_str());
-    if (icon) SDL_SetWindowIcon(win, icon);
+    if (!icon) {
+        fprintf(stderr, "Could not load the window icon %s: %s\n", file.c_str(), SDL_GetError());
+        return;
+    }
+    SDL_SetWindowIcon(win, icon);
     SDL_FreeSurface(icon);
 }

@@ -3,6 +3,7 @@
 // looked up by name, the window icon, and text drawn from a character sheet.
 #include <GL/glew.h>
 #include <SDL2/SDL_video.h>
+#include <glm/glm.hpp>
 
 #include <map>
 #include <string>
@@ -54,6 +55,15 @@ bool textureHasTranslucency(GLuint id);
 // the game's messages and returns false.
 bool decodePNG(const char* file_name, DecodedImage& out);
 
+// How renderOutlined places a string: `model` as renderString's caller would
+// set it, `pixel` one window pixel in the model's units, `mode` the shader
+// mode of the text itself.
+struct TextOutline {
+    glm::mat4 model;
+    glm::vec2 pixel;
+    int mode;
+};
+
 class TextRenderer {
 public:
     GLuint charSheet;
@@ -69,6 +79,14 @@ public:
     void renderString(std::string text, float offset);
     void renderToBox(std::string text, float width, float height);
     int getNextWord(std::string s, int pos, int len);
+    // The string in its own colour over a dark outline one pixel wide, so it
+    // reads over sky, grass and machines alike; uploaded once, drawn nine
+    // times. The caller has the post program in use.
+    void renderOutlined(const std::string& s, float offset, const TextOutline& how);
+
+private:
+    GLsizei uploadString(const std::string& s, float offset);
+    void releaseString();
 };
 
 // One draw of word-wrapped text: the characters [begin, end) on line `line`.

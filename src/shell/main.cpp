@@ -12,6 +12,7 @@
 #include "shell/SoftwareShadows.h"
 #include "shell/Vsync.h"
 #include "sound/Sound.h"
+#include "util/SafeFile.h"
 #include "world/Block.h"
 
 #include <GL/glew.h>
@@ -45,6 +46,7 @@ static bool startVideo() {
 
 int main(int, char**) {
     if (!startVideo()) return 1;
+    for (const char* folder : {".", "Maps", "Campaign"}) removeStaleTempSaves(folder);
     // SDL turns SIGTERM and SIGINT into a window close request, which a game
     // in progress answers with its pause menu: a shutdown or Ctrl+C must end
     // the program instead (every save is already complete on disk).
@@ -68,7 +70,7 @@ int main(int, char**) {
         return 1;
     }
 
-    loadIcon("Textures\\VaskIcon.bmp", window);
+    loadIcon("Textures/VaskIcon.bmp", window);
     SDL_GLContext context = SDL_GL_CreateContext(window);
     // Every later step draws; without a context they would crash instead.
     if (!context) {

@@ -1,8 +1,11 @@
 #include "sound/Sound.h"
 
+#include "util/SafeFile.h"
+
 #include <SDL2/SDL.h>
 #include <dirent.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +17,8 @@ void scanDirectory(std::vector<std::string>& files, std::string dirr) {
         fprintf(stderr, "Could not open %s Folder!", dirr.c_str());
         return;
     }
-    while (struct dirent* ent = readdir(dir)) files.push_back(ent->d_name);
+    while (struct dirent* ent = readdir(dir))
+        if (!isTempSaveName(ent->d_name)) files.push_back(ent->d_name);
     closedir(dir);
 }
 
@@ -158,7 +162,27 @@ void SoundManager::play(std::string name, float v) {
     SDL_UnlockAudio();
 }
 
-void SoundManager::setVolume(float v) { vol.store(v, std::memory_order_relaxed); }
+void SoundManager::setVolume(float v) {
+    if (!(v >= 0)) v = 0;  // NaN or negative: silence
+    if (v > MAX_SOUND_VOLUME) v = MAX_SOUND_VOLUME;
+    vol.store(v, std::memory_order_relaxed);
+}
+
+// Adds `bytes` of 16-bit samples scaled by volume / 128 into `dst`, clipping
+// the sum at full scale. The platform's mixer wraps a scaled sample that
+// overflows 16 bits before it clips, which flips loud sounds' sign.
+static void mixSaturated(Uint8* dst, const Uint8* src, Uint32 bytes, int volume) {
+    for (Uint32 i = 0; i + 1 < bytes; i += 2) {
+        int16_t a, b;
+        memcpy(&a, dst + i, 2);
+        memcpy(&b, src + i, 2);
+        int32_t sum = int32_t(a) + int32_t(b) * volume / 128;
+        if (sum > INT16_MAX) sum = INT16_MAX;
+        if (sum < INT16_MIN) sum = INT16_MIN;
+        int16_t out = int16_t(sum);
+        memcpy(dst + i, &out, 2);
+    }
+}
 
 void mixaudio(void* userdata, Uint8* stream, int len) {
     SoundManager* m = static_cast<SoundManager*>(userdata);
@@ -172,7 +196,7 @@ void mixaudio(void* userdata, Uint8* stream, int len) {
             continue;
         }
         int volume = int(128 * it->vol * m->vol.load(std::memory_order_relaxed));
-        SDL_MixAudioFormat(stream, s.data + it->dpos, AUDIO_S16LSB, amount, volume);
+        mixSaturated(stream, s.data + it->dpos, amount, volume);
         it->dpos += amount;
         ++it;
     }

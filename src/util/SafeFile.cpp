@@ -3,7 +3,12 @@
 #include "panels/Notice.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,10 +96,16 @@ bool isReadableFile(const std::string& path) {
     return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
+bool readWholeFile(const std::string& path, std::string& bytes, size_t maxBytes) {
     bytes.clear();
     int fd = openRegular(path);
     if (fd < 0) return false;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && uint64_t(st.st_size) > maxBytes) {
+        close(fd);
+        errno = EFBIG;
+        return false;
+    }
     char buf[1 << 16];
     for (;;) {
         ssize_t n = read(fd, buf, sizeof buf);
@@ -106,7 +117,28 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
             return false;
         }
         bytes.append(buf, size_t(n));
+        if (bytes.size() > maxBytes) {  // grew while being read
+            close(fd);
+            bytes.clear();
+            errno = EFBIG;
+            return false;
+        }
     }
     close(fd);
     return true;
+}
+
+void removeStaleTempSaves(const std::string& folder) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (struct dirent* ent = readdir(dir)) {
+        std::string name = ent->d_name;
+        if (!isTempSaveName(name)) continue;
+        long pid = strtol(name.c_str() + name.rfind(".tmp") + 4, nullptr, 10);
+        bool running = pid > 0 && pid <= INT32_MAX && (kill(pid_t(pid), 0) == 0 || errno == EPERM);
+        if (running) continue;
+        std::string path = folder + "/" + name;
+        if (unlink(path.c_str()) == 0) printf("Removed %s, left by a save that never finished\n", path.c_str());
+    }
+    closedir(dir);
 }

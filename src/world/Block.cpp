@@ -52,7 +52,7 @@ void setupBlockAttribs() {
     a[31] = BlockAttrib("road3", 1, false).setShiny(0.1f, 1);
     a[32] = BlockAttrib("roof", 1, false).setShiny(0.05f, 1);
     a[33] = BlockAttrib("dirt", 1, false);
-    a[34] = BlockAttrib("obj", 0, false).setMineable(false);
+    a[34] = BlockAttrib("obj", 1, false).setMineable(false);
     a[35] = BlockAttrib("conc1", 1, false).setShiny(0, 1);
     a[36] = BlockAttrib("conc2", 1, false).setShiny(0, 1);
     a[37] = BlockAttrib("woodTile", 1, false);

@@ -49,5 +49,12 @@ extern std::map<int, BlockAttrib> blockAttribs;
 
 void setupBlockAttribs();
 
+// Vask and mind cells keep their strength in 16 bits and are never 0 or below.
+constexpr int MAX_CELL_STRENGTH = 32767;
+inline int clampCellStrength(double s) {
+    if (!(s >= 1)) return 1;  // NaN too
+    return s > MAX_CELL_STRENGTH ? MAX_CELL_STRENGTH : int(s);
+}
+
 // True for every type the table knows (0..53).
 inline bool isKnownBlockType(int t) { return t >= 0 && t < BLOCK_TYPE_COUNT; }

@@ -7,6 +7,7 @@
 #include "machines/Ship.h"
 #include "panels/StatusScreen.h"
 #include "shell/GameOptions.h"
+#include "world/BlockLookup.h"
 
 #include <SDL2/SDL_mouse.h>
 
@@ -51,19 +52,25 @@ void World::deleteEntities() {
 }
 
 void World::allocateGrid(unsigned w, unsigned h, unsigned d) {
+    // Allocated before the sizes change: if memory runs out the world stays whole.
+    std::vector<Block> grid(size_t(w) * h * d, Block(0));
+    blocks.swap(grid);
     width = w;
     height = h;
     depth = d;
-    blocks.assign(size_t(w) * h * d, Block(0));
 }
 
 void World::buildSectors() {
     deleteEntities();
     sectors.clear();
-    SectorRenderer fresh(this);
-    sectors.assign(width / 10 + 1, std::vector<SectorRenderer>(depth / 10 + 1, fresh));
-    for (size_t i = 0; i < sectors.size(); i++)
-        for (size_t j = 0; j < sectors[i].size(); j++) sectors[i][j].setSector(int(i), int(j));
+    sectors.resize(width / 10 + 1);
+    for (size_t i = 0; i < sectors.size(); i++) {
+        sectors[i].reserve(depth / 10 + 1);
+        for (size_t j = 0; j <= depth / 10; j++) {
+            sectors[i].emplace_back(this);
+            sectors[i][j].setSector(int(i), int(j));
+        }
+    }
 }
 
 Block World::getBlock(vec3 p) {
@@ -202,7 +209,7 @@ vec3 World::playerCanMove(vec3 p, vec3 off) {
     for (float x = target.x - s.x; x < target.x + s.x; x = float(double(x) + 0.49))
         for (float y = target.y - s.y; y < target.y + 0.5f; y = float(double(y) + 0.49))
             for (float z = target.z - s.z; z < target.z + s.z; z = float(double(z) + 0.49))
-                if (!blockAttribs[getBlock(vec3(x, y, z)).type].passable) return p;
+                if (!blockAttrib(getBlock(vec3(x, y, z)).type).passable) return p;
     return p + step;
 }
 

@@ -191,6 +191,8 @@ Player* getPlayer(World* w);
 BlockRenderer* getBlockRenderer(World* w);
 EntityRenderer* getEntityRenderer(World* w);
 void setStatusScreen(World* w, StatusScreen* s);
+// The pause panel, its buttons bound to the caller's two toggles.
+StatusScreen* makePauseScreen(int& quit, int& resume);
 StatusScreen* getStatusScreen(World* w);
 vec3 canMove(World* w, vec3 p, vec3 off);
 void renderSingle(World* w, unsigned int id);

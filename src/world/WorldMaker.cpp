@@ -5,6 +5,7 @@
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -144,7 +145,7 @@ bool findLandingSite(World& w, int& tx, int& ty, int& tz) {
         tz = 5 + rand() % (int(w.depth) - 10);
         ty = columnTop(w, tx, tz);
         if (attempt > SITE_ATTEMPTS) return false;
-        if (ty >= 0 && !blockAttribs[w.cell(tx, ty, tz).type].passable) return true;
+        if (ty >= 0 && !blockAttrib(w.cell(tx, ty, tz).type).passable) return true;
     }
 }
 
@@ -266,7 +267,7 @@ void World::genTrees(int count) {
                 break;
             }
             int type = y >= 0 ? cell(x, y, z).type : 0;
-            if (type != 2 && !blockAttribs[type].organic && !covers) break;
+            if (type != 2 && !blockAttrib(type).organic && !covers) break;
         }
         if (!plant) continue;
         for (int lx = x - r; lx < x + r; lx++)

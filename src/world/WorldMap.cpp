@@ -4,6 +4,7 @@
 // a game. Each problem is reported on standard error and makes read() return false.
 #include "machines/AutoTurret.h"
 #include "machines/Generator.h"
+#include "machines/Netable.h"
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "util/BinaryIO.h"
@@ -11,10 +12,12 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <sstream>
 
 ActiveBlock* World::getActBlock(int type) {
@@ -38,6 +41,10 @@ namespace {
 // code and saved before the player moved keeps the default start, which lies
 // outside small worlds.
 constexpr float PLAYER_START_SLACK = float(MAX_WORLD_SIDE);
+
+// The largest map file the largest allowed world can need: every cell vask
+// (type and strength), plus room for its machines and events.
+constexpr unsigned long long MAX_MAP_FILE_BYTES = 24 + 4 * MAX_WORLD_CELLS + (64ull << 20);
 
 bool isCellInside(World* w, vec3 p) {
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
@@ -65,8 +72,11 @@ bool clampField(T& v, T lo, T hi, T replacement, const char* what, const std::st
 
 bool World::read(std::string path) {
     std::string bytes;
-    if (!readWholeFile(path, bytes)) {
-        fprintf(stderr, "Could not open map %s\n", path.c_str());
+    if (!readWholeFile(path, bytes, MAX_MAP_FILE_BYTES)) {
+        if (errno == EFBIG)
+            fprintf(stderr, "%s: larger than any world a map can hold, map not loaded\n", path.c_str());
+        else
+            fprintf(stderr, "Could not open map %s\n", path.c_str());
         return false;
     }
     return readFromMemory(bytes, path);
@@ -92,7 +102,12 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
         fprintf(stderr, "%s: world size %ux%ux%u refused, map not loaded\n", path.c_str(), w, h, d);
         return false;
     }
-    allocateGrid(w, h, d);
+    try {
+        allocateGrid(w, h, d);
+    } catch (const std::bad_alloc&) {
+        fprintf(stderr, "%s: not enough memory for a %ux%ux%u world, map not loaded\n", path.c_str(), w, h, d);
+        return false;
+    }
     buildSectors();
     miny = 0;
     maxy = int(height);
@@ -101,7 +116,7 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
     size_t at = size_t(in.tellg());
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t n = bytes.size();
-    int badTypes = 0;
+    int badTypes = 0, weakVask = 0;
     bool cut = false;
     for (size_t i = 0; i < blocks.size(); i++) {
         if (at + 2 > n) {
@@ -123,12 +138,20 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
             badTypes++;
             type = 0;
             data = 0;
+        } else if (type == 2 && data < 1) {
+            // Vask is never 0 or weaker: negative vask would feed a shield.
+            weakVask++;
+            data = 1;
         }
         blocks[i].type = type;
         blocks[i].data = data;
     }
     if (badTypes) {
         fprintf(stderr, "%s: %d cells of unknown block types loaded as empty space\n", path.c_str(), badTypes);
+        clean = false;
+    }
+    if (weakVask) {
+        fprintf(stderr, "%s: %d vask cells of strength out of range, corrected\n", path.c_str(), weakVask);
         clean = false;
     }
     // Millions of cells out, a float cannot hold the fractions of a cell the
@@ -158,6 +181,7 @@ bool World::readFromMemory(const std::string& bytes, const std::string& path) {
         in.seekg(std::streamoff(at));
         clean = readRecords(in, path) && clean;
     }
+    linkLoadedMachines(this);
 
     mark = char(1 - mark);
     for (auto& row : sectors)
@@ -242,7 +266,8 @@ bool World::sanitizeActive(ActiveBlock* a, const std::string& path) {
     if (a->getType() == TYPE_MIND) {
         VaskMind* m = static_cast<VaskMind*>(a);
         ok = clampField(m->speed, 1, INT32_MAX, 10, "mind speed", path) && ok;
-        ok = clampField(m->strength, 1, INT32_MAX, 1, "mind strength", path) && ok;
+        ok = clampField(m->strength, 1, MAX_CELL_STRENGTH, m->strength < 1 ? 1 : MAX_CELL_STRENGTH, "mind strength",
+                        path) && ok;
         ok = clampField(m->size, 1, 32, m->size < 1 ? 1 : 32, "mind size", path) && ok;
     } else if (a->getType() == TYPE_AUTOTURRET) {
         AutoTurret* t = static_cast<AutoTurret*>(a);

@@ -160,8 +160,17 @@ void World::applyDif(float f) {
     for (ActiveBlock* a : actives)
         if (a->getType() == TYPE_MIND) {
             VaskMind* m = static_cast<VaskMind*>(a);
-            m->strength = int(float(m->strength) * f);
+            // Truncated, but kept within what a cell holds: a weak mind on very
+            // easy must not reach 0 (a cell written with 0 gets 10).
+            m->strength = clampCellStrength(double(float(m->strength) * f));
         }
+}
+
+StatusScreen* makePauseScreen(int& quit, int& resume) {
+    StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
+    s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
+    s->addButton(SButton("Resume", BUTTON_TEX, &resume, 2, 0));
+    return s;
 }
 
 void World::pause(long long count) {
@@ -170,10 +179,7 @@ void World::pause(long long count) {
     setBlock(0, 0, 0, 14, 0);
     if (clean) markSaved();
     int quit = 0, resume = 0;
-    StatusScreen* s = new StatusScreen("Paused", vec3(0, 0, 0));
-    s->addButton(SButton("Quit", BUTTON_TEX, &quit, 2, 0));
-    s->addButton(SButton("Resume", BUTTON_TEX, &resume, 2, 0));
-    setStatusScreen(this, s);
+    setStatusScreen(this, makePauseScreen(quit, resume));
     // Nothing moves while paused: the picture is drawn again only after input
     // (a click, a key, the window uncovered), so the pause costs no processor.
     bool redraw = true;

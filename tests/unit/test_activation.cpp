@@ -72,17 +72,26 @@ TEST(Activation, GeneratorSizeLimitFollowsResearch) {
     EXPECT_NE(machineAt<Generator>(*v, vec3(3, 1, 2)), nullptr);
 }
 
-TEST(Activation, WithoutAShipLevelsAreZeroAndNothingIsPrinted) {
+// The levels are read once per collected group, however many blocks it has.
+TEST(Activation, WithoutAShipLevelsAreZeroAndTheGroupSaysSoOnce) {
     auto w = makeFloorWorld(12, 12, 12);
     layGenSlab(*w, 4);
     testing::internal::CaptureStdout();
     activate(vec3(2, 1, 2), w.get());
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out.find("No ship found"), std::string::npos);
+    size_t first = out.find("No ship found, this should happen once...\n");
+    EXPECT_NE(first, std::string::npos) << out;
+    EXPECT_EQ(out.find("No ship found", first + 1), std::string::npos) << out;
     Generator* g = machineAt<Generator>(*w, vec3(2, 1, 2));
     ASSERT_NE(g, nullptr);
     EXPECT_FALSE(g->connected);
     EXPECT_FLOAT_EQ(g->range, 3.0f);
+
+    auto based = makeBaseWorld();
+    layGenSlab(*based, 4);
+    testing::internal::CaptureStdout();
+    activate(vec3(2, 1, 2), based.get());
+    EXPECT_EQ(testing::internal::GetCapturedStdout().find("No ship found"), std::string::npos);
 }
 
 TEST(Activation, RelayStandsOnTheHighestBlock) {

@@ -4,6 +4,7 @@
 #include "WorldFixture.h"
 
 #include "flow/GameManager.h"
+#include "panels/PanelLayout.h"
 #include "machines/Ship.h"
 #include "panels/Notice.h"
 #include "shell/GameOptions.h"
@@ -112,20 +113,22 @@ TEST_F(MenuTest, MainMenuOffersEveryModeUnlessTurnedOff) {
 }
 
 TEST_F(MenuTest, ScreensAreBuiltFromSettingsAndTheMapsFolder) {
-    for (const char* name : {"b.map", ".hidden.map", "a.map"}) writeBytes(std::string("Maps/") + name, "");
+    for (const char* name : {"b.map", ".hidden.map", "a.map", "Notes.txt", "C.map"})
+        writeBytes(std::string("Maps/") + name, "");
     gameOptions.setString("XRES", "1024");
     gameOptions.setString("SHADOWS", "1");
     gameOptions.setString("FULLSCREEN", "false");
     GameManager g(nullptr);
 
-    std::vector<std::string> loadCaptions = captions(g.load);
-    EXPECT_EQ(loadCaptions.back(), "Back");
-    EXPECT_EQ(loadCaptions.size(), 3u);  // a.map, b.map and Back
+    // Maps only, by name whatever the case, without their extension; the
+    // editor's Open screen lists them after its own two buttons.
+    EXPECT_EQ(captions(g.load), (std::vector<std::string>{"a", "b", "C", "Back"}));
+    EXPECT_EQ(captions(g.editMap), (std::vector<std::string>{"Open", "Back", "a", "b", "C"}));
     for (SButton& b : g.load.buttons) {
         if (b.name == "Back") continue;
         size_t index = size_t(b.toggle - g.maps);
         ASSERT_LT(index, g.missionNames.size());
-        EXPECT_EQ(g.missionNames[index], b.name);  // indices skip nothing
+        EXPECT_EQ(g.missionNames[index], b.name + ".map");
     }
     EXPECT_EQ(g.settings.getText("X Resolution"), "1024");
     EXPECT_EQ(g.settings.getText("Y Resolution"), "600");
@@ -360,7 +363,7 @@ TEST_F(MenuTest, DemoMapsListsMapsSavedAfterStart) {
     writeMap("Maps/late.map", 2);
     clickAndLeave(g, 83);  // Demo Maps
     ASSERT_EQ(g.screen, &g.load);
-    EXPECT_EQ(captions(g.load), (std::vector<std::string>{"late.map", "Back"}));
+    EXPECT_EQ(captions(g.load), (std::vector<std::string>{"late", "Back"}));
     EXPECT_EQ(g.missionNames[size_t(g.load.buttons.front().toggle - g.maps)], "late.map");
 }
 
@@ -381,6 +384,22 @@ TEST_F(MenuTest, MapButtonsLaunchTheirMapsFromTheLoadScreen) {
     }
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("Loading: Maps/win.map\n"), std::string::npos);
+}
+
+// The editor's Open screen lists the maps after "Open" and "Back"; a click on
+// a map's name asks for that map in the editor.
+TEST_F(MenuTest, EditorListAsksForAMapByItsName) {
+    writeMap("Maps/draft.map", 1);
+    writeMap("Maps/another.map", 1);
+    GameManager g(nullptr);
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.x = pixelX(10);   // the caption
+    e.button.y = pixelY(63);   // after the box, "Open", "Back" and "another"
+    g.editMap.input(e);
+    for (size_t i = 0; i < g.missionNames.size(); i++)
+        EXPECT_EQ(g.editMaps[i], g.missionNames[i] == "draft.map" ? 1 : 0) << g.missionNames[i];
+    EXPECT_EQ(g.maps[0] + g.maps[1], 0) << "nothing asked of Demo Maps";
 }
 
 TEST_F(MenuTest, MapRequestsOfOneFrameRunInListOrder) {
@@ -405,6 +424,16 @@ TEST_F(MenuTest, MapRequestsOfOneFrameRunInListOrder) {
     ASSERT_NE(second, std::string::npos);
     EXPECT_EQ(first < second, firstIndex < secondIndex);
     EXPECT_EQ(g.maps[firstIndex] + g.maps[secondIndex], 0);
+}
+
+TEST_F(MenuTest, LogoShowsOnlyBesidePanelsThatLeaveItFree) {
+    GameManager g(nullptr);
+    for (StatusScreen* free : {&g.mainMenu, &g.settings, &g.load, &g.editMap})
+        EXPECT_FALSE(panelBackdrop(*free).overlaps(logoBox())) << free->name;
+    // Best times and the skirmish hints stand where the logo would.
+    EXPECT_TRUE(panelBackdrop(g.campaign).overlaps(logoBox()));
+    EXPECT_TRUE(panelBackdrop(g.options).overlaps(logoBox()));
+    for (const SNumBox& b : g.options.boxes) EXPECT_NE(b.hint.find("-1"), std::string::npos) << b.name;
 }
 
 TEST(Logo, TwentyOneConvexQuadsOnTwoRowsInTheMenuSpace) {

@@ -199,6 +199,69 @@ TEST(MapFile, UnsafeValuesAreMadeSafe) {
     EXPECT_FLOAT_EQ(t->range, 64.0f);
 }
 
+// A map may ship a ready base: its machines are linked as if placed one by one,
+// so a generator two links from the ship has its route before the first tick.
+TEST(MapFile, LoadedMachinesAreLinkedToTheShip) {
+    auto w = makeWorld(12, 12, 12);
+    w->mapType = 2;
+    placeShip(*w, vec3(1, 1, 1));
+    std::set<vec3, veccomp> none;
+    for (vec3 p : {vec3(5, 1, 1), vec3(10, 1, 1), vec3(11, 1, 11)}) addMachine<Generator>(*w, p, 0, 0, 0, none);
+    std::string bytes = saved(*w);
+    auto v = makeWorld(12, 12, 12);
+    ASSERT_TRUE(load(*v, bytes));
+    std::vector<Netable*> net;
+    for (ActiveBlock* a : v->actives) net.push_back(static_cast<Netable*>(a));
+    ASSERT_EQ(net.size(), 4u);
+    Netable *ship = net[0], *near = net[1], *far = net[2], *alone = net[3];
+    EXPECT_EQ(ship->adjacent, std::list<Netable*>{near});
+    EXPECT_EQ(near->adjacent, (std::list<Netable*>{ship, far}));
+    EXPECT_EQ(far->adjacent, std::list<Netable*>{near});
+    EXPECT_TRUE(near->connected);
+    EXPECT_TRUE(far->connected);
+    EXPECT_EQ(far->path, (std::list<Netable*>{far, near, ship}));
+    EXPECT_FALSE(alone->connected);
+    EXPECT_TRUE(alone->adjacent.empty());
+}
+
+// Strengths live in 16-bit cells and vask is never 0 or below (negative vask
+// would raise a shield): a map beyond either bound is corrected with one
+// message per kind, not one per cell.
+TEST(MapFile, StrengthsAreKeptWithinWhatACellHolds) {
+    std::ostringstream out;
+    writeHeader(out, vec3(1, 2, 1), 2, 2, 2);
+    const int16_t vask[8] = {7, 0, -5, -32768, 32767, 1, 0, 0};
+    for (int16_t v : vask) {
+        writeI16(out, 2);
+        writeI16(out, v);
+    }
+    writeI32(out, 2);
+    writeU8(out, 2);
+    for (int32_t strength : {int32_t(70000), INT32_MAX}) {
+        writeI32(out, 1);
+        for (int i = 0; i < 3; i++) writeF32(out, 1);
+        for (int32_t v : {1, 50, strength, 0}) writeI32(out, v);
+    }
+    writeI32(out, 0);
+    auto w = makeWorld(4, 4, 4);
+    writeBytes("map_load.map", out.str());
+    std::string err;
+    bool clean;
+    {
+        CaptureOutput captured;
+        clean = w->read("map_load.map");
+        err = captured.errors();
+    }
+    EXPECT_FALSE(clean);
+    const int16_t expected[8] = {7, 1, 1, 1, 32767, 1, 1, 1};
+    for (size_t i = 0; i < 8; i++) EXPECT_EQ(w->blocks[i].data, expected[i]) << i;
+    size_t first = err.find("vask cells of strength out of range");
+    EXPECT_NE(first, std::string::npos) << err;
+    EXPECT_EQ(err.find("vask cells of strength", first + 1), std::string::npos) << err;
+    ASSERT_EQ(w->actives.size(), 2u);
+    for (ActiveBlock* a : w->actives) EXPECT_EQ(static_cast<VaskMind*>(a)->strength, 32767);
+}
+
 // Found by fuzzing: a player start 13 million cells away hung the first tick,
 // the player's physics stepping by fractions of a cell a float that large
 // cannot hold. A start that far out is moved above the centre; one above the
@@ -237,6 +300,26 @@ TEST(MapFile, AbsurdHeadersAreRefused) {
     writeHeader(big, vec3(1), 1000, 1000, 1000);  // a billion cells
     auto w = makeWorld(5, 5, 5);
     EXPECT_FALSE(load(*w, big.str()));
+    EXPECT_EQ(w->blocks.size(), 125u);
+}
+
+// A file far larger than any world a map can hold is refused before a byte of
+// it is read (the test file is sparse: it takes no disk space).
+TEST(MapFile, OversizedFilesAreRefusedUnread) {
+    std::ostringstream out;
+    writeHeader(out, vec3(1), 4, 4, 4);
+    writeBytes("huge.map", out.str());
+    ASSERT_EQ(truncate("huge.map", 2ll << 30), 0);
+    auto w = makeWorld(5, 5, 5);
+    std::string err;
+    bool loaded;
+    {
+        CaptureOutput captured;
+        loaded = w->read("huge.map");
+        err = captured.errors();
+    }
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(err.find("huge.map: larger than any world a map can hold"), std::string::npos) << err;
     EXPECT_EQ(w->blocks.size(), 125u);
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace {
 
 // Builds the staging meshes of the sector holding cell (x, z).
@@ -354,4 +356,34 @@ TEST(Meshing, WalkAgreesWithTheRulesOnRandomWorlds) {
                 EXPECT_NEAR(gotLight, light[int(t)], 1e-3) << "type " << t;
             }
         }
+}
+
+// A sector owns GL names: a copy would free them twice, so sectors only move,
+// and a moved-from sector has nothing left to free.
+TEST(Meshing, SectorsMoveButNeverCopy) {
+    EXPECT_FALSE(std::is_copy_constructible_v<SectorRenderer>);
+    EXPECT_FALSE(std::is_copy_assignable_v<SectorRenderer>);
+    EXPECT_TRUE(std::is_nothrow_move_constructible_v<SectorRenderer>);
+    SectorRenderer a(nullptr);
+    a.rData.resize(3);
+    a.rData[1].vao = 7;
+    SectorRenderer b(std::move(a));
+    EXPECT_TRUE(a.rData.empty());
+    ASSERT_EQ(b.rData.size(), 3u);
+    EXPECT_EQ(b.rData[1].vao, 7u);
+    b.rData[1].vao = 0;  // not a real GL name: nothing to free headless
+}
+
+// The objective is the cell the player must defend: it is drawn as an opaque
+// cube of its own texture, yet a mine still does not count it as ground.
+TEST(Meshing, ObjectiveBlocksAreDrawnOpaque) {
+    auto w = makeWorld(12, 12, 12);
+    w->setBlock(5, 5, 5, 34, 0);
+    w->setBlock(6, 5, 5, 3, 0);
+    SectorRenderer& s = mesh(*w);
+    EXPECT_EQ(vertices(s, 34), 20u);  // five open faces
+    EXPECT_EQ(vertices(s, 3), 20u);   // the stone's face against it is hidden
+    EXPECT_EQ(blockAttribs[34].tex, "obj");
+    EXPECT_FALSE(blockAttribs[34].passable);
+    EXPECT_FALSE(blockAttribs[34].minable);
 }

@@ -152,6 +152,21 @@ TEST_F(RunTest, DifficultyScalesMindsOnly) {
     EXPECT_EQ(mind->strength, 8);
 }
 
+TEST_F(RunTest, DifficultyKeepsMindsWithinWhatACellCanHold) {
+    addShipAndMind();
+    mind->strength = 3;
+    w->applyDif(0.25f);
+    EXPECT_EQ(mind->strength, 1);  // never 0, which a cell would turn into 10
+    mind->placeVask(5, 1, 5);
+    EXPECT_EQ(w->cell(5, 1, 5).data, 1);
+
+    mind->strength = 10000;
+    w->applyDif(4.0f);
+    EXPECT_EQ(mind->strength, 32767);  // not wrapped negative in the cell's 16 bits
+    mind->placeVask(6, 1, 6);
+    EXPECT_EQ(w->cell(6, 1, 6).data, 32767);
+}
+
 TEST_F(RunTest, WonRunFiresVictoryEventsBeforeTheEndScreenAndCountsItsFrames) {
     addShip();  // no mind: won on the first frame
     w->events.push_back(tagged(-1, recordVictoryEvent, "after-win"));

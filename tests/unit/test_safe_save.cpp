@@ -7,6 +7,8 @@
 #include "machines/VaskMind.h"
 #include "panels/Notice.h"
 #include "shell/GameOptions.h"
+#include "sound/Sound.h"
+#include "util/SafeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -218,6 +220,32 @@ TEST(SafeSave, DiskFullWhileWritingKeepsTheOldFile) {
         EXPECT_EQ(folderEntries(dir), std::vector<std::string>{"saved"}) << s.what;
     }
     signal(SIGXFSZ, oldHandler);
+}
+
+// A save cut short leaves NAME.tmpPID beside the real files: no folder listing
+// shows it (it would appear as a map), and the next start clears it away
+// unless the process that writes it is still running.
+TEST(SafeSave, HalfWrittenSavesAreNeverListed) {
+    mkdir("scan_tmp", 0755);
+    for (const char* name : {"a.map", "b.map.tmp4242", "c.tmp", "d.tmpx1", "settings.ini.tmp7"})
+        writeBytes(std::string("scan_tmp/") + name, "x");
+    std::vector<std::string> files;
+    scanDirectory(files, "scan_tmp");
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{".", "..", "a.map", "c.tmp", "d.tmpx1"}));
+
+    // 2^31 - 2 is no running process; this test's own save is still going on.
+    unlink("scan_tmp/b.map.tmp4242");
+    unlink("scan_tmp/settings.ini.tmp7");
+    std::string ours = "e.map.tmp" + std::to_string(getpid());
+    writeBytes("scan_tmp/" + ours, "x");
+    writeBytes("scan_tmp/f.map.tmp2147483646", "x");
+    {
+        Quiet q;
+        removeStaleTempSaves("scan_tmp");
+    }
+    EXPECT_EQ(folderEntries("scan_tmp"),
+              (std::vector<std::string>{"a.map", "c.tmp", "d.tmpx1", ours}));
 }
 
 // An installed game links the player's folder to its shipped files (the

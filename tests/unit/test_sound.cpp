@@ -95,6 +95,38 @@ TEST(Sound, OverlappingSoundsStartTogetherAndVolumesAreSafe) {
     EXPECT_FLOAT_EQ(m.curSounds.back().vol, 0.0f);
 }
 
+// A loud sound near the player at the highest master volume clips at full
+// scale; it must never come out with its sign flipped (a harsh crack).
+TEST(Sound, LoudMixesClipInsteadOfWrapping) {
+    mkdir("snd_loud", 0755);
+    writeWav("snd_loud/LH1.wav", 400, 20000);
+    writeWav("snd_loud/SD.wav", 400, -20000);
+    SoundManager m("snd_loud", false);
+    m.setVolume(4.0f);
+    m.play("LH1", MAX_SOUND_VOLUME);
+    m.play("LH1", 1.0f);
+    Uint8 buf[400];
+    mixaudio(&m, buf, 400);
+    for (size_t i = 0; i < 400; i += 2) {
+        int16_t s;
+        memcpy(&s, buf + i, 2);
+        ASSERT_EQ(s, 32767) << i;
+    }
+    m.play("SD", MAX_SOUND_VOLUME);
+    mixaudio(&m, buf, 400);
+    int16_t s;
+    memcpy(&s, buf, 2);
+    EXPECT_EQ(s, -32768);
+
+    // The setting is kept to 0..4, and one that is not a number is silence.
+    m.setVolume(100.0f);
+    EXPECT_FLOAT_EQ(m.vol, 4.0f);
+    m.setVolume(-1.0f);
+    EXPECT_FLOAT_EQ(m.vol, 0.0f);
+    m.setVolume(std::nanf(""));
+    EXPECT_FLOAT_EQ(m.vol, 0.0f);
+}
+
 TEST(Sound, ScanDirectoryListsEntriesOrReports) {
     makeSoundFolder();
     std::vector<std::string> files;

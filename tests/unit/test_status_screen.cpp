@@ -120,8 +120,6 @@ TEST(StatusScreen, RowsBelowLabelsAreHitByBoxThenButtonOrder) {
     clickAt(s, 40, 73);
     ASSERT_NE(s.selected, nullptr);
     EXPECT_EQ(s.selected->name, "second");
-    clickAt(s, 10, 63);  // the caption of B
-    EXPECT_EQ(b, 0);
     clickAt(s, 55, 63);  // right of the widget
     EXPECT_EQ(b, 0);
     b = 4;
@@ -129,6 +127,13 @@ TEST(StatusScreen, RowsBelowLabelsAreHitByBoxThenButtonOrder) {
     EXPECT_EQ(b, 0);  // five values wrap from 4 to 0
     EXPECT_EQ(a, 0);
     EXPECT_EQ(s.selected->name, "second");  // a click elsewhere keeps the selection
+    // A row's caption works like its widget.
+    clickAt(s, 10, 63);
+    EXPECT_EQ(b, 1);
+    clickAt(s, 6, 78);
+    EXPECT_EQ(s.selected->name, "first");
+    clickAt(s, 2, 68);  // left of the captions
+    EXPECT_EQ(a, 0);
 }
 
 TEST(StatusScreen, HitTestingScalesWithTheWindowSize) {
@@ -164,6 +169,9 @@ TEST(StatusScreen, ActionButtonsSplitIntoActionAndToggle) {
     EXPECT_EQ(gotToggle, 3);
     clickAt(s, 39, 83);  // the gap between the two
     EXPECT_EQ(calls, 1);
+    EXPECT_EQ(diff, 3);
+    clickAt(s, 12, 83);  // the mission's name plays it, like its action button
+    EXPECT_EQ(calls, 2);
     EXPECT_EQ(diff, 3);
 }
 

@@ -196,6 +196,60 @@ TEST(Mortor, LaunchesASingularityOneCellDeeperIntoTheVask) {
             }
 }
 
+// (0, 0, 0) is a cell like any other: vask there, or a deep target that lands
+// there, is still shot at, and the mortar searches again once it is gone.
+TEST(Mortor, TargetsTheWorldsCornerCellLikeAnyOther) {
+    auto w = makeWorld(30, 30, 30);
+    w->setBlockAndUpdate(4, 5, 4, 12, 0);
+    resourceStruct cmp = parts(0, 4, 1, 1, 0);
+    std::set<vec3, veccomp> s{vec3(4, 4, 4), vec3(4, 5, 4)};
+    std::list<vec3> top{vec3(4, 5, 4)};
+    Mortor* m = new Mortor(w.get(), cmp, s, top, 2.0f);
+    w->setActiveBlockAndUpdate(4, 4, 4, m);
+    w->placeVask(0, 0, 0, 10);
+    w->placeVask(1, 1, 1, 10);  // found first; one cell deeper is the corner
+    m->energy = 20;
+    {
+        Quiet q;  // no sounds folder here
+        runTicks(*w, 1, 300);
+    }
+    EXPECT_EQ(m->target, vec3(0, 0, 0));
+    EXPECT_FLOAT_EQ(m->energy, 14.0f);  // one shot of 2 x 3
+
+    w->setBlockAndUpdate(0, 0, 0, 0, 0);
+    w->setBlockAndUpdate(1, 1, 1, 0, 0);
+    w->placeVask(8, 4, 4, 10);
+    {
+        Quiet q;
+        runTicks(*w, 301, 600);
+    }
+    EXPECT_EQ(m->target, vec3(9, 4, 4));
+    EXPECT_FLOAT_EQ(m->energy, 8.0f);
+}
+
+TEST(Mortor, HandsItsDomeBackOnShutdown) {
+    auto w = makeWorld(20, 20, 20);
+    w->setBlockAndUpdate(10, 3, 10, 10, 0);
+    for (int x = 9; x <= 11; x++) w->setBlockAndUpdate(x, 6, 10, 12, 0);
+    resourceStruct cmp = parts(1, 1, 0, 3, 0);
+    std::set<vec3, veccomp> s{vec3(10, 3, 10), vec3(10, 4, 10), vec3(9, 6, 10), vec3(10, 6, 10), vec3(11, 6, 10)};
+    std::list<vec3> dome{vec3(9, 6, 10), vec3(10, 6, 10), vec3(11, 6, 10)};
+    Mortor* m = new Mortor(w.get(), cmp, s, dome, 2.0f);
+    w->setActiveBlockAndUpdate(10, 4, 10, m);
+    for (const vec3& d : dome) EXPECT_EQ(w->cell(int(d.x), int(d.y), int(d.z)).type, 6);
+    w->setBlockAndUpdate(11, 6, 10, 3, 0);  // one dome cell was replaced meanwhile
+    w->setBlockAndUpdate(10, 3, 10, 3, 0);   // a pattern block is gone
+    {
+        Quiet q;
+        runTicks(*w, 1, 1);
+    }
+    EXPECT_FALSE(m->alive);
+    EXPECT_EQ(w->cell(9, 6, 10).type, 12);
+    EXPECT_EQ(w->cell(10, 6, 10).type, 12);
+    EXPECT_EQ(w->cell(11, 6, 10).type, 3);  // not a hidden block any more: left alone
+    EXPECT_EQ(w->cell(10, 4, 10).type, 9);  // its head block, matter
+}
+
 TEST(Shield, FillsFromEnergyAndBurnsWeakerVask) {
     Quiet q;
     auto w = makeWorld(30, 30, 30);

@@ -1,9 +1,12 @@
-// vask_machine_scene --out FILE.png [--no-links] [--size WxH]
+// vask_machine_scene --out FILE.png [--no-links] [--size WxH] [--hud] [--panel relay|pause] [--palette]
 // Builds a small base by activating hand-laid patterns (ship, generator, relay,
 // mine), lets it run long enough for packets to fly and the mine to pick a
 // cell, then draws it with World::render and writes the picture. --no-links
 // forgets every link first, so a test can compare the two pictures where the
-// beams run. Reads Shaders/ and Textures/ from the working directory.
+// beams run. --hud keeps the HUD in the picture; --panel opens the relay's
+// panel or the pause panel over it; --palette shows the editor's HUD with its
+// block palette open at the first block types. Reads Shaders/ and Textures/ from the
+// working directory.
 #include "../screenshot/GameWindow.h"
 #include "machines/Activate.h"
 #include "machines/Mine.h"
@@ -46,15 +49,19 @@ void buildBase(World& w) {
 
 int main(int argc, char** argv) {
     std::string out;
-    bool noLinks = false;
+    bool noLinks = false, hud = false, palette = false;
+    std::string panel;
     int width = 800, height = 600;
     for (int i = 1; i < argc; i++) {
         if (!strcmp(argv[i], "--no-links")) noLinks = true;
+        else if (!strcmp(argv[i], "--hud")) hud = true;
+        else if (!strcmp(argv[i], "--palette")) palette = hud = true;
+        else if (!strcmp(argv[i], "--panel") && i + 1 < argc) panel = argv[++i], hud = true;
         else if (!strcmp(argv[i], "--out") && i + 1 < argc) out = argv[++i];
         else if (!strcmp(argv[i], "--size") && i + 1 < argc) sscanf(argv[++i], "%dx%d", &width, &height);
     }
-    if (out.empty() || width < 16 || height < 16 || width > 4096 || height > 4096) {
-        fprintf(stderr, "usage: vask_machine_scene --out FILE.png [--no-links] [--size WxH]\n");
+    if (out.empty() || (!panel.empty() && panel != "relay" && panel != "pause") || width < 16 || height < 16 || width > 4096 || height > 4096) {
+        fprintf(stderr, "usage: vask_machine_scene --out FILE.png [--no-links] [--size WxH] [--hud] [--panel relay|pause] [--palette]\n");
         return 2;
     }
     GameWindow gl;
@@ -76,10 +83,26 @@ int main(int argc, char** argv) {
         world->player.yaw = 180;
         world->player.pit = 30;
         world->sunPos = vec3(40, 300, -60);
+        if (palette) {
+            world->editorMode = true;
+            world->player.mode = world->player.menu = 2;
+            world->player.blockMode = 0;
+        }
+        int quit = 0, resume = 0;
+        if (panel == "pause") setStatusScreen(world.get(), makePauseScreen(quit, resume));
+        if (panel == "relay")
+            for (ActiveBlock* a : world->actives)
+                if (a->getType() == TYPE_RELAY) a->onClick();
         for (int i = 0; i < 3; i++) world->render(i);
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        world->renderForDialog();
+        if (hud) {
+            // The last frame stays in the back buffer: no swap.
+            world->screen = nullptr;
+            world->render(3);
+        } else {
+            glBindFramebuffer(GL_FRAMEBUFFER, 0);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            world->renderForDialog();
+        }
         glFinish();
         if (!GameWindow::noGlErrors()) status = 1;
         if (!gl.saveBackBuffer(out)) status = 1;

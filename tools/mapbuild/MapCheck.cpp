@@ -6,6 +6,7 @@
 #include "machines/AutoTurret.h"
 #include "machines/VaskMind.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 #include <cmath>
 
@@ -21,7 +22,7 @@ bool bodyFits(World& w, vec3 p) {
             for (double z = p.z - s.z; z < p.z + s.z; z += 0.49) {
                 if (x < 0 || y < 0 || z < 0) return false;
                 Block b = w.getBlock(vec3(float(x), float(y), float(z)));
-                if (!blockAttribs[b.type].passable || b.type == 2) return false;
+                if (!blockAttrib(b.type).passable || b.type == 2) return false;
             }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "machines/Ship.h"
 #include "machines/VaskMind.h"
 #include "world/World.h"
+#include "world/BlockLookup.h"
 
 namespace mapsource {
 
@@ -79,7 +80,7 @@ void Script::addTurret(const std::vector<std::string>& t) {
             size_t comma = barrel.find(',', at);
             if (comma == std::string::npos) comma = barrel.size();
             int type = blockType(barrel.substr(at, comma - at));
-            if (!blockAttribs[type].machine || type == 14 || type == 15 || type == 6)
+            if (!blockAttrib(type).machine || type == 14 || type == 15 || type == 6)
                 fail("barrel blocks must be machine parts (matter, gen, cap, relay, sensor, metal)");
             int bx = x + (k == 0 ? 0 : k * dx), bz = z + (k == 0 ? 0 : k * dz);
             if (!w->inWorld(bx, y + 1, bz)) fail("turret barrel outside the world");

@@ -1,6 +1,7 @@
 #include "SourceText.h"
 
 #include "world/Block.h"
+#include "world/BlockLookup.h"
 
 #include <cctype>
 #include <cmath>
@@ -104,7 +105,7 @@ int placeableBlock(const std::string& word) {
     return t;
 }
 
-bool isOrganic(int t) { return t >= 0 && t < BLOCK_TYPE_COUNT && blockAttribs[t].organic; }
+bool isOrganic(int t) { return blockAttrib(t).organic; }
 bool isGrassy(int t) { return (t >= 23 && t <= 28) || t == 33; }
 
 int dialogRows(const std::string& text) {

@@ -230,7 +230,39 @@ static Image massCorner(int w, int h, char digit) {
   return finish(img);
 }
 
+// Editor palette icons for block types that are never drawn: a wire cube for
+// empty cells, a wedge for the slope filler, a dashed machine cell.
+static Image wireCube(int w, int h, Rgba edge, bool dashed) {
+  Image img(w, h);
+  const int a = 2, b = 10, d = 4;  // front square a..b, back square shifted by d
+  auto square = [&](int o) {
+    for (int k = a; k <= b; ++k) {
+      if (dashed && (k / 2) % 2) continue;
+      img.set(k + o, a + d - o, edge);
+      img.set(k + o, b + d - o, edge);
+      img.set(a + o, k + d - o, edge);
+      img.set(b + o, k + d - o, edge);
+    }
+  };
+  square(0);
+  square(d);
+  for (int k = 0; k <= d; ++k)
+    for (int x : {a, b})
+      for (int y : {a, b}) img.set(x + k, y + d - k, edge);
+  return img;
+}
+
+static Image slopeIcon(int w, int h) {
+  Image img(w, h);
+  img.fillPolygon({1, 14, 15, 14, 15, 3}, hex(0x9aa0a8));
+  img.fillPolygon({15, 3, 15, 14, 12, 14}, hex(0x6a7078));
+  return finishLit(img, 1.2f, 0.75f);
+}
+
 void addHudIcons(PainterTable& t) {
+  t.insert({{"emptyIcon", [](int w, int h) { return wireCube(w, h, hex(0xd8e4f0), false); }},
+            {"hiddenIcon", [](int w, int h) { return wireCube(w, h, hex(0xffd43a), true); }},
+            {"slopeIcon", slopeIcon}});
   t.insert({{"matter", matterIcon}, {"gens", gensIcon}, {"caps", capsIcon}, {"relay", relayIcon},
             {"sensor", sensorIcon}, {"energy", energyIcon}, {"add", addIcon}, {"box2", slotFrame},
             {"removeIcon", pickaxe}, {"breakIcon", hammer},

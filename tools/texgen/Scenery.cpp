@@ -128,5 +128,7 @@ static Image shipHull(int w, int h) {
 
 void addScenery(PainterTable& t) {
   t.insert({{"dne", missing}, {"sun", sun}, {"country", country}, {"blackground", blackground}, {"beam", beam},
-            {"ship2", shipHull}, {"white1", [](int w, int h) { return Image(w, h, hex(0xffffff)); }}});
+            {"ship2", shipHull}, {"white1", [](int w, int h) { return Image(w, h, hex(0xffffff)); }},
+            // Behind panels and HUD text: dark, with the world still showing through.
+            {"shade", [](int w, int h) { return Image(w, h, hex(0x0a0d16, 170)); }}});
 }

@@ -32,10 +32,10 @@ inline constexpr TextureEntry kTextures[] = {
     {"sensor", 16, 16}, {"energy", 16, 16}, {"add", 16, 16}, {"box2", 16, 16},
     {"removeIcon", 16, 16}, {"breakIcon", 16, 16}, {"activate", 16, 16},
     {"deactivate", 16, 16}, {"reticle", 16, 16}, {"ship", 16, 16}, {"turret", 16, 16},
-    {"m1", 16, 16}, {"m2", 16, 16},
+    {"m1", 16, 16}, {"m2", 16, 16}, {"emptyIcon", 16, 16}, {"slopeIcon", 16, 16}, {"hiddenIcon", 16, 16},
     // Fallback and scenery.
     {"dne", 16, 16}, {"sun", 64, 64}, {"country", 128, 128}, {"blackground", 64, 64},
-    {"beam", 16, 16}, {"ship2", 64, 64}, {"white1", 8, 8},
+    {"beam", 16, 16}, {"ship2", 64, 64}, {"white1", 8, 8}, {"shade", 8, 8},
     // Character sheet: 30 x 19 cells of 8 x 12 pixels.
     {"TextAB", 240, 228},
     // Panel widgets. A full-width widget covers 160 x 18 pixels of an
