@@ -33,7 +33,7 @@ for err in "$WORK"/*.err; do
     fi
 done
 
-SKY=160x50+320+5        # above the wall
+SKY=160x40+320+65       # above the wall, below the resource row
 GROUND=800x60+0+540     # the grass in front of the player
 VASK=160x140+320+190    # the middle of the curtain
 SHADE=300x90+450+420    # ground the wall shades from a sun behind it
