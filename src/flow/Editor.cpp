@@ -33,8 +33,8 @@ void openStrengthPanel(World* w, int placeData) {
 
 void keyDown(SDL_Keycode k, Player& p) {
     World* w = p.world;
-    switch (k) {
-    case SDLK_e:
+    switch (p.keys.actionFor(k)) {
+    case KEY_ACTION_TOOL_MENU:
         toggleToolMenu(p);
         // The fill tool has no sub-menu: E drops its first corner instead.
         if (p.menu == 3) {
@@ -42,9 +42,9 @@ void keyDown(SDL_Keycode k, Player& p) {
             p.mass1 = vec3(0, 0, 0);
         }
         break;
-    case SDLK_g: openSavePanel(w); break;
-    case SDLK_v: openStrengthPanel(w, p.placeData); break;
-    case SDLK_b: DialogMenu(p); break;
+    case KEY_ACTION_SAVE_MAP: openSavePanel(w); break;
+    case KEY_ACTION_VASK_STRENGTH: openStrengthPanel(w, p.placeData); break;
+    case KEY_ACTION_DIALOG_EDITOR: DialogMenu(p); break;
     default: break;
     }
 }

@@ -3,6 +3,7 @@
 #include "flow/Input.h"
 #include "panels/Notice.h"
 #include "shell/GameOptions.h"
+#include "shell/SettingsCheck.h"
 #include "sound/Sound.h"
 #include "util/SafeFile.h"
 #include "world/World.h"
@@ -32,7 +33,8 @@ GameManager::GameManager(SDL_Window* w)
     : mainMenu("", vec3(0)), settings("Settings", vec3(0)), options("Skirmish Options", vec3(0)),
       campaign("Campaign", vec3(0)), load("Load Map", vec3(0)), editMap("Edit Map", vec3(0)),
       window(w), screen(&mainMenu), camp(0), loadMission(0), randMission(0), quit(0), setting(0),
-      back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), vsync(0), maps{}, editMaps{} {
+      back(0), editor(0), fullScrn(0), sing(0), shadowSetting(0), vsync(0), extraModes(0), controlsRequest(0),
+      maps{}, editMaps{} {
     editMap.addBox(SNumBox("Map", "test", true));
     buildMainMenu();
     scanMaps();
@@ -56,10 +58,10 @@ GameManager::GameManager(SDL_Window* w)
 }
 
 void GameManager::buildMainMenu() {
+    mainMenu.buttons.clear();
     mainMenu.addButton(SButton("Demo Maps", BUTTON, &loadMission, 2, 0));
-    // The campaign, skirmish and editor screens are reachable from the main
-    // menu only when the player asks for them in settings.ini.
-    if (gameOptions.getBool("EXTRA_MODES", false)) {
+    // A player who wants the plain menu back turns the other modes off.
+    if (gameOptions.getBool("EXTRA_MODES", true)) {
         mainMenu.addButton(SButton("Campaign", BUTTON, &camp, 2, 0));
         mainMenu.addButton(SButton("Skirmish", BUTTON, &randMission, 2, 0));
         mainMenu.addButton(SButton("Map Editor", BUTTON, &editor, 2, 0));
@@ -106,6 +108,7 @@ void GameManager::buildSettings() {
     fullScrn = gameOptions.getBool("FULLSCREEN", false) ? 1 : 0;
     sing = gameOptions.getBool("SINGULARITY", true) ? 1 : 0;
     vsync = gameOptions.getBool("VSYNC", true) ? 1 : 0;
+    extraModes = gameOptions.getBool("EXTRA_MODES", true) ? 1 : 0;
     settings.addBox(SNumBox("X Resolution", gameOptions.getString("XRES", "800"), false));
     settings.addBox(SNumBox("Y Resolution", gameOptions.getString("YRES", "600"), false));
     settings.addBox(SNumBox("FOV", gameOptions.getString("FOV", "57"), false));
@@ -114,6 +117,8 @@ void GameManager::buildSettings() {
     settings.addButton(SButton("Singularities", OFF_ON, &sing, 2, 0));
     settings.addButton(SButton("Shadows", SHADOW_LEVELS, &shadowSetting, 4, 0));
     settings.addButton(SButton("Vsync", OFF_ON, &vsync, 2, 0));
+    settings.addButton(SButton("Extra Modes", OFF_ON, &extraModes, 2, 0));
+    settings.addButton(SButton("Controls", BUTTON, &controlsRequest, 2, 0));
     settings.addButton(SButton("Back", BUTTON, &back, 2, 0));
 }
 
@@ -131,62 +136,77 @@ void GameManager::refresh() {
 }
 
 void GameManager::run() {
-    while (!quit) {
-        menuInput(quit, screen);
-        render();
-        if (back) {
-            if (screen == &settings) saveSettings();
-            screen = &mainMenu;
-            back = 0;
-        }
-        if (setting) {
-            setting = 0;
-            screen = &settings;
-        }
-        if (editor && screen == &mainMenu) {
-            editor = 0;
-            scanMaps();
-            screen = &editMap;
-        }
-        if (editor && screen == &options) {
-            editor = 0;
-            skirmish(0, true);
-        }
-        if (editor && screen == &editMap) {
-            editor = 0;
-            mission(editMap.getText("Map") + ".map", true, false, 1.0f);
-        }
-        if (camp) {
-            screen = &campaign;
-            camp = 0;
-        }
-        if (loadMission) {
-            // Maps saved or published since the last look must be listed.
-            scanMaps();
-            screen = &load;
-            loadMission = 0;
-        }
-        for (int i = 0; i < MAX_MAP_BUTTONS; i++) {
-            if (maps[i]) {
-                maps[i] = 0;
-                mission(missionNames[size_t(i)], false, false, 1.0f);
-            }
-            if (editMaps[i]) {
-                editMaps[i] = 0;
-                mission(missionNames[size_t(i)], true, false, 1.0f);
-            }
-        }
-        if (randMission && screen == &mainMenu) {
-            screen = &options;
-            randMission = 0;
-            continue;
-        }
-        if (randMission && screen == &options) {
-            randMission = 0;
-            skirmish(0, false);
-        }
-        screen->focusFirstTextBox();
+    while (!quit) menuFrame();
+}
+
+void GameManager::menuFrame() {
+    if (onControls()) {
+        int left = controls.input();
+        if (left == 2) quit = 1;
+        screen = left == 1 ? &settings : controls.shown;
+    } else {
+        int request = 0;
+        menuInput(request, screen);
+        if (request == 2) quit = 1;
+        else if (request == 1) escape();
     }
+    render();
+    if (back) {
+        back = 0;
+        if (screen != &settings || saveSettings()) screen = &mainMenu;
+    }
+    if (setting) {
+        setting = 0;
+        openSettings();
+    }
+    if (controlsRequest) {
+        controlsRequest = 0;
+        controls.open();
+        screen = controls.shown;
+    }
+    if (editor && screen == &mainMenu) {
+        editor = 0;
+        scanMaps();
+        screen = &editMap;
+    }
+    if (editor && screen == &options) {
+        editor = 0;
+        skirmish(0, true);
+    }
+    if (editor && screen == &editMap) {
+        editor = 0;
+        mission(editMap.getText("Map") + ".map", true, false, 1.0f);
+    }
+    if (camp) {
+        screen = &campaign;
+        camp = 0;
+    }
+    if (loadMission) {
+        // Maps saved or published since the last look must be listed.
+        scanMaps();
+        screen = &load;
+        loadMission = 0;
+    }
+    for (int i = 0; i < MAX_MAP_BUTTONS; i++) {
+        if (maps[i]) {
+            maps[i] = 0;
+            mission(missionNames[size_t(i)], false, false, 1.0f);
+        }
+        if (editMaps[i]) {
+            editMaps[i] = 0;
+            mission(missionNames[size_t(i)], true, false, 1.0f);
+        }
+    }
+    if (randMission && screen == &mainMenu) {
+        screen = &options;
+        randMission = 0;
+        return;
+    }
+    if (randMission && screen == &options) {
+        randMission = 0;
+        skirmish(0, false);
+    }
+    screen->focusFirstTextBox();
 }
 
 unsigned int GameManager::mission(std::string name, bool edit, bool camp, float dif) {
@@ -237,7 +257,49 @@ void GameManager::skirmish(int, bool edit) {
     endGame();
 }
 
-void GameManager::saveSettings() {
+void GameManager::escape() {
+    if (screen == &mainMenu) {
+        quit = 1;
+    } else if (screen == &settings && settingsRefused) {
+        // Escape again after a refusal: the player gives up the edits.
+        auto text = settingsOnEntry.begin();
+        for (SNumBox& b : settings.boxes) {
+            b.text = *text++;
+            b.problem.clear();
+        }
+        settingsRefused = false;
+        screen = &mainMenu;
+    } else {
+        back = 1;
+    }
+}
+
+void GameManager::openSettings() {
+    // F11 may have changed the window since the screen was built.
+    fullScrn = gameOptions.getBool("FULLSCREEN", false) ? 1 : 0;
+    settingsOnEntry.clear();
+    for (SNumBox& b : settings.boxes) settingsOnEntry.push_back(b.text);
+    settingsRefused = false;
+    screen = &settings;
+}
+
+bool GameManager::checkSettingsBoxes() {
+    static const std::map<std::string, std::string> KEY_OF_BOX = {
+        {"X Resolution", "XRES"}, {"Y Resolution", "YRES"}, {"FOV", "FOV"}, {"Volume", "VOL"}};
+    bool fine = true;
+    for (SNumBox& b : settings.boxes) {
+        auto key = KEY_OF_BOX.find(b.name);
+        b.problem = key == KEY_OF_BOX.end() ? "" : settingProblem(key->second, b.text);
+        fine = fine && b.problem.empty();
+    }
+    settingsRefused = !fine;
+    return fine;
+}
+
+bool GameManager::saveSettings() {
+    // One bad value would stop the next start (or leave it in a window of
+    // one pixel): nothing is kept until every box can be used.
+    if (!checkSettingsBoxes()) return false;
     gameOptions.setString("VOL", settings.getText("Volume"));
     soundManager.setVolume(gameOptions.getFloat("VOL", 0.5f));
     gameOptions.setString("SHADOWS", std::to_string(shadowSetting));
@@ -250,5 +312,11 @@ void GameManager::saveSettings() {
     next.setString("YRES", settings.getText("Y Resolution"));
     next.setString("FOV", settings.getText("FOV"));
     next.setString("FULLSCREEN", fullScrn ? "true" : "false");
+    // Kept live too, so that reopening the screen shows what was chosen.
+    gameOptions.setString("FULLSCREEN", fullScrn ? "true" : "false");
+    gameOptions.setString("EXTRA_MODES", extraModes ? "true" : "false");
+    next.setString("EXTRA_MODES", extraModes ? "true" : "false");
+    buildMainMenu();
     next.writeOptions("settings.ini");
+    return true;
 }

@@ -2,6 +2,7 @@
 // The program's outer loop: menu screens over the animated logo, and the game
 // modes launched from them.
 #include "flow/CampaignManager.h"
+#include "flow/ControlsMenu.h"
 #include "panels/PanelLayout.h"
 #include "panels/StatusScreen.h"
 
@@ -37,17 +38,22 @@ public:
     SDL_Window* window;
     StatusScreen* screen;
     int camp, loadMission, randMission, quit, setting, back, editor;
-    int fullScrn, sing, shadowSetting, vsync;
+    int fullScrn, sing, shadowSetting, vsync, extraModes, controlsRequest;
+    ControlsMenu controls;
     int maps[1000];
     int editMaps[1000];  // the same list on the editor's Open screen
     std::vector<std::string> missionNames;
 
     explicit GameManager(SDL_Window* w);
     void run();
+    // One pass of the menu loop: input, drawing, then the requests it set.
+    void menuFrame();
     void render();
     void skirmish(int, bool edit);
     unsigned int mission(std::string name, bool edit, bool camp, float dif);
-    void saveSettings();
+    // Stores the settings screen; false (and nothing written) while a box
+    // holds a value the game cannot use, each such box showing why.
+    bool saveSettings();
     void refresh();
 
 private:
@@ -56,6 +62,15 @@ private:
     // Open screen, one button per map, named without ".map".
     void scanMaps();
     void buildSettings();
+    // Escape: leaves a sub-screen for the main menu (Settings as "Back";
+    // pressed again after a refusal it drops the edits), quits on the main menu.
+    void escape();
+    bool onControls() const { return screen == &controls.play || screen == &controls.editor; }
+    // The settings screen's boxes as they were when it was opened.
+    std::vector<std::string> settingsOnEntry;
+    bool settingsRefused = false;
+    void openSettings();
+    bool checkSettingsBoxes();
     // GL state around a game: the sky colour and hidden cursor while it runs;
     // before the world goes, a texture of our own on the scene's unit; after
     // it has gone (its destructor hides the cursor), the menu's look again.

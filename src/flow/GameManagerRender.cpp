@@ -18,6 +18,7 @@
 void GameManager::render() {
     bool gl = window && SDL_GL_GetCurrentContext();
     if (gl) {
+        useWindowViewport(window);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         if (!panelBackdrop(*screen).overlaps(logoBox())) logo.render();
         // A game leaves its HUD red in the text colour; menu text stays white
@@ -53,6 +54,6 @@ void GameManager::releaseScene() {
 
 void GameManager::endGame() {
     if (!window) return;
-    SDL_ShowCursor(SDL_ENABLE);
+    freeCursor(window);
     if (SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
 }

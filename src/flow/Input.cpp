@@ -1,5 +1,6 @@
 #include "flow/Input.h"
 
+#include "flow/Fullscreen.h"
 #include "flow/Player.h"
 #include "machines/Activate.h"
 #include "machines/Netable.h"
@@ -14,63 +15,68 @@
 #include "world/BlockLookup.h"
 
 bool movementKeyDown(SDL_Keycode k, Player& p) {
-    switch (k) {
-    case SDLK_w: p.iVel.z = -0.05f; return true;
-    case SDLK_s: p.iVel.z = 0.05f; return true;
-    case SDLK_a: p.iVel.x = -0.05f; return true;
-    case SDLK_d: p.iVel.x = 0.05f; return true;
-    case SDLK_SPACE: p.iVel.y = 0.04f; return true;
-    case SDLK_LSHIFT: p.run = true; return true;
-    default: return false;
-    }
+    const KeyBindings& keys = p.keys;
+    if (keys.is(k, KEY_ACTION_FORWARD)) p.iVel.z = -0.05f;
+    else if (keys.is(k, KEY_ACTION_BACK)) p.iVel.z = 0.05f;
+    else if (keys.is(k, KEY_ACTION_LEFT)) p.iVel.x = -0.05f;
+    else if (keys.is(k, KEY_ACTION_RIGHT)) p.iVel.x = 0.05f;
+    else if (keys.is(k, KEY_ACTION_LIFT)) p.iVel.y = 0.04f;
+    else if (keys.is(k, KEY_ACTION_RUN)) p.run = true;
+    else return false;
+    return true;
 }
 
 bool movementKeyUp(SDL_Keycode k, Player& p) {
-    switch (k) {
-    case SDLK_w:
-    case SDLK_s: p.iVel.z = 0; return true;
-    case SDLK_a:
-    case SDLK_d: p.iVel.x = 0; return true;
-    case SDLK_SPACE: p.iVel.y = 0; return true;
-    case SDLK_LSHIFT: p.run = false; return true;
-    default: return false;
-    }
+    const KeyBindings& keys = p.keys;
+    if (keys.is(k, KEY_ACTION_FORWARD) || keys.is(k, KEY_ACTION_BACK)) p.iVel.z = 0;
+    else if (keys.is(k, KEY_ACTION_LEFT) || keys.is(k, KEY_ACTION_RIGHT)) p.iVel.x = 0;
+    else if (keys.is(k, KEY_ACTION_LIFT)) p.iVel.y = 0;
+    else if (keys.is(k, KEY_ACTION_RUN)) p.run = false;
+    else return false;
+    return true;
 }
 
 void releaseUnheldMovementKeys(Player& p) {
     int count = 0;
     const Uint8* keys = SDL_GetKeyboardState(&count);
-    auto held = [&](SDL_Keycode k) {
-        SDL_Scancode sc = SDL_GetScancodeFromKey(k);
+    auto held = [&](KeyAction a) {
+        SDL_Scancode sc = SDL_GetScancodeFromKey(p.keys.keys[a]);
         return keys && sc > 0 && sc < count && keys[sc];
     };
     // Each axis has two keys; it stops only when neither is held.
-    if (!held(SDLK_w) && !held(SDLK_s)) p.iVel.z = 0;
-    if (!held(SDLK_a) && !held(SDLK_d)) p.iVel.x = 0;
-    if (!held(SDLK_SPACE)) p.iVel.y = 0;
-    if (!held(SDLK_LSHIFT)) p.run = false;
+    if (!held(KEY_ACTION_FORWARD) && !held(KEY_ACTION_BACK)) p.iVel.z = 0;
+    if (!held(KEY_ACTION_LEFT) && !held(KEY_ACTION_RIGHT)) p.iVel.x = 0;
+    if (!held(KEY_ACTION_LIFT)) p.iVel.y = 0;
+    if (!held(KEY_ACTION_RUN)) p.run = false;
 }
 
-void mouseLook(int x, int y, Player& p) {
-    int w = gameOptions.getInt("XRES", 800);
-    int h = gameOptions.getInt("YRES", 600);
+void mouseLook(int dx, int dy, Player& p) {
     float sensitivity = gameOptions.getFloat("SENSITIVITY", 0.03f);
-    int dy = y - h / 2;
     if (gameOptions.getBool("INVERT", false)) dy = -dy;
     p.pit += sensitivity * float(dy);
-    p.yaw += sensitivity * float(x - w / 2);
+    p.yaw += sensitivity * float(dx);
     if (p.pit < -90) p.pit = -90;
     if (p.pit > 90) p.pit = 90;
     if (p.yaw < -180) p.yaw += 360;
     if (p.yaw > 180) p.yaw -= 360;
-    if (p.world->screen) SDL_WarpMouseInWindow(p.world->screen, w / 2, h / 2);
 }
 
 void hideCursorForLook(SDL_Window* win) {
     if (!win) return;
+    // Relative mode reports every movement however far the mouse goes and
+    // keeps the pointer in the window; warping it back to the centre does not
+    // work on every display server.
+    SDL_SetRelativeMouseMode(SDL_TRUE);
     SDL_ShowCursor(SDL_DISABLE);
-    SDL_WarpMouseInWindow(win, gameOptions.getInt("XRES", 800) / 2, gameOptions.getInt("YRES", 600) / 2);
 }
+
+void freeCursor(SDL_Window* win) {
+    if (!win) return;
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+    SDL_ShowCursor(SDL_ENABLE);
+}
+
+int wheelSteps(const SDL_MouseWheelEvent& w) { return w.direction == SDL_MOUSEWHEEL_FLIPPED ? -w.y : w.y; }
 
 void toggleToolMenu(Player& p) { p.menu = p.menu == -1 ? p.mode : -1; }
 
@@ -167,21 +173,18 @@ void useTool(Player& p) {
 }
 
 static void gameKeyDown(SDL_Keycode k, Player& p) {
-    switch (k) {
-    case SDLK_e: toggleToolMenu(p); break;
-    case SDLK_t:
+    int action = p.keys.actionFor(k);
+    if (action == KEY_ACTION_TOOL_MENU) {
+        toggleToolMenu(p);
+    } else if (action == KEY_ACTION_FORGET_TEMPLATE) {
         if (p.tempMode == 0 && !p.templates.empty()) p.templates.pop_back();
-        break;
-    case SDLK_1:
-    case SDLK_2:
-    case SDLK_3:
-    case SDLK_4:
-    case SDLK_5: numberKey(int(k - SDLK_0), p); break;
-    default: break;
+    } else if (action >= KEY_ACTION_TOOL_1 && action <= KEY_ACTION_TOOL_5) {
+        numberKey(action - KEY_ACTION_TOOL_1 + 1, p);
     }
 }
 
 void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const FirstPersonTools& tools) {
+    if (fullscreenKey(e)) return;
     if (notice.takes(e)) return;
     switch (e.type) {
     case SDL_QUIT: result = 2; break;
@@ -189,15 +192,17 @@ void handleFirstPersonEvent(const SDL_Event& e, Player& p, int& result, const Fi
         // Held keys repeat; a repeat must not toggle a menu or eat templates.
         SDL_Keycode k = e.key.keysym.sym;
         if (e.key.repeat || movementKeyDown(k, p)) break;
+        // Escape always reaches the pause menu, whatever the pause key is.
+        bool pause = k == SDLK_ESCAPE || p.keys.is(k, KEY_ACTION_PAUSE);
         if (k == SDLK_F3) p.world->showRate = !p.world->showRate;
-        else if (k != SDLK_ESCAPE) tools.keyDown(k, p);
+        else if (!pause) tools.keyDown(k, p);
         else if (getStatusScreen(p.world)) setStatusScreen(p.world, nullptr);
         else result = -1;
         break;
     }
     case SDL_KEYUP: movementKeyUp(e.key.keysym.sym, p); break;
-    case SDL_MOUSEMOTION: mouseLook(e.motion.x, e.motion.y, p); break;
-    case SDL_MOUSEWHEEL: tools.wheel(e.wheel.y, p); break;
+    case SDL_MOUSEMOTION: mouseLook(e.motion.xrel, e.motion.yrel, p); break;
+    case SDL_MOUSEWHEEL: tools.wheel(wheelSteps(e.wheel), p); break;
     case SDL_MOUSEBUTTONDOWN:
         if (e.button.button == SDL_BUTTON_LEFT)
             p.world->onClick(int(p.selected.x), int(p.selected.y), int(p.selected.z));
@@ -224,6 +229,7 @@ int statusInput(int& result, Player& p) {
             result = 2;
             continue;
         }
+        if (fullscreenKey(e)) continue;
         // A key let go while a panel is up must still stop the walk it started,
         // or the player keeps walking once the panel closes.
         if (e.type == SDL_KEYUP) {
@@ -237,12 +243,12 @@ int statusInput(int& result, Player& p) {
         if (e.type == SDL_KEYDOWN) {
             s->keyInput(e);
             SDL_Keycode k = e.key.keysym.sym;
-            if (k == SDLK_ESCAPE || (k == SDLK_e && !w->editorMode)) setStatusScreen(w, nullptr);
+            if (k == SDLK_ESCAPE || (p.keys.is(k, KEY_ACTION_TOOL_MENU) && !w->editorMode)) setStatusScreen(w, nullptr);
         } else if (e.type == SDL_MOUSEBUTTONDOWN) {
             s->input(e);
         } else if (e.type == SDL_MOUSEWHEEL) {
             // Long panels (an event list, a machine's many values) scroll as menus do.
-            s->setOffset(-5 * e.wheel.y);
+            s->setOffset(-5 * wheelSteps(e.wheel));
         }
     }
     return 0;
@@ -251,6 +257,7 @@ int statusInput(int& result, Player& p) {
 int dialogInput(int& result, Dialog* d) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        if (fullscreenKey(e)) continue;
         if (e.type == SDL_QUIT) {
             result = 1;
         } else if ((e.type == SDL_KEYDOWN && !e.key.repeat) || e.type == SDL_MOUSEBUTTONDOWN) {
@@ -265,15 +272,16 @@ int dialogInput(int& result, Dialog* d) {
 int menuInput(int& result, StatusScreen* s) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        if (fullscreenKey(e)) continue;
         if (notice.takes(e)) continue;
         switch (e.type) {
-        case SDL_QUIT: result = 1; break;
+        case SDL_QUIT: result = 2; break;
         case SDL_KEYDOWN:
-            if (e.key.keysym.sym == SDLK_ESCAPE) result = 1;
+            if (e.key.keysym.sym == SDLK_ESCAPE && result != 2) result = 1;
             s->keyInput(e);
             break;
         case SDL_MOUSEBUTTONDOWN: s->input(e); break;
-        case SDL_MOUSEWHEEL: s->setOffset(-5 * e.wheel.y); break;
+        case SDL_MOUSEWHEEL: s->setOffset(-5 * wheelSteps(e.wheel)); break;
         default: break;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The input dispatchers: each drains every pending SDL event and reports through
-// the caller's state word (2 window closed, -1 pause request, 1 leave).
+// the caller's state word (2 window closed, -1 pause request, 1 leave). F11
+// switches fullscreen in all of them.
 #include <SDL2/SDL_events.h>
 
 class Player;
@@ -10,6 +11,7 @@ class StatusScreen;
 int gameInput(int& result, Player& p);
 int statusInput(int& result, Player& p);
 int dialogInput(int& result, Dialog* d);
+// Menus: Escape gives 1, closing the window 2.
 int menuInput(int& result, StatusScreen* s);
 // The map editor's dispatcher (the editor's own code).
 int editorInput(int& result, Player& p);
@@ -21,13 +23,15 @@ bool movementKeyUp(SDL_Keycode k, Player& p);
 // After a stretch in which key releases could not reach the player (a
 // conversation): every movement key not held down now is let go.
 void releaseUnheldMovementKeys(Player& p);
-// Mouse look from an absolute pointer position, then the pointer goes back to
-// the window centre (only when the world has a window).
-void mouseLook(int x, int y, Player& p);
-// Hides the pointer for mouse look and puts it at the window centre, where mouse
-// look measures from: wherever a panel's user left it, the view must not jump
-// on the next motion. Nothing happens without a window.
+// Mouse look from the pointer's movement in pixels.
+void mouseLook(int dx, int dy, Player& p);
+// Captures the pointer for mouse look (hidden, reporting movement only); and
+// frees it again for menus and panels. Nothing happens without a window.
 void hideCursorForLook(SDL_Window* win);
+void freeCursor(SDL_Window* win);
+// The wheel's turn as an unflipped wheel reports it (positive away from the
+// player), whichever way the system has it flipped.
+int wheelSteps(const SDL_MouseWheelEvent& w);
 // E: open the sub-menu of the current tool, or close the open one.
 void toggleToolMenu(Player& p);
 // The right-click action of the play tools.

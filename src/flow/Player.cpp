@@ -1,5 +1,6 @@
 #include "flow/Player.h"
 
+#include "shell/GameOptions.h"
 #include "world/World.h"
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -8,7 +9,8 @@ Player::Player(World* w)
     : yaw(180), pit(0), iVel(0), size(1, 4, 1), selected(0), selFace(0), mass1(0), mass2(0),
       world(w), health(100), remStatus(0), remBlock(0), mode(0), blockMode(0), actMode(0),
       tempMode(0), remMode(0), menu(-1), placeData(10), run(false), pos(50, 95, 50), vel(0),
-      speed(0.15f), grav(0.02f), noticeTicks(0) {}
+      speed(0.15f), grav(0.02f), noticeTicks(0),
+      keys(KeyBindings::fromOptions(gameOptions)) {}
 
 void Player::update() {
     glm::mat4 R = glm::rotate(glm::mat4(1.0f), glm::radians(yaw), vec3(0, 1, 0));

@@ -1,6 +1,7 @@
 #pragma once
 // The first-person avatar: a box that walks, lifts, falls and collides, plus the
 // tool state (which tool, which sub-option, what is being mined, templates, health).
+#include "flow/KeyBindings.h"
 #include "machines/Template.h"
 
 #include <glm/glm.hpp>
@@ -41,6 +42,8 @@ public:
     // A short line the HUD shows for a while: why a tool did nothing.
     std::string notice;
     int noticeTicks;
+    // The keys as the settings had them when this world was built.
+    KeyBindings keys;
 
     explicit Player(World* w);
     void update();

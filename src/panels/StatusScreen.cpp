@@ -21,6 +21,12 @@ StatusScreen::~StatusScreen() {
 void StatusScreen::input(SDL_Event& e) {
     float w = float(gameOptions.getInt("XRES", 800));
     float h = float(gameOptions.getInt("YRES", 600));
+    // In fullscreen the window is the display's size, whatever XRES says.
+    if (SDL_Window* win = SDL_GetWindowFromID(e.button.windowID)) {
+        int ww = 0, wh = 0;
+        SDL_GetWindowSize(win, &ww, &wh);
+        if (ww > 0 && wh > 0) w = float(ww), h = float(wh);
+    }
     float px = float(e.button.x) / w * 100.0f;
     float py = 100.0f - float(e.button.y) / h * 100.0f;
     int row = int(labels.size());

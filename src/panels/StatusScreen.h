@@ -32,6 +32,9 @@ public:
     std::string text;
     bool mode;  // false numeric, true text
     std::string hint;  // what the number means, written beside the box
+    // Why the text cannot be taken, shown beside the box instead of the hint;
+    // empty when fine.
+    std::string problem;
     SNumBox(std::string name, std::string text, bool mode, std::string hint = "")
         : name(name), text(text), mode(mode), hint(hint) {}
     // What fits in the box: the last 11 characters.

@@ -50,6 +50,16 @@ struct PanelPainter {
         glm::mat4 m = glm::translate(glm::mat4(1.0f), glm::vec3(x, y, 0));
         text.renderOutlined(s, 0, {m, {pixelX, pixelY}, 3});
     }
+    // A refused value's reason, in red beside its box (the outline keeps the
+    // colour the text is drawn in).
+    void problem(const std::string& s, float x, float y) {
+        GLint colour = glGetUniformLocation(program, "uColor");
+        GLfloat kept[3] = {0, 0, 0};
+        if (colour >= 0) glGetUniformfv(program, colour, kept);
+        if (colour >= 0) glUniform3f(colour, 1.0f, 0.25f, 0.2f);
+        words(s, x, y);
+        if (colour >= 0) glUniform3fv(colour, 1, kept);
+    }
     void caption(const std::string& s, float y) {
         text.setRenderSize(StatusScreen::captionCharWidth(s), 3);
         words(s, 5, y);
@@ -100,12 +110,13 @@ void StatusScreen::render() {
     for (SNumBox& b : boxes) {
         p.caption(b.name, y);
         p.words(b.shown(), 30, y);
-        if (!b.hint.empty()) {
+        if (!b.hint.empty() && b.problem.empty()) {
             p.text.setRenderSize(HINT_CHAR_W, HINT_CHAR_H);
             p.words(b.hint, HINT_X, y - 0.5f);
             p.text.setRenderSize(1.8f, 3);
         }
         if (&b == selected) p.quad(vao, "box", 30, y, 1, 1);
+        if (!b.problem.empty()) p.problem(b.problem, HINT_X, y);
         y = float(rowTop(++row));
     }
     for (SButton& b : buttons) {

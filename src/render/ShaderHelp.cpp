@@ -47,6 +47,18 @@ std::vector<ShaderProgramPlan> planShaderPrograms(const std::vector<std::string>
     return plans;
 }
 
+glm::ivec2 windowSize(SDL_Window* window) {
+    int w = 0, h = 0;
+    if (window) SDL_GL_GetDrawableSize(window, &w, &h);
+    if (w <= 0 || h <= 0) return {gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600)};
+    return {w, h};
+}
+
+void useWindowViewport(SDL_Window* window) {
+    glm::ivec2 size = windowSize(window);
+    glViewport(0, 0, size.x, size.y);
+}
+
 void setupGL() {
     int xres = gameOptions.getInt("XRES", 800);
     int yres = gameOptions.getInt("YRES", 600);

@@ -3,6 +3,7 @@
 // the per-draw uniforms every program has, and a small helper that builds a
 // textured-quad vertex array.
 #include <GL/glew.h>
+#include <SDL2/SDL_video.h>
 #include <glm/glm.hpp>
 
 #include <map>
@@ -32,6 +33,11 @@ GLenum shaderStageForName(const std::string& entry);
 std::vector<ShaderProgramPlan> planShaderPrograms(const std::vector<std::string>& listing);
 
 void setupGL();
+// Frames are drawn at XRES x YRES; the last pass onto the window stretches
+// them over whatever size the window has (F11 makes it the display's).
+void useWindowViewport(SDL_Window* window);
+// The window's size in pixels (XRES x YRES without a window).
+glm::ivec2 windowSize(SDL_Window* window);
 void shutdownGL();
 void printLog(GLuint obj);
 GLuint loadShader(std::string s, GLenum type);

@@ -4,6 +4,7 @@
 
 #include <SDL2/SDL_keycode.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <utility>
@@ -39,7 +40,23 @@ int GameOptions::getInt(std::string s, int def) {
 
 bool GameOptions::getBool(std::string s, bool def) {
     auto it = properties.find(s);
-    return it == properties.end() ? def : it->second == "true";
+    if (it == properties.end()) return def;
+    int value = parseBool(it->second);
+    // A word that is no yes or no (a typo) must not flip the setting.
+    return value < 0 ? def : value == 1;
+}
+
+int GameOptions::parseBool(const std::string& text) {
+    // Blanks and a carriage return around the word come from hand editing.
+    size_t first = text.find_first_not_of(" \t\r\n");
+    size_t last = text.find_last_not_of(" \t\r\n");
+    std::string word = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    for (char& c : word) c = char(tolower((unsigned char)c));
+    for (const char* yes : {"true", "1", "yes", "on"})
+        if (word == yes) return 1;
+    for (const char* no : {"false", "0", "no", "off"})
+        if (word == no) return 0;
+    return -1;
 }
 
 float GameOptions::getFloat(std::string s, float def) {
@@ -117,6 +134,18 @@ static const std::vector<std::pair<std::string, SDL_Keycode>>& keyNames() {
                                  SDLK_F11, SDLK_F12, SDLK_F13, SDLK_F14, SDLK_F15};
     for (int i = 0; i < 15; i++) names.push_back({"f" + std::to_string(i + 1), fkeys[i]});
     names.push_back({"esc", SDLK_ESCAPE});
+    // Keys players bind that the first table had no name for.
+    names.insert(names.end(), {{"space", SDLK_SPACE},
+                               {"tab", SDLK_TAB},
+                               {"return", SDLK_RETURN},
+                               {"capslock", SDLK_CAPSLOCK},
+                               {"lgui", SDLK_LGUI},
+                               {"rgui", SDLK_RGUI},
+                               {"menu", SDLK_APPLICATION},
+                               {"pause", SDLK_PAUSE},
+                               {"scrolllock", SDLK_SCROLLLOCK},
+                               {"numlock", SDLK_NUMLOCKCLEAR},
+                               {"printscreen", SDLK_PRINTSCREEN}});
     return names;
 }
 
@@ -124,4 +153,10 @@ SDL_Keycode GameOptions::stringToKey(std::string s) {
     for (auto& kv : keyNames())
         if (kv.first == s) return kv.second;
     return SDLK_F15;
+}
+
+std::string GameOptions::keyToString(SDL_Keycode k) {
+    for (auto& kv : keyNames())
+        if (kv.second == k) return kv.first;
+    return "";
 }

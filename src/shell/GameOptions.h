@@ -25,6 +25,11 @@ public:
     bool writeOptions(std::string s);
     void processINILine(std::string s);
     static SDL_Keycode stringToKey(std::string s);
+    // The name stringToKey reads back as k; empty for a key that has none.
+    static std::string keyToString(SDL_Keycode k);
+    // 1 for true/yes/on/1, 0 for false/no/off/0 (any case, blanks around
+    // ignored), -1 for anything else.
+    static int parseBool(const std::string& text);
 };
 
 extern GameOptions gameOptions;

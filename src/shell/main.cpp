@@ -2,11 +2,13 @@
 // ready before main runs (static initialisation); main opens the window and the
 // GL context, loads the shared rendering resources and hands over to the menus.
 #include "flow/GameManager.h"
+#include "flow/KeyBindings.h"
 #include "render/FailureScreen.h"
 #include "render/ShaderCheck.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
+#include "shell/SettingsCheck.h"
 #include "shell/SoftwareShadows.h"
 #include "shell/Vsync.h"
 #include "sound/Sound.h"
@@ -51,6 +53,10 @@ int main(int, char**) {
     signal(SIGTERM, SIG_DFL);
     signal(SIGINT, SIG_DFL);
     atexit(SDL_Quit);
+
+    // A typo in a hand-edited file must not keep the game from starting.
+    dropImpossibleSizes(gameOptions);
+    repairKeySettings(gameOptions);
 
     bool fullscreen = gameOptions.getBool("FULLSCREEN", false);
     int yres = gameOptions.getInt("YRES", 600);

@@ -299,7 +299,7 @@ void setStatusScreen(World* w, StatusScreen* s) {
     w->pRend.screen = s;
     if (s) s->focusFirstTextBox();
     if (!w->screen) return;
-    if (s) SDL_ShowCursor(SDL_ENABLE);
+    if (s) freeCursor(w->screen);
     else hideCursorForLook(w->screen);
 }
 

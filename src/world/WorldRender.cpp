@@ -186,6 +186,7 @@ void World::render(long long l) {
     if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
 
     glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
     glClearStencil(0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
@@ -294,12 +295,16 @@ void World::renderPost(long long l) {
     // of the scene buffer gives the same pixels as shading every one of them.
     bool plain = player.health >= 50 && post != 0;
     int xres = gameOptions.getInt("XRES", 800), yres = gameOptions.getInt("YRES", 600);
+    // In fullscreen the window is larger than the frame: the copy stretches it.
+    glm::ivec2 window = windowSize(screen);
     if (plain) {
         glBindFramebuffer(GL_READ_FRAMEBUFFER, sceneBuffer);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-        glBlitFramebuffer(0, 0, xres, yres, 0, 0, xres, yres, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        bool same = window == glm::ivec2(xres, yres);
+        glBlitFramebuffer(0, 0, xres, yres, 0, 0, window.x, window.y, GL_COLOR_BUFFER_BIT, same ? GL_NEAREST : GL_LINEAR);
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, window.x, window.y);
     glClear(plain ? GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glUseProgram(post);
     glUniform1i(loc(post, "mode"), 0);
@@ -349,6 +354,7 @@ void World::renderForSingle(unsigned int frame) {
 }
 
 void World::renderForDialog() {
+    useWindowViewport(screen);
     GLuint post = shaders["post"];
     glUseProgram(post);
     glUniform1i(loc(post, "mode"), 0);

@@ -35,17 +35,19 @@ public:
         e.button.y = y;
         push(e);
     }
-    static void wheel(int y) {
+    static void wheel(int y, Uint32 direction = SDL_MOUSEWHEEL_NORMAL) {
         SDL_Event e{};
         e.type = SDL_MOUSEWHEEL;
         e.wheel.y = y;
+        e.wheel.direction = direction;
         push(e);
     }
-    static void motion(int x, int y) {
+    // A movement of the mouse by (dx, dy) pixels, as relative mode reports it.
+    static void motion(int dx, int dy) {
         SDL_Event e{};
         e.type = SDL_MOUSEMOTION;
-        e.motion.x = x;
-        e.motion.y = y;
+        e.motion.xrel = dx;
+        e.motion.yrel = dy;
         push(e);
     }
     static void quit() {

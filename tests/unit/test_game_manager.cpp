@@ -9,6 +9,7 @@
 #include "panels/Notice.h"
 #include "shell/GameOptions.h"
 #include "sound/Sound.h"
+#include "util/SafeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,11 @@ namespace {
 
 // Runs a test inside a fresh folder with a Maps/ subfolder, and restores the
 // settings store afterwards.
+// Row tops of the settings screen's buttons: four boxes, then FullScreen,
+// Singularities, Shadows, Vsync, Extra Modes, Controls and Back.
+constexpr float SETTINGS_CONTROLS = 83 - 5 * 4 - 5 * 5;
+constexpr float SETTINGS_BACK = 83 - 5 * 4 - 5 * 6;
+
 struct MenuTest : ::testing::Test {
     SdlEvents sdl;
     std::string oldDir, dir;
@@ -46,10 +52,11 @@ struct MenuTest : ::testing::Test {
         for (SButton& b : s.buttons) out.push_back(b.name);
         return out;
     }
-    // Clicks the menu row whose top is at `rowTop`, then leaves the menu loop.
+    // Clicks the menu row whose top is at `rowTop`, then leaves the menu loop
+    // (as closing the window does: Escape on a sub-screen only goes back).
     static void clickAndLeave(GameManager& g, float rowTop) {
         SdlEvents::click(pixelX(40), pixelY(rowTop));
-        SdlEvents::key(SDLK_ESCAPE);
+        SdlEvents::quit();
         g.run();
     }
     static void writeMap(const std::string& path, char type) {
@@ -72,13 +79,26 @@ void pressEscapes(const std::atomic<bool>& stop) {
 
 }  // namespace
 
-TEST_F(MenuTest, MainMenuOffersTheExtraModesOnlyWhenAskedFor) {
+TEST_F(MenuTest, MainMenuOffersEveryModeUnlessTurnedOff) {
+    const std::vector<std::string> plain{"Demo Maps", "Settings", "Quit"};
+    gameOptions.setString("EXTRA_MODES", "off");
     {
         GameManager g(nullptr);
-        EXPECT_EQ(captions(g.mainMenu), (std::vector<std::string>{"Demo Maps", "Settings", "Quit"}));
+        EXPECT_EQ(captions(g.mainMenu), plain);
         EXPECT_EQ(g.screen, &g.mainMenu);
     }
-    gameOptions.setString("EXTRA_MODES", "true");
+    gameOptions.setString("EXTRA_MODES", "1");
+    {
+        GameManager g(nullptr);
+        EXPECT_EQ(captions(g.mainMenu).size(), 6u);
+        // Turned off on the Settings screen, the menu is plain at once.
+        g.screen = &g.settings;
+        g.extraModes = 0;
+        clickAndLeave(g, SETTINGS_BACK);
+        EXPECT_EQ(captions(g.mainMenu), plain);
+        EXPECT_NE(readBytes("settings.ini").find("EXTRA_MODES=false\n"), std::string::npos);
+    }
+    gameOptions.properties.erase("EXTRA_MODES");
     GameManager g(nullptr);
     EXPECT_EQ(captions(g.mainMenu), (std::vector<std::string>{"Demo Maps", "Campaign", "Skirmish",
                                                               "Map Editor", "Settings", "Quit"}));
@@ -129,7 +149,7 @@ TEST_F(MenuTest, SettingsShowTheWindowedStartWhenNothingIsSaved) {
     GameManager g(nullptr);
     EXPECT_EQ(g.fullScrn, 0);
     g.screen = &g.settings;
-    clickAndLeave(g, 83 - 5 * 4 - 5 * 4);  // "Back"
+    clickAndLeave(g, SETTINGS_BACK);
     EXPECT_NE(readBytes("settings.ini").find("FULLSCREEN=false\n"), std::string::npos);
     EXPECT_FALSE(GameOptions("settings.ini").getBool("FULLSCREEN", false));
 }
@@ -143,12 +163,12 @@ TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     g.fullScrn = 1;
     g.vsync = 0;
     g.screen = &g.settings;
-    clickAndLeave(g, 83 - 5 * 4 - 5 * 4);  // "Back", after 4 boxes and 4 buttons
+    clickAndLeave(g, SETTINGS_BACK);
     EXPECT_EQ(g.screen, &g.mainMenu);
 
     EXPECT_EQ(readBytes("settings.ini"),
-              "FOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nVSYNC=false\nXRES=1280\nYRES=600\n"
-              "ZED=kept\n");
+              "EXTRA_MODES=true\nFOV=57\nFULLSCREEN=true\nSHADOWS=2\nSINGULARITY=false\nVOL=0.8\nVSYNC=false\n"
+              "XRES=1280\nYRES=600\nZED=kept\n");
     EXPECT_FALSE(gameOptions.getBool("VSYNC", true));
     EXPECT_EQ(gameOptions.getInt("XRES", 800), 800);
     EXPECT_EQ(gameOptions.getString("VOL", ""), "0.8");
@@ -162,6 +182,80 @@ TEST_F(MenuTest, BackFromSettingsWritesTheFileButAppliesOnlyLiveSettings) {
     clickAndLeave(g, 83);
     EXPECT_EQ(g.screen, &g.mainMenu);
     EXPECT_TRUE(readBytes("settings.ini").empty());
+}
+
+TEST_F(MenuTest, SettingsRefuseWhatTheGameCannotStartWith) {
+    writeBytes("settings.ini", "XRES=1024\n");
+    GameManager g(nullptr);
+    setBoxes(g.settings, {{"X Resolution", "12345"}, {"FOV", "200"}, {"Volume", "0.7"}});
+    g.screen = &g.settings;
+    clickAndLeave(g, SETTINGS_BACK);
+    EXPECT_EQ(g.screen, &g.settings);
+    EXPECT_EQ(readBytes("settings.ini"), "XRES=1024\n");  // nothing at all is kept
+    EXPECT_EQ(gameOptions.getString("VOL", "0.5"), "0.5");
+    std::vector<std::string> problems;
+    for (SNumBox& b : g.settings.boxes) problems.push_back(b.problem);
+    EXPECT_EQ(problems, (std::vector<std::string>{"must be 320 to 7680", "", "must be 1 to 179", ""}));
+
+    // Fixed, the same "Back" stores everything and the reasons go.
+    setBoxes(g.settings, {{"X Resolution", "1280"}, {"FOV", "70"}});
+    g.quit = 0;
+    clickAndLeave(g, SETTINGS_BACK);
+    EXPECT_EQ(g.screen, &g.mainMenu);
+    EXPECT_NE(readBytes("settings.ini").find("XRES=1280\n"), std::string::npos);
+    for (SNumBox& b : g.settings.boxes) EXPECT_EQ(b.problem, "") << b.name;
+}
+
+TEST_F(MenuTest, EscapeGoesBackFromSubScreensAndQuitsFromTheMainMenu) {
+    GameManager g(nullptr);
+    auto escape = [&g] {
+        SdlEvents::key(SDLK_ESCAPE);
+        g.menuFrame();
+    };
+    for (StatusScreen* s : {&g.load, &g.campaign, &g.options, &g.editMap}) {
+        g.screen = s;
+        escape();
+        EXPECT_EQ(g.screen, &g.mainMenu) << s->name;
+        EXPECT_EQ(g.quit, 0);
+    }
+    EXPECT_FALSE(isReadableFile("settings.ini"));
+
+    // On Settings Escape is "Back": it saves...
+    g.screen = &g.settings;
+    escape();
+    EXPECT_EQ(g.screen, &g.mainMenu);
+    EXPECT_TRUE(isReadableFile("settings.ini"));
+    remove("settings.ini");
+
+    // ... but refuses a bad value; Escape again drops the edits, writing nothing.
+    SdlEvents::click(pixelX(40), pixelY(63));  // "Settings", under the modes
+    g.menuFrame();
+    ASSERT_EQ(g.screen, &g.settings);
+    setBoxes(g.settings, {{"Y Resolution", "0"}});
+    escape();
+    EXPECT_EQ(g.screen, &g.settings);
+    escape();
+    EXPECT_EQ(g.screen, &g.mainMenu);
+    EXPECT_EQ(g.settings.getText("Y Resolution"), "600");
+    EXPECT_EQ(g.settings.boxes.front().problem, "");
+    EXPECT_FALSE(isReadableFile("settings.ini"));
+
+    escape();
+    EXPECT_EQ(g.quit, 1);
+}
+
+TEST_F(MenuTest, ControlsAreReachedFromSettingsAndReturnThere) {
+    GameManager g(nullptr);
+    g.screen = &g.settings;
+    clickAndLeave(g, SETTINGS_CONTROLS);
+    ASSERT_EQ(g.screen, &g.controls.play);
+    SdlEvents::click(pixelX(40), pixelY(83 - 5 * 5));  // "Run"
+    SdlEvents::key(SDLK_CAPSLOCK);
+    g.menuFrame();
+    SdlEvents::key(SDLK_ESCAPE);
+    g.menuFrame();
+    EXPECT_EQ(g.screen, &g.settings);
+    EXPECT_EQ(GameOptions("settings.ini").getString("KEY_RUN", ""), "capslock");
 }
 
 TEST_F(MenuTest, MissionLogsAndPlaysPlayableMaps) {

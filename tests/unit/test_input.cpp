@@ -207,26 +207,26 @@ TEST_F(InputTest, F3TogglesTheFrameRateLineInPlayAndInTheEditor) {
     gameOptions.properties.erase("SHOW_FPS");
 }
 
-TEST_F(InputTest, MouseLookTurnsByOffsetFromCentreWrapsYawAndClampsPitch) {
+TEST_F(InputTest, MouseLookTurnsByMovementWrapsYawAndClampsPitch) {
     p.yaw = 0;
     p.pit = 0;
-    SdlEvents::motion(500, 250);  // 100 right, 50 up of (400, 300)
+    SdlEvents::motion(100, -50);  // 100 right, 50 up
     gameInput(result, p);
     EXPECT_NEAR(p.yaw, 3.0f, 1e-4f);
     EXPECT_NEAR(p.pit, -1.5f, 1e-4f);
 
     p.yaw = -179.5f;
-    SdlEvents::motion(380, 300);  // 0.6 degrees further left
+    SdlEvents::motion(-20, 0);  // 0.6 degrees further left
     gameInput(result, p);
     EXPECT_NEAR(p.yaw, 179.9f, 1e-3f);
 
-    SdlEvents::motion(400, 600 + 10000);
+    SdlEvents::motion(0, 10000);
     gameInput(result, p);
     EXPECT_FLOAT_EQ(p.pit, 90.0f);
 
-    gameOptions.setString("INVERT", "true");
+    gameOptions.setString("INVERT", "yes");
     gameOptions.setString("SENSITIVITY", "0.1");
-    SdlEvents::motion(400, 310);
+    SdlEvents::motion(0, 10);
     gameInput(result, p);
     gameOptions.properties.erase("INVERT");
     gameOptions.properties.erase("SENSITIVITY");
@@ -550,5 +550,18 @@ TEST(Dispatchers, MenuInputScrollsClicksAndLeavesOnEscape) {
     result = 0;
     SdlEvents::quit();
     menuInput(result, &s);
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(result, 2);
+
+    // A flipped wheel (natural scrolling) scrolls the way the player turns it.
+    SdlEvents::wheel(-1, SDL_MOUSEWHEEL_FLIPPED);  // from 93, as +1 on a plain wheel
+    menuInput(result, &s);
+    EXPECT_EQ(s.offset, 88);
+    SdlEvents::wheel(1, SDL_MOUSEWHEEL_FLIPPED);
+    menuInput(result, &s);
+    EXPECT_EQ(s.offset, 93);
+    // F11 without a window is ignored, not typed or taken as a menu key.
+    result = 0;
+    SdlEvents::key(SDLK_F11);
+    menuInput(result, &s);
+    EXPECT_EQ(result, 0);
 }

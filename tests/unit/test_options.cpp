@@ -18,8 +18,6 @@ TEST(GameOptions, ParsingKeepsEverythingTheFileSays) {
     EXPECT_EQ(o.getString("word", ""), "word");      // no '=': key and value both the line
     EXPECT_EQ(o.properties.count("# comment"), 0u);  // comments only in column one
     EXPECT_EQ(o.getString(" #x", ""), "1");
-    EXPECT_FALSE(o.getBool("FULLSCREEN", true));     // only exactly "true" is true
-    EXPECT_FALSE(o.getBool("VOL", true));            // carriage return is kept
     EXPECT_TRUE(o.getBool("INVERT", false));
     EXPECT_EQ(o.getInt("MISSING", 7), 7);
     EXPECT_FLOAT_EQ(o.getFloat("MISSING", 0.5f), 0.5f);
@@ -45,13 +43,34 @@ TEST(GameOptions, WritesInByteOrderAndDropsEmptyValues) {
     EXPECT_EQ(readBytes("opts_out.ini"), "VOL=0.7\nXRES=800\nYRES=600\nword=word\n");
 }
 
+TEST(GameOptions, BooleansTakeTheUsualSpellingsAndIgnoreTypos) {
+    GameOptions o = loadFrom(
+        "A=1\nB=yes\nC=On\nD=TRUE\nE=true\r\nF=0\nG=no\nH=off\nI= False \nJ=treu\nK=\n");
+    for (const char* key : {"A", "B", "C", "D", "E"}) EXPECT_TRUE(o.getBool(key, false)) << key;
+    for (const char* key : {"F", "G", "H", "I"}) EXPECT_FALSE(o.getBool(key, true)) << key;
+    // A word that is neither keeps the default, whichever it is.
+    EXPECT_TRUE(o.getBool("J", true));
+    EXPECT_FALSE(o.getBool("J", false));
+    EXPECT_TRUE(o.getBool("K", true));
+}
+
 TEST(GameOptions, KeyNames) {
-    // Names are case-sensitive: "A" is as unknown as "space", and both give F15.
+    // Names are case-sensitive: "A" is as unknown as "spacebar", and both give F15.
     const std::pair<const char*, int> keys[] = {
         {"a", 97}, {"0", 48}, {"=", 61}, {"`", 96}, {"k5", SDLK_KP_5}, {"kenter", SDLK_KP_ENTER}, {"delete", 127},
-        {"backspace", 8}, {"esc", 27}, {"f12", SDLK_F12}, {"lshift", SDLK_LSHIFT}, {"space", SDLK_F15},
+        {"backspace", 8}, {"esc", 27}, {"f12", SDLK_F12}, {"lshift", SDLK_LSHIFT}, {"space", SDLK_SPACE},
+        {"tab", SDLK_TAB}, {"return", SDLK_RETURN}, {"capslock", SDLK_CAPSLOCK}, {"spacebar", SDLK_F15},
         {"A", SDLK_F15}};
-    for (auto [name, key] : keys) EXPECT_EQ(GameOptions::stringToKey(name), key) << name;
+    for (auto [name, key] : keys) {
+        EXPECT_EQ(GameOptions::stringToKey(name), key) << name;
+        // What the Controls screen stores must read back as the same key.
+        SDL_Keycode read = GameOptions::stringToKey(name);
+        if (read != SDLK_F15) {
+            EXPECT_EQ(GameOptions::stringToKey(GameOptions::keyToString(read)), read) << name;
+        }
+    }
+    EXPECT_EQ(GameOptions::keyToString(SDLK_F15), "f15");
+    EXPECT_EQ(GameOptions::keyToString(SDLK_AC_BACK), "");  // no name: cannot be stored
 }
 
 TEST(GameOptions, SoftwareGLStartsWithoutShadowsUnlessTheFileSays) {

@@ -136,6 +136,16 @@ poll() {
     return 1
 }
 
+# Turns the view as a player moving the mouse by (dx, dy) pixels would, in
+# small steps (mouse look follows the mouse's movement, not the pointer).
+look_by() { # dx dy
+    local i steps=10
+    for i in $(seq 1 $steps); do
+        xdotool mousemove_relative -- $(( $1 / steps )) $(( $2 / steps ))
+        sleep 0.05
+    done
+}
+
 # Moves the pointer to, or clicks at, window coordinates.
 point_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )); }
 click_at() { xdotool mousemove $(( WX + $1 )) $(( WY + $2 )) sleep 0.05 click 1; }
@@ -239,11 +249,30 @@ launch_only_map() { # file name
     point_at 400 300
 }
 
+# Takes shots as $1 until the view holds still in a region (by default the
+# middle band; a player who starts above the ground falls first); up to 30 s.
+wait_still() { # name [x y w h]
+    shot "$1"
+    for _ in $(seq 1 100); do
+        sleep 0.3
+        shot still_next
+        awk -v d="$(region_diff "$1" still_next "${2:-0}" "${3:-150}" "${4:-800}" "${5:-300}")" \
+            'BEGIN { exit !(d < 0.002) }' && return 0
+        cp "$WORK/still_next.png" "$WORK/$1.png"
+    done
+    return 1
+}
+
+# Writes the fixture map into the scratch run folder as Maps/field.map.
+make_fixture_map() {
+    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
+        fail "no fixture map"
+}
+
 # Builds the fixture map, launches it and waits for the game's view to replace
 # the menu.
 launch_fixture_map() {
-    (cd "$WORK" && "$BUILD_DIR/tools/testmap/vask_testmap" "$GAME/Maps/field.map" >/dev/null 2>&1) ||
-        fail "no fixture map"
+    make_fixture_map
     launch_only_map field.map
     wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
 }

@@ -27,10 +27,7 @@ click_until $WIDGET_X "$(row_y 1)" loading field.map || fail "'Open' did not loa
 wait_for_change editor editmap 0 300 800 300 0.3 150 || fail "the editor's view was not drawn"
 
 # Look down at the field, take the actor tool, choose the mind and place it.
-for y in 580 590 580 590 580; do
-    point_at 400 $y
-    sleep 0.3
-done
+look_by 0 1420  # about 43 degrees down
 sleep 1
 xdotool click 5 sleep 0.2 key e sleep 0.2 click 4 sleep 0.2 key e sleep 0.2 click 3
 sleep 1

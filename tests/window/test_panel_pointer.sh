@@ -1,23 +1,13 @@
-# Closing a panel puts the pointer back in the middle of the window: mouse look
-# turns by the pointer's distance from the middle, so the first move after
-# "Resume" (clicked far from it) must not jerk the view.
+# After a panel closes, mouse look follows the mouse's movement, not where the
+# pointer was left: the first small move after "Resume" (clicked far from the
+# middle) must not jerk the view. The player starts above the ground and falls,
+# so the test first waits for the view to rest.
 source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
 launch_fixture_map
 wait_for_change start menu 0 300 800 300 0.3 100 || fail "the game view did not appear"
-# The player starts above the ground and falls: wait until the view holds still.
-still() {
-    shot "$1"
-    for _ in $(seq 1 100); do
-        sleep 0.3
-        shot still_next
-        awk -v d="$(region_diff "$1" still_next 0 150 800 300)" 'BEGIN { exit !(d < 0.002) }' && return 0
-        cp "$WORK/still_next.png" "$WORK/$1.png"
-    done
-    return 1
-}
-still before || fail "the view never came to rest"
+wait_still before 200 150 400 270 || fail "the view never came to rest"
 
 xdotool key Escape
 wait_for_change paused before 200 60 250 120 0.05 100 || fail "no pause screen"
@@ -32,8 +22,8 @@ awk -v d="$(region_diff before resumed 0 60 450 130)" 'BEGIN { exit !(d < 0.01) 
 # A one-pixel move of the mouse turns the view by a fraction of a degree.
 xdotool mousemove_relative 1 0
 sleep 1
-still after || fail "the view never came to rest after the move"
-turned=$(region_diff before after 0 150 800 300)
+wait_still after 200 150 400 270 || fail "the view never came to rest after the move"
+turned=$(region_diff before after 200 150 400 270)
 awk -v d="$turned" 'BEGIN { exit !(d < 0.05) }' || fail "the view jumped after the panel closed ($turned)"
 kill -0 "$GAME_PID" || fail "the game ended"
 echo PASS

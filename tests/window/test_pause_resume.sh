@@ -1,7 +1,6 @@
 # Pausing in mid-walk: the key let go while the pause menu is up stops the walk,
-# and after "Resume" the pointer waits at the window centre, so the first nudge
-# of the mouse turns the view a little instead of jumping by the distance to
-# where the "Resume" button was.
+# and after "Resume" the first nudge of the mouse turns the view a little (look
+# follows the mouse's movement, not where the pointer was left on the panel).
 source "$(dirname "$0")/lib.sh"
 require_drawing
 make_run_folder
@@ -19,19 +18,10 @@ sleep 0.3
 click_at $WIDGET_X "$(row_y 1)"  # "Resume"
 wait_for_change resumed paused 200 60 250 120 0.05 100 || fail "'Resume' did not close the pause screen"
 
-eval "$(xdotool getmouselocation --shell)"
-[ "$X" -eq $((WX + 400)) ] && [ "$Y" -eq $((WY + 300)) ] ||
-    fail "the pointer stayed at $X,$Y instead of the window centre $((WX + 400)),$((WY + 300))"
-
-# The player stands still once the step's momentum has died away: the striped
-# wall ahead does not move.
-sleep 4
-shot still1
-sleep 1.5
-shot still2
-moved=$(region_diff still1 still2 100 100 600 350)
-echo "after resuming: moved $moved"
-awk -v d="$moved" 'BEGIN { exit !(d < 0.02) }' || fail "the player walks on after the key was let go ($moved)"
+# The player comes to rest once the step's momentum has died away (however
+# slowly a loaded machine runs): the middle of the striped wall ahead stops
+# moving (the vask growing at its side goes on).
+wait_still still2 200 150 400 270 || fail "the player walks on after the key was let go"
 
 # A small nudge of the mouse turns the view by a fraction of a degree only.
 xdotool mousemove_relative 4 0

@@ -39,11 +39,11 @@ cp "$WORK/first.png" "$WORK/play.png"
 
 # Back to the main menu, shadows off in the settings, and the same map again.
 click_until_change $WIDGET_X "$(row_y 1)" list menu2 240 163 160 16 || fail "'Back' did not leave the map list"
-click_until_change $WIDGET_X "$(row_y 1)" menu2 settings 240 224 160 14 || fail "'Settings' did not open"
+click_until_change $WIDGET_X "$(row_y 4)" menu2 settings 240 100 160 100 || fail "'Settings' did not open"
 shot settings_before
 click_until_change $WIDGET_X "$(row_y 6)" settings_before settings_off 240 281 160 18 ||
     fail "the 'Shadows' toggle did not change"
-click_at $WIDGET_X "$(row_y 8)"  # "Back" stores the settings
+click_at $WIDGET_X "$(row_y 10)"  # "Back" stores the settings
 poll 100 grep -q "^SHADOWS=0$" "$GAME/settings.ini" || fail "shadows were not turned off: $(cat "$GAME/settings.ini")"
 sleep 0.5
 shot menu3

@@ -26,8 +26,9 @@ else
     open_menu
 fi
 
-click_until_change $WIDGET_X "$(row_y 1)" menu settings 240 224 160 14 || fail "'Settings' did not open"
-click_at $WIDGET_X "$(row_y 8)"  # "Back" (after the Vsync row)
+# "Settings" is the fifth row, under the modes; its screen starts with boxes.
+click_until_change $WIDGET_X "$(row_y 4)" menu settings 240 100 160 100 || fail "'Settings' did not open"
+click_at $WIDGET_X "$(row_y 10)"  # "Back"
 poll 100 grep -q "^Could not save settings.ini: " "$WORK/err.txt" || fail "no message on standard error"
 
 wait_for_notice notice || fail "no message line on screen"
