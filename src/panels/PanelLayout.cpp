@@ -20,6 +20,8 @@ PanelBox panelBackdrop(const StatusScreen& s) {
         caption(b.name);
         reach(50);
         if (!b.hint.empty()) reach(HINT_X + HINT_CHAR_W * float(b.hint.size()));
+        // A refused value's reason is written at row size where the hint goes.
+        if (!b.problem.empty()) reach(HINT_X + rowChar * float(b.problem.size()));
     }
     for (const SButton& b : s.buttons) {
         caption(b.name);

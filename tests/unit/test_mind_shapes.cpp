@@ -84,7 +84,9 @@ TEST_F(MindShape, SaucerKeepsItsVolumeWhileSliding) {
         // All of it is the flat disk around the mind.
         for (int a = -1; a <= 1; a++)
             for (int b = -1; b <= 1; b++)
-                if (a || b) EXPECT_TRUE(isVask(*w, int(m->pos.x) + a, 5, int(m->pos.z) + b)) << i;
+                if (a || b) {
+                    EXPECT_TRUE(isVask(*w, int(m->pos.x) + a, 5, int(m->pos.z) + b)) << i;
+                }
         slides++;
     }
     EXPECT_GT(slides, 5);
@@ -117,7 +119,9 @@ TEST_F(MindShape, ArchSpansFromTheMindToItsTarget) {
     for (int x = 7; x < 30; x++)
         for (int y = 0; y < 20; y++)
             for (int z = 0; z < 20; z++)
-                if (z != 10) EXPECT_FALSE(isVask(*w, x, y, z)) << x << "," << y << "," << z;
+                if (z != 10) {
+                    EXPECT_FALSE(isVask(*w, x, y, z)) << x << "," << y << "," << z;
+                }
 }
 
 TEST_F(MindShape, StalkDrawsALineThenAColumnAtItsTarget) {

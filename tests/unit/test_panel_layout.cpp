@@ -20,6 +20,13 @@ TEST(PanelLayout, BackdropHoldsTitleRowsAndLiveValues) {
     most = 1234567;
     EXPECT_GT(panelBackdrop(s).right, 30 + 1.8f * 15) << "a longer value widens it";
 
+    // A refused value's reason is inside the backdrop, so the menu hides the logo behind it.
+    s.addBox(SNumBox("X Resolution", "12345", false));
+    float plain = panelBackdrop(s).right;
+    s.boxes.back().problem = "must be 320 to 7680";
+    EXPECT_GT(panelBackdrop(s).right, plain);
+    EXPECT_GE(panelBackdrop(s).right, HINT_X + 1.8f * 19);
+
     // A scrolled panel is clipped to the window.
     for (int i = 0; i < 30; i++) s.addButton(SButton("row", {{0, "button"}}, &quit, 2, 0));
     s.setOffset(100);
