@@ -69,6 +69,9 @@ sleep 2
 shot skirmish
 echo "skirmish playing: $(cpu_use "$SECONDS_PER_PHASE")"
 quit_game
+# Escape leaves the skirmish options for the main menu, and quits there.
 xdotool key Escape
+sleep 1
+kill -0 "$GAME_PID" 2>/dev/null && xdotool key Escape
 wait_for_exit 100
 echo "load $(cut -d' ' -f1-3 /proc/loadavg)"
