@@ -137,9 +137,11 @@ void GameManager::refresh() {
 
 void GameManager::run() {
     while (!quit) menuFrame();
+    releaseMenuPicture();
 }
 
 void GameManager::menuFrame() {
+    frameInput = inputWaiting();
     if (onControls()) {
         int left = controls.input();
         if (left == 2) quit = 1;

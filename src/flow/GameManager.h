@@ -3,8 +3,10 @@
 // modes launched from them.
 #include "flow/CampaignManager.h"
 #include "flow/ControlsMenu.h"
+#include "flow/MenuRedraw.h"
 #include "panels/PanelLayout.h"
 #include "panels/StatusScreen.h"
+#include "render/CachedPicture.h"
 
 #include <SDL2/SDL_video.h>
 #include <glm/glm.hpp>
@@ -79,6 +81,13 @@ private:
     // Vsync as the settings ask, at once (only with a GL context).
     void applyVsyncSetting();
     void endGame();
+    // The menu's screen as last drawn, and when to draw it again.
+    CachedPicture menuPicture;
+    MenuRedraw menuRedraw;
+    bool frameInput = false;  // events were waiting when this menu frame began
+    void drawScreen();
+    bool inputWaiting() const;
+    void releaseMenuPicture();
 };
 
 // The maps among a folder's entries: names ending in ".map" that do not

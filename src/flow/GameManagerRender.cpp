@@ -10,27 +10,48 @@
 #include "util/FirstFrameClock.h"
 
 #include <GL/glew.h>
+#include <SDL2/SDL_events.h>
 #include <SDL2/SDL_mouse.h>
 #include <SDL2/SDL_timer.h>
 
 #include <cstdio>
 
+void GameManager::drawScreen() {
+    // A game leaves its HUD red in the text colour; menu text stays white
+    // (the colour's zero value) however many games have been played.
+    GLuint post = shaders["post"];
+    glUseProgram(post);
+    glUniform3f(glGetUniformLocation(post, "uColor"), 0.0f, 0.0f, 0.0f);
+    screen->render();
+}
+
 void GameManager::render() {
     bool gl = window && SDL_GL_GetCurrentContext();
+    bool swap = gl;
     if (gl) {
-        useWindowViewport(window);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        if (!panelBackdrop(*screen).overlaps(logoBox())) logo.render();
-        // A game leaves its HUD red in the text colour; menu text stays white
-        // (the colour's zero value) however many games have been played.
-        GLuint post = shaders["post"];
-        glUseProgram(post);
-        glUniform3f(glGetUniformLocation(post, "uColor"), 0.0f, 0.0f, 0.0f);
-        screen->render();
-        renderNotice();
+        // The screen is drawn into a kept picture only when it may have
+        // changed; a frame copies that picture and draws the logo over it.
+        // With the logo hidden nothing moves, and the window keeps showing
+        // the last frame until the screen changes.
+        glm::ivec2 size = windowSize(window);
+        bool logoShown = !panelBackdrop(*screen).overlaps(logoBox());
+        bool changed = menuRedraw.due(frameInput, screen, size);
+        if (changed && menuPicture.begin(size)) {
+            drawScreen();
+            menuPicture.end();
+        }
+        swap = changed || logoShown || !menuPicture.holds();
+        if (swap) {
+            useWindowViewport(window);
+            bool kept = menuPicture.show();
+            if (!kept) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            if (logoShown) logo.render();
+            if (!kept) drawScreen();
+            renderNotice();
+        }
     }
     SDL_Delay(50);
-    if (gl) SDL_GL_SwapWindow(window);
+    if (swap) SDL_GL_SwapWindow(window);
     noteFirstFrame();
 }
 
@@ -53,7 +74,18 @@ void GameManager::releaseScene() {
 }
 
 void GameManager::endGame() {
+    menuRedraw.invalidate();
     if (!window) return;
     freeCursor(window);
     if (SDL_GL_GetCurrentContext()) glClearColor(0, 0, 0, 1);
+}
+
+bool GameManager::inputWaiting() const {
+    if (!window) return false;
+    SDL_PumpEvents();
+    return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE;
+}
+
+void GameManager::releaseMenuPicture() {
+    if (window && SDL_GL_GetCurrentContext()) menuPicture.release();
 }
