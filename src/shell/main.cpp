@@ -62,8 +62,18 @@ int main(int, char**) {
     int yres = gameOptions.getInt("YRES", 600);
     int xres = gameOptions.getInt("XRES", 800);
     Uint32 flags = SDL_WINDOW_OPENGL | (fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
-    SDL_Window* window = SDL_CreateWindow("The Vask v0.95", SDL_WINDOWPOS_UNDEFINED,
-                                          SDL_WINDOWPOS_UNDEFINED, xres, yres, flags);
+    // Depth and stencil like the scene buffer's let a frame be drawn straight
+    // into the window; a display without them still gets a window.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    auto open = [&] {
+        return SDL_CreateWindow("The Vask v0.95", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, xres, yres, flags);
+    };
+    SDL_Window* window = open();
+    if (!window) {
+        SDL_GL_ResetAttributes();
+        window = open();
+    }
     if (!window) {
         printf("Unable to start video: %s\n", SDL_GetError());
         printf("%dx%d\n", xres, yres);

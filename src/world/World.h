@@ -69,6 +69,16 @@ public:
     char mark;
     int minx, maxx, miny, minz, maxy, maxz;
     unsigned int shadowBuffer, shadowTexture, sceneBuffer, sceneTexture, sceneDepth;
+    // Where the frame's scene is drawn: the window itself (0) when the
+    // composition would only copy it there, else the scene buffer. A scene
+    // drawn into the window leaves the scene buffer out of date until a
+    // conversation, which shows it, draws the last frame's scene into it.
+    unsigned int sceneTarget = 0;
+    bool sceneStale = false;
+    bool windowTakesScene = false;  // the window has the scene buffer's depth and stencil
+    long long lastFrame = 0;
+    // A frame ends by showing it; a tool that reads the frame back turns this off.
+    bool presentFrames = true;
     unsigned int vao, vbo[2];
 
     World(unsigned w, unsigned h, unsigned d, SDL_Window* s);
@@ -165,6 +175,9 @@ private:
     void createGraphics();
     void fullScreenDepthPass(unsigned int test);
     void renderBackdrop();
+    // The 3D part of a frame, into sceneTarget; render() adds the composition.
+    void renderScene(long long l);
+    bool plainComposition();
     void destroyGraphics();
     void deleteEntities();
     bool readRecords(std::istream& in, const std::string& path);

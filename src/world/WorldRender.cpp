@@ -102,6 +102,15 @@ void World::createGraphics() {
     glBindTexture(GL_TEXTURE_2D, sceneTexture);
     glActiveTexture(GL_TEXTURE0);
 
+    // The scene can go straight to the window only with the same depth and
+    // stencil precision, so that the picture is the same either way.
+    GLint depthBits = 0, stencilBits = 0;
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE, &depthBits);
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_STENCIL, GL_FRAMEBUFFER_ATTACHMENT_STENCIL_SIZE,
+                                          &stencilBits);
+    windowTakesScene = depthBits == 24 && stencilBits == 8;
+    glGetError();  // a driver that cannot say leaves an error: the scene buffer is used then
+
     GLfloat quad[12] = {0, 0, -10, 0, 100, -10, 100, 100, -10, 100, 0, -10};
     GLfloat quadTex[8] = {0, 0, 0, 1, 1, 1, 1, 0};
     setupVAO(quadTex, 8, quad, 12, vao, vbo);
@@ -182,10 +191,27 @@ void World::renderBackdrop() {
     blockRend.renderField(vec3(float(width), float(height), float(depth)), vec3(0));
 }
 
+bool World::plainComposition() {
+    // From half health up the composition shows the scene unchanged.
+    return player.health >= 50 && shaders["post"] != 0;
+}
+
 void World::render(long long l) {
+    lastFrame = l;
+    // Drawn straight into a window of its size, the scene needs no copy there
+    // (on software GL copying a whole frame costs as much as a tenth of it).
+    glm::ivec2 frame(gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
+    bool direct = windowTakesScene && plainComposition() && windowSize(screen) == frame;
+    sceneTarget = direct ? 0 : sceneBuffer;
+    renderScene(l);
+    sceneStale = direct;
+    renderPost(l);
+}
+
+void World::renderScene(long long l) {
     if (gameOptions.getInt("SHADOWS", 3) != 0) renderShadowMap();
 
-    glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget);
     glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
     glClearStencil(0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
@@ -286,18 +312,18 @@ void World::render(long long l) {
         if (a->getType() == TYPE_SHIELD) a->render(block);
 
     glUseProgram(0);
-    renderPost(l);
 }
 
 void World::renderPost(long long l) {
     GLuint post = shaders["post"];
-    // From half health up the composition shows the scene unchanged, so a copy
-    // of the scene buffer gives the same pixels as shading every one of them.
-    bool plain = player.health >= 50 && post != 0;
+    // From half health up a copy of the scene buffer gives the same pixels as
+    // shading every one of them; a scene drawn into the window needs neither.
+    bool plain = plainComposition();
+    bool inWindow = sceneTarget == 0;
     int xres = gameOptions.getInt("XRES", 800), yres = gameOptions.getInt("YRES", 600);
     // In fullscreen the window is larger than the frame: the copy stretches it.
     glm::ivec2 window = windowSize(screen);
-    if (plain) {
+    if (plain && !inWindow) {
         glBindFramebuffer(GL_READ_FRAMEBUFFER, sceneBuffer);
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
         bool same = window == glm::ivec2(xres, yres);
@@ -320,7 +346,7 @@ void World::renderPost(long long l) {
     else pRend.renderHUD();
     renderNotice();
     glUseProgram(0);
-    if (screen) SDL_GL_SwapWindow(screen);
+    if (screen && presentFrames) SDL_GL_SwapWindow(screen);
 }
 
 void World::renderForSingle(unsigned int frame) {
@@ -349,11 +375,17 @@ void World::renderForSingle(unsigned int frame) {
     setMat(block, "viewMatrix", cameraOf(player));
     setMat(block, "projectionMatrix", projectionMat);
     glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
-    glBindFramebuffer(GL_FRAMEBUFFER, sceneBuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, sceneTarget);
     glUseProgram(0);
 }
 
 void World::renderForDialog() {
+    if (sceneStale) {
+        sceneTarget = sceneBuffer;
+        renderScene(lastFrame);
+        sceneStale = false;
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
     useWindowViewport(screen);
     GLuint post = shaders["post"];
     glUseProgram(post);

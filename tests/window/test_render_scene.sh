@@ -19,6 +19,9 @@ render novask novask.map --shadows 3
 render nowall nowall.map --shadows 3
 render lit novask.map --shadows 3 --sun 20,200,250
 render unlit novask.map --shadows 0 --sun 20,200,250
+# A frame at full health goes straight into the window; the composed picture
+# (the one conversations show) must be the same frame, HUD included.
+render direct scene.map --shadows 3 --shown "$WORK/direct-shown.png"
 render caption scene.map --shadows 0 --text "The vask grows where nothing stops it. Cage the minds in stone before it reaches the ship."
 
 # Every program linked, and no compile or link log came out.
@@ -32,6 +35,9 @@ for err in "$WORK"/*.err; do
         cat "$err"
     fi
 done
+
+direct=$(compare -metric AE "$WORK/direct.png" "$WORK/direct-shown.png" null: 2>&1)
+check "the frame shown in the window differs from the composed one in $direct pixels" "n ~ /^[0-9]+$/ && n <= 480" -v n="$direct"
 
 SKY=160x40+320+65       # above the wall, below the resource row
 GROUND=800x60+0+540     # the grass in front of the player

@@ -30,7 +30,14 @@ public:
             fprintf(stderr, "SDL_Init failed: %s\n", SDL_GetError());
             return false;
         }
+        // As the game asks for its window, so that frames are drawn the same way.
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+        SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
         window = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL);
+        if (!window) {
+            SDL_GL_ResetAttributes();
+            window = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL);
+        }
         context = window ? SDL_GL_CreateContext(window) : nullptr;
         glewExperimental = GL_TRUE;
         if (!context || glewInit() != GLEW_OK) {

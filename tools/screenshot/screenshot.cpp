@@ -1,7 +1,8 @@
 // vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH]
-//                 [--frames N] [--shadows N] [--sun x,y,z] [--time] [--text T] --out FILE.png
+//                 [--frames N] [--shadows N] [--sun x,y,z] [--time] [--text T] [--shown FILE.png] --out FILE.png
 // Opens a window, runs the game's GL start-up, loads the map into a World with
 // that window, draws N frames with World::render and writes the last one.
+// --shown also writes the last frame as drawn for the window (without --text).
 // Reads Shaders/ and Textures/ from the working directory, like the game.
 #include "GameWindow.h"
 #include "world/World.h"
@@ -23,7 +24,7 @@
 namespace {
 
 struct Options {
-    std::string map, out;
+    std::string map, out, shown;
     bool hasPos = false;
     vec3 pos{0};
     float yaw = 180, pit = 0;
@@ -48,7 +49,7 @@ double processCpuMs() {
 int usage() {
     fprintf(stderr,
             "usage: vask_screenshot --map FILE [--pos x,y,z --yaw Y --pit P] [--size WxH] [--frames N] "
-            "[--shadows N] [--sun x,y,z] [--time] [--text T] --out FILE.png\n");
+            "[--shadows N] [--sun x,y,z] [--time] [--text T] [--shown FILE.png] --out FILE.png\n");
     return 2;
 }
 
@@ -64,6 +65,7 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--map") o.map = v;
         else if (a == "--out") o.out = v;
         else if (a == "--text") o.text = v;
+        else if (a == "--shown") o.shown = v;
         else if (a == "--pos") {
             o.hasPos = sscanf(v, "%f,%f,%f", &o.pos.x, &o.pos.y, &o.pos.z) == 3;
             if (!o.hasPos) return false;
@@ -121,6 +123,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < o.frames; i++) {
             auto t0 = std::chrono::steady_clock::now();
             double c0 = processCpuMs();
+            // The last frame stays in the back buffer for --shown to read.
+            world->presentFrames = o.shown.empty() || i + 1 < o.frames;
             world->render(i);
             glFinish();
             frameMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
@@ -138,6 +142,7 @@ int main(int argc, char** argv) {
                    "fastest %.2f ms, processor %.2f ms\n",
                    steady[steady.size() / 2], steady.size(), frameMs[0], cpu[cpu.size() / 2], steady[0], cpu[0]);
         }
+        if (!o.shown.empty() && !gl.saveBackBuffer(o.shown)) status = 1;
         // render() ends with a swap, after which the back buffer is undefined:
         // compose the last scene once more without swapping and read that.
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
