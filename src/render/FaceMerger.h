@@ -1,0 +1,42 @@
+#pragma once
+// Grows the faces of one sector that may share a quad into rectangles: same
+// block type, same facing, same plane, side by side. CPU only.
+#include "world/Block.h"
+
+#include <cstdint>
+#include <vector>
+
+// Whether a type's faces may be merged at all. Opaque cubes only (translucent
+// passes and slope fillers keep a quad per face). A sharp highlight (exponent
+// above 2) or a strong one changes too fast across a face for its corners to
+// carry it, so such types keep their unit faces everywhere.
+bool typeMergesFaces(int type, const BlockAttrib& attrib);
+
+class FaceMerger {
+public:
+    // A merged face spans at most this many cells along each of its sides: over
+    // a sector's width the per-corner fog and highlight stay within a fraction
+    // of a colour step of what unit faces give.
+    static constexpr int MAX_SPAN = 10;
+
+    // The sector's cells: x in [x0, x0 + nx), y in [0, ny), z in [z0, z0 + nz).
+    void reset(int x0, int nx, int ny, int z0, int nz);
+    // Marks face `face` (index into CUBE_FACES) of cell (x, y, z), of `type`, as
+    // one that may be merged.
+    void offer(int x, int y, int z, int face, int type);
+    // Takes the rectangle of offered faces that grows from this one along the
+    // face's u axis, then row by row along its v axis: du x dv cells. False
+    // when this face was not offered or already lies in a taken rectangle.
+    bool take(int x, int y, int z, int face, int& du, int& dv);
+
+private:
+    int origin[3] = {0, 0, 0};
+    int size[3] = {0, 0, 0};
+    long step[3] = {0, 0, 0};
+    std::vector<uint8_t> open;  // per cell, a bit per face index still to take
+    std::vector<uint8_t> types;
+
+    size_t at(int x, int y, int z) const {
+        return size_t((x - origin[0]) * step[0] + (y - origin[1]) * step[1] + (z - origin[2]) * step[2]);
+    }
+};
