@@ -9,8 +9,8 @@ bool typeMergesFaces(int type, const BlockAttrib& attrib) {
     return attrib.shiny.x <= 0.0f || (attrib.shiny.x <= 0.15f && attrib.shiny.y <= 2.0f);
 }
 
-void FaceMerger::reset(int x0, int nx, int ny, int z0, int nz) {
-    origin[0] = x0, origin[1] = 0, origin[2] = z0;
+void FaceMerger::reset(int x0, int nx, int y0, int ny, int z0, int nz) {
+    origin[0] = x0, origin[1] = y0, origin[2] = z0;
     size[0] = nx, size[1] = ny, size[2] = nz;
     step[2] = 1, step[1] = nz, step[0] = long(ny) * nz;
     size_t cells = size_t(std::max(0L, long(nx) * step[0]));

@@ -19,8 +19,10 @@ public:
     // of a colour step of what unit faces give.
     static constexpr int MAX_SPAN = 10;
 
-    // The sector's cells: x in [x0, x0 + nx), y in [0, ny), z in [z0, z0 + nz).
-    void reset(int x0, int nx, int ny, int z0, int nz);
+    // The cells faces may be offered for: x in [x0, x0 + nx), y in
+    // [y0, y0 + ny), z in [z0, z0 + nz); the sector, or the part of it that
+    // holds visible cells. Rectangles never leave it.
+    void reset(int x0, int nx, int y0, int ny, int z0, int nz);
     // Marks face `face` (index into CUBE_FACES) of cell (x, y, z), of `type`, as
     // one that may be merged.
     void offer(int x, int y, int z, int face, int type);

@@ -109,9 +109,10 @@ bool SectorRenderer::faceUnlit(int x, int y, int z, int face) const {
     return true;
 }
 
-void SectorRenderer::addFace(int x, int y, int z, int face, int id, int du, int dv) {
+void SectorRenderer::addFace(int x, int y, int z, int face, int id, int du, int dv, bool lit) {
     const CubeFace& f = CUBE_FACES[face];
     const int ua = faceUAxis(f), va = faceVAxis(f);
+    const bool count = lit && lightPossible;
     RData& r = meshFor(rData, id);
     uint32_t n = uint32_t(r.vertexCount());
     r.addQuadIndices(n, n + 1, n + 2, n + 3);
@@ -138,7 +139,7 @@ void SectorRenderer::addFace(int x, int y, int z, int face, int id, int du, int 
         norm[4 * c] = f.normal[0];
         norm[4 * c + 1] = f.normal[1];
         norm[4 * c + 2] = f.normal[2];
-        norm[4 * c + 3] = lightPossible ? cornerLight(cx, cy, cz) : 0.0f;
+        norm[4 * c + 3] = count ? cornerLight(cx, cy, cz) : 0.0f;
     }
 }
 

@@ -112,8 +112,9 @@ public:
     void addCube(vec4 v, int id);
     // One face (index into CUBE_FACES) of cell (x, y, z), or with du, dv > 1 the
     // face of a du x dv rectangle of cells starting there, along the face's
-    // texture axes u and v.
-    void addFace(int x, int y, int z, int face, int id, int du, int dv);
+    // texture axes u and v. Without `lit` the corner lights are 0 without
+    // being counted (the caller knows no vask is near).
+    void addFace(int x, int y, int z, int face, int id, int du, int dv, bool lit = true);
     // True when no vask lights any corner of the face.
     bool faceUnlit(int x, int y, int z, int face) const;
     // Picks mergeFaces for an eye `distance` away from the sector's meshes,
