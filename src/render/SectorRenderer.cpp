@@ -2,6 +2,8 @@
 // the entities the sector holds. No GL here; SectorRendererGL.cpp uploads and draws.
 #include "render/SectorRenderer.h"
 
+#include "render/CubeFaces.h"
+
 #include "machines/Entity.h"
 #include "world/World.h"
 #include "world/BlockLookup.h"
@@ -30,25 +32,6 @@ void SectorRenderer::updateBounds() {
 }
 
 namespace {
-
-struct Face {
-    int bit;
-    int corners[4][3];
-    float normal[3];
-};
-
-// Face bits in the order they are emitted. Corners wind counter-clockwise seen
-// from outside; the stored normal points into the cube.
-const Face FACES[6] = {
-    {1, {{0, 0, 0}, {0, 0, 1}, {0, 1, 1}, {0, 1, 0}}, {1, 0, 0}},
-    {2, {{1, 1, 0}, {1, 1, 1}, {1, 0, 1}, {1, 0, 0}}, {-1, 0, 0}},
-    {16, {{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}}, {0, 0, 1}},
-    {32, {{0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}}, {0, 0, -1}},
-    {4, {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}}, {0, 1, 0}},
-    {8, {{0, 1, 0}, {0, 1, 1}, {1, 1, 1}, {1, 1, 0}}, {0, -1, 0}},
-};
-
-const float QUAD_TEX[8] = {0, 0, 1, 0, 1, 1, 0, 1};
 
 RData& meshFor(std::vector<RData>& rData, int id) {
     if (size_t(id) >= rData.size()) rData.resize(size_t(id) + 1);
@@ -115,31 +98,56 @@ void SectorRenderer::addCube(vec4 v, int id) {
         return;
     }
     int x = int(v.x), y = int(v.y), z = int(v.z), mask = int(v.w);
+    for (int f = 0; f < 6; f++)
+        if (mask & CUBE_FACES[f].bit) addFace(x, y, z, f, id, 1, 1);
+}
+
+bool SectorRenderer::faceUnlit(int x, int y, int z, int face) const {
+    if (!lightPossible) return true;
+    for (const auto& c : CUBE_FACES[face].corners)
+        if (cornerLight(x + c[0], y + c[1], z + c[2]) != 0.0f) return false;
+    return true;
+}
+
+void SectorRenderer::addFace(int x, int y, int z, int face, int id, int du, int dv, bool lit) {
+    const CubeFace& f = CUBE_FACES[face];
+    const int ua = faceUAxis(f), va = faceVAxis(f);
+    const bool count = lit && lightPossible;
     RData& r = meshFor(rData, id);
-    for (const Face& f : FACES) {
-        if (!(mask & f.bit)) continue;
-        uint32_t n = uint32_t(r.vertexCount());
-        r.addQuadIndices(n, n + 1, n + 2, n + 3);
-        size_t c3 = r.protoCoord.size(), c2 = r.protoTex.size(), c4 = r.protoNorm.size();
-        r.protoCoord.resize(c3 + 12);
-        r.protoTex.resize(c2 + 8);
-        r.protoNorm.resize(c4 + 16);
-        float* pos = &r.protoCoord[c3];
-        float* tex = &r.protoTex[c2];
-        float* norm = &r.protoNorm[c4];
-        for (int c = 0; c < 4; c++) {
-            int cx = x + f.corners[c][0], cy = y + f.corners[c][1], cz = z + f.corners[c][2];
-            pos[3 * c] = float(cx);
-            pos[3 * c + 1] = float(cy);
-            pos[3 * c + 2] = float(cz);
-            tex[2 * c] = QUAD_TEX[2 * c];
-            tex[2 * c + 1] = QUAD_TEX[2 * c + 1];
-            norm[4 * c] = f.normal[0];
-            norm[4 * c + 1] = f.normal[1];
-            norm[4 * c + 2] = f.normal[2];
-            norm[4 * c + 3] = lightPossible ? cornerLight(cx, cy, cz) : 0.0f;
-        }
+    uint32_t n = uint32_t(r.vertexCount());
+    r.addQuadIndices(n, n + 1, n + 2, n + 3);
+    size_t c3 = r.protoCoord.size(), c2 = r.protoTex.size(), c4 = r.protoNorm.size();
+    r.protoCoord.resize(c3 + 12);
+    r.protoTex.resize(c2 + 8);
+    r.protoNorm.resize(c4 + 16);
+    float* pos = &r.protoCoord[c3];
+    float* tex = &r.protoTex[c2];
+    float* norm = &r.protoNorm[c4];
+    for (int c = 0; c < 4; c++) {
+        // A face du x dv cells large stretches the unit corners along its u
+        // and v axes; its texture coordinates stretch with them, so each cell
+        // of it shows the whole texture once, as a face of its own would.
+        int o[3] = {f.corners[c][0], f.corners[c][1], f.corners[c][2]};
+        o[ua] *= du;
+        o[va] *= dv;
+        int cx = x + o[0], cy = y + o[1], cz = z + o[2];
+        pos[3 * c] = float(cx);
+        pos[3 * c + 1] = float(cy);
+        pos[3 * c + 2] = float(cz);
+        tex[2 * c] = CUBE_FACE_TEX[2 * c] * float(du);
+        tex[2 * c + 1] = CUBE_FACE_TEX[2 * c + 1] * float(dv);
+        norm[4 * c] = f.normal[0];
+        norm[4 * c + 1] = f.normal[1];
+        norm[4 * c + 2] = f.normal[2];
+        norm[4 * c + 3] = count ? cornerLight(cx, cy, cz) : 0.0f;
     }
+}
+
+void SectorRenderer::followEye(float distance) {
+    bool merge = mergeFaces ? distance >= UNMERGED_WITHIN : distance > MERGED_BEYOND;
+    if (merge == mergeFaces) return;
+    mergeFaces = merge;
+    needUpdate = true;
 }
 
 void groupQuadsByFacing(RData& r, int (&starts)[7]) {
@@ -242,7 +250,7 @@ void SectorRenderer::addPartial(vec4 v) {
     } else {
         std::vector<vec3> pts = get2XUnion(int2vec(used[0]), int2vec(used[1]));
         for (int c = 0; c < 4; c++)
-            addVertex(r, cell + (vec3(1) - pts[size_t(c)]), QUAD_TEX[2 * c], QUAD_TEX[2 * c + 1], normal, 0);
+            addVertex(r, cell + (vec3(1) - pts[size_t(c)]), CUBE_FACE_TEX[2 * c], CUBE_FACE_TEX[2 * c + 1], normal, 0);
         r.addQuadIndices(n, n + 1, n + 2, n + 3);
     }
 }

@@ -248,6 +248,7 @@ void World::renderScene(long long l) {
     std::vector<std::pair<float, SectorRenderer*>> nearFirst;
     for (auto& row : sectors)
         for (auto& sector : row) {
+            sector.followEye(distanceToSector(sector, eye));
             if (sector.needUpdate) rebuildSector(sector);
             seen.push_back(sectorInView(sector, viewProj));
             if (seen.back()) nearFirst.push_back({distanceToSector(sector, eye), &sector});
