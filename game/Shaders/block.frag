@@ -118,7 +118,10 @@ void main() {
     lit = mix(lit, SKY * daylight + vec3(0.05), ship ? f * f * f * 0.35 : 0.0);
 
     // The waves of the vask, the template ghost and the shield, and the world box's grid.
-    vec3 q = abs(fract(pattern) - 0.5);
+    // A zero argument gives a wave of 1, so unused ones drop out of the product.
+    float vt = time * 0.003;
+    vec3 veinArgs = vec3(worldPos.x * 0.9 + worldPos.y * 0.6 + vt, worldPos.z * 0.8 - worldPos.y * 0.4 - vt * 0.8, 0.0);
+    vec3 q = abs(fract(mode == 1 ? veinArgs : pattern) - 0.5);
     vec3 tw = q * 4.0 - 1.0;  // triangle waves: a cheap stand-in for sin()
     float w = tw.x * tw.y * tw.z;
     float band = ramp(mode == 7 ? r : mode == 6 ? abs(w) : w, ramps.x, ramps.y);

@@ -81,10 +81,10 @@ void main() {
         (mode == 0 && !has))
         fog = 0.0;
 
+    // The vask works its veins out from worldPos itself: the same sums there
+    // keep its pictures to the pixel.
     vec3 p = world.xyz;
-    float vt = time * 0.003;
-    pattern = mode == 1 ? vec3(p.x * 0.9 + p.y * 0.6 + vt, p.z * 0.8 - p.y * 0.4 - vt * 0.8, 0.0)
-            : mode == 4 ? vec3(p.y * 2.0 - time * 0.025, 0.0, 0.0)
+    pattern = mode == 4 ? vec3(p.y * 2.0 - time * 0.025, 0.0, 0.0)
             : depth < -0.5 ? vec3(p.x * 0.33 + time * 0.013, p.y * 0.37 - time * 0.01, p.z * 0.3 + time * 0.008)
                            : p / 10.0 + 0.5;
 
