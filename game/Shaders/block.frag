@@ -51,7 +51,6 @@ const vec3 SUNLIGHT = vec3(1.0, 0.95, 0.84);
 // Fraction of the sun reaching this point: 2x2 PCF over the shadow map.
 float sunVisibility(float ndl) {
     vec3 sc = shadowCoord;
-    if (shadowBuff.x <= 0 || shadowBuff.y <= 0) return 1.0;
     if (sc.x <= 0.0 || sc.x >= 1.0 || sc.y <= 0.0 || sc.y >= 1.0 || sc.z >= 1.0) return 1.0;
     float ref = sc.z - 0.00004 - 0.00012 * sqrt(max(1.0 - ndl * ndl, 0.0)) / max(ndl, 0.2);
 #ifdef GL_ARB_texture_gather

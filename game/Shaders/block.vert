@@ -14,6 +14,7 @@ uniform mat4 modelMatrix;
 uniform mat4 shadowpMatrix;
 uniform mat4 shadowbMatrix;
 uniform mat4 shadowvMatrix;
+uniform ivec2 shadowBuff;
 uniform float time;
 uniform float depth;
 uniform vec3 sunPos;
@@ -28,7 +29,7 @@ const vec3 VASK = vec3(0.62, 0.12, 0.85);
 out vec2 tex;          // the vask's drifts with its swirl
 out vec3 worldPos;
 out vec3 sunDir;
-out vec3 shadowCoord;  // z is 2 (never shadowed) until the shadow matrices are set
+out vec3 shadowCoord;  // z is 2 (never shadowed) until the shadow matrices are set, or without shadows
 out float nDotL;       // sun on the mesh normal; -1 for meshes without normals (1 for the vask)
 out float daylight;    // 0 at night, 1 in full day: the sun circles the world and may set
 out float skyLight;    // how much of the sky the surface faces
@@ -106,7 +107,9 @@ void main() {
     // Looking the shadow map up from a point nudged off the surface keeps
     // faces from shadowing themselves.
     vec4 sc = shadowbMatrix * shadowpMatrix * shadowvMatrix * vec4(world.xyz + n * 0.08, 1.0);
-    shadowCoord = sc.w > 0.5 ? sc.xyz / sc.w : vec3(0.5, 0.5, 2.0);
+    // Without a shadow map (zero size) every point is beyond it, so the
+    // fragment shader needs no test of its own.
+    shadowCoord = sc.w > 0.5 && shadowBuff.x > 0 && shadowBuff.y > 0 ? sc.xyz / sc.w : vec3(0.5, 0.5, 2.0);
 
     gl_Position = projectionMatrix * viewMatrix * world;
 }
