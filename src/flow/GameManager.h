@@ -85,6 +85,7 @@ private:
     CachedPicture menuPicture;
     MenuRedraw menuRedraw;
     bool frameInput = false;  // events were waiting when this menu frame began
+    bool backBufferKept = false;  // the back buffer holds the last menu frame (shown without a swap)
     void drawScreen();
     bool inputWaiting() const;
     void releaseMenuPicture();
