@@ -11,8 +11,10 @@ sleep 0.5
 xdotool keydown s
 sleep 0.5
 xdotool key Escape
-shot walking
-wait_for_change paused walking 200 60 250 120 0.05 100 || fail "no pause screen"
+# The pause screen's two buttons, Quit and Resume, on their rows (a fast frame
+# may show them before any screenshot of the walk could be taken).
+wait_rows 11 || fail "no pause screen"
+shot paused
 xdotool keyup s
 sleep 0.3
 click_at $WIDGET_X "$(row_y 1)"  # "Resume"
