@@ -31,6 +31,9 @@ TEST(MenuRedraw, DrawsOnChangeAndOnTheFrameAfterInput) {
     EXPECT_FALSE(r.due(false, &settings, glm::ivec2(1024, 768)));
 }
 
+// The rectangle as (x, y, w, h), for one comparison with a readable failure.
+std::vector<int> corners(const PixelRect& r) { return {r.x, r.y, r.w, r.h}; }
+
 struct Picture {
     int w, h;
     std::vector<uint8_t> rgba;
@@ -50,20 +53,12 @@ TEST(ContentBox, HoldsEveryPixelThatDiffersFromTheBackground) {
     EXPECT_TRUE(contentBox(p.rgba, p.w, p.h, black).empty()) << "a blank picture needs no copy";
 
     p.set(7, 3, 0, 0, 1);  // one channel off by one counts
-    PixelRect one = contentBox(p.rgba, p.w, p.h, black);
-    EXPECT_EQ(7, one.x);
-    EXPECT_EQ(3, one.y);
-    EXPECT_EQ(1, one.w);
-    EXPECT_EQ(1, one.h);
+    EXPECT_EQ((std::vector<int>{7, 3, 1, 1}), corners(contentBox(p.rgba, p.w, p.h, black)));
 
     // Pixels in opposite corners stretch it to the whole picture.
     p.set(0, 29, 20, 20, 20);
     p.set(39, 0, 20, 20, 20);
-    PixelRect all = contentBox(p.rgba, p.w, p.h, black);
-    EXPECT_EQ(0, all.x);
-    EXPECT_EQ(0, all.y);
-    EXPECT_EQ(40, all.w);
-    EXPECT_EQ(30, all.h);
+    EXPECT_EQ((std::vector<int>{0, 0, 40, 30}), corners(contentBox(p.rgba, p.w, p.h, black)));
 }
 
 TEST(ContentBox, ComparesWithTheClearColourNotBlack) {
@@ -71,11 +66,7 @@ TEST(ContentBox, ComparesWithTheClearColourNotBlack) {
     Picture p(10, 10, 128, 128, 255);
     p.set(2, 5, 0, 0, 0);
     p.set(6, 8, 0, 0, 0);
-    PixelRect r = contentBox(p.rgba, p.w, p.h, sky);
-    EXPECT_EQ(2, r.x);
-    EXPECT_EQ(5, r.y);
-    EXPECT_EQ(5, r.w);
-    EXPECT_EQ(4, r.h);
+    EXPECT_EQ((std::vector<int>{2, 5, 5, 4}), corners(contentBox(p.rgba, p.w, p.h, sky)));
     // Alpha alone does not make a pixel differ: the window shows no alpha.
     Picture q(4, 4, 128, 128, 255);
     q.rgba[3] = 0;
