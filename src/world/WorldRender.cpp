@@ -1,10 +1,12 @@
 // Drawing one frame of the world: the shadow pass from the sun, the scene into
 // an off-screen buffer, and its composition onto the window with the HUD.
 #include "machines/ActiveBlock.h"
+#include "machines/Projectiles.h"
 #include "panels/Notice.h"
 #include "render/RateOverlay.h"
 #include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
+#include "render/ShadowRegion.h"
 #include "render/ViewCull.h"
 #include "render/Textures.h"
 #include "shell/GameOptions.h"
@@ -12,10 +14,12 @@
 
 #include <GL/glew.h>
 #include <SDL2/SDL_video.h>
+#include <glm/gtc/matrix_access.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -45,6 +49,32 @@ bool sectorInView(const SectorRenderer& s, const glm::mat4& viewProj) {
     if (s.meshLoY > s.meshHiY) return false;
     vec3 lo(10.0f * float(s.posX), s.meshLoY, 10.0f * float(s.posZ));
     return boxInView(viewProj, lo, vec3(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f));
+}
+
+// The sun's orthographic view of the whole world, and the step from its clip
+// space into the shadow map's 0..1.
+glm::mat4 shadowProjection(float width, float depth) {
+    return glm::ortho(-0.65f * width, 0.65f * width, -0.65f * depth, 0.65f * depth, 100.0f, 1000.0f);
+}
+// The sun's camera, looking at `target` with the sky's up, or with north as
+// up when the sun stands straight above it (the sky's up then gives no view
+// at all, and the shadows would vanish).
+glm::mat4 sunView(vec3 sun, vec3 target) {
+    vec3 ahead = target - sun;
+    bool overhead = glm::length(glm::cross(ahead, vec3(0, 1, 0))) <= 1e-6f * glm::length(ahead);
+    return glm::lookAt(sun, target, overhead ? vec3(0, 0, -1) : vec3(0, 1, 0));
+}
+
+const glm::mat4 SHADOW_BIAS(0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1);
+
+// A singularity's lens draws the world through its own camera, which may look
+// up texels the player's view does not.
+bool lensInFlight(std::vector<std::vector<SectorRenderer>>& sectors) {
+    for (auto& row : sectors)
+        for (auto& sector : row)
+            for (Entity* e : sector.ents)
+                if (dynamic_cast<EntityMSingularity*>(e)) return true;
+    return false;
 }
 
 glm::mat4 cameraOf(Player& player) {
@@ -80,15 +110,13 @@ void World::createGraphics() {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
 
-    float w = float(width), d = float(depth);
-    glm::mat4 shadowProj = glm::ortho(-0.65f * w, 0.65f * w, -0.65f * d, 0.65f * d, 100.0f, 1000.0f);
-    glm::mat4 bias(0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1);
+    glm::mat4 shadowProj = shadowProjection(float(width), float(depth));
     GLuint shadow = shaders["shadow"], block = shaders["block"];
     glUseProgram(shadow);
     setMat(shadow, "projectionMatrix", shadowProj);
     glUseProgram(block);
     setMat(block, "shadowpMatrix", shadowProj);
-    setMat(block, "shadowbMatrix", bias);
+    setMat(block, "shadowbMatrix", SHADOW_BIAS);
     // Without shadows the map is never drawn. The program outlives the world,
     // and an earlier game's light matrix would make every surface look up this
     // blank map and fall into shadow; a zero size tells the shader "no shadows".
@@ -132,10 +160,28 @@ void World::destroyGraphics() {
 
 void World::renderShadowMap() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowBuffer);
-    glClear(GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, SHADOWBUFF_X, SHADOWBUFF_Y);
 
-    glm::mat4 light = glm::lookAt(sunPos, vec3(width / 2.0f, height / 2.0f, depth / 2.0f), vec3(0, 1, 0));
+    glm::mat4 light = sunView(sunPos, vec3(width / 2.0f, height / 2.0f, depth / 2.0f));
+    glm::mat4 toMap = SHADOW_BIAS * shadowProjection(float(width), float(depth)) * light;
+    glm::ivec2 mapSize(SHADOWBUFF_X, SHADOWBUFF_Y);
+    // Only the texels the eye can look up are cleared and drawn. The shader
+    // reads 2 x 2 texels a little off the surface (0.08 cells along its
+    // normal), so the region reaches two texels and a tenth of a cell further.
+    float texelsPerCell = std::max(glm::length(glm::vec3(glm::row(toMap, 0))) * float(mapSize.x),
+                                   glm::length(glm::vec3(glm::row(toMap, 1))) * float(mapSize.y));
+    int margin = 2 + int(std::ceil(0.1f * texelsPerCell));
+    TexelRect seen{0, 0, mapSize.x, mapSize.y};
+    if (!lensInFlight(sectors)) {
+        // Machines and the ship may stand a little outside the world's cells.
+        vec3 pad(4.0f);
+        seen = shadowRegion(projectionMat * cameraOf(player), -pad, vec3(float(width), float(height), float(depth)) + pad,
+                            toMap, mapSize, margin);
+    }
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(seen.x0, seen.y0, std::max(seen.x1 - seen.x0, 0), std::max(seen.y1 - seen.y0, 0));
+    glClear(GL_DEPTH_BUFFER_BIT);
+
     GLuint shadow = shaders["shadow"], block = shaders["block"];
     glUseProgram(shadow);
     setMat(shadow, "viewMatrix", light);
@@ -145,9 +191,13 @@ void World::renderShadowMap() {
     for (auto& row : sectors)
         for (auto& sector : row) {
             if (sector.needUpdate) rebuildSector(sector);
-            sector.render1(shadow);
+            vec3 lo(10.0f * float(sector.posX), sector.meshLoY, 10.0f * float(sector.posZ));
+            vec3 hi(lo.x + 10.0f, sector.meshHiY, lo.z + 10.0f);
+            bool reaches = sector.meshLoY <= sector.meshHiY && boxInMap(lo, hi, toMap, mapSize, 2).meets(seen);
+            sector.render1(shadow, reaches);
         }
     for (ActiveBlock* a : actives) a->render(shadow);
+    glDisable(GL_SCISSOR_TEST);
 
     glViewport(0, 0, gameOptions.getInt("XRES", 800), gameOptions.getInt("YRES", 600));
 }
