@@ -6,12 +6,17 @@
 //
 // Software GL runs every look for every pixel, so the looks share their work:
 // one texture fetch, one shadow lookup, one face normal, one wave pattern, two
-// smoothstep ramps, one fog mix and one discard serve them all; all that
+// smoothstep ramps and one fog mix serve them all; all that
 // varies slowly, is linear over a face or is the same for the whole draw comes
 // from the vertex shader. Apart from the lit world and the ship, every look's
 // colour is texture * gain + tint1 * s1 + tint2 * s2, with the tints per draw
 // and the three factors per pixel. Colours above 1 need no clamp where the
 // look is not fogged: the 8-bit colour buffers clamp them before blending.
+//
+// Nothing is discarded here: the game's alpha test drops the see-through
+// pixels (alpha below 0.02) of every draw but the opaque world's. A discard
+// anywhere in the program would make software GL shade each pixel of the
+// opaque world before its depth test could write.
 in vec2 tex;
 in vec3 worldPos;
 in vec3 sunDir;
@@ -27,7 +32,6 @@ in vec3 pattern;
 flat in vec4 lensShape;
 flat in vec2 lensBend;
 flat in vec4 ramps;
-flat in float cut;
 flat in vec3 tint1;
 flat in vec3 tint2;
 
@@ -151,6 +155,5 @@ void main() {
     float alpha = mode == 1 ? 0.7 + 0.1 * pulse : mode == 2 ? base.a * 0.9 : mode == 4 ? 0.4 + 0.15 * scan
                 : mode == 6 ? (bubble ? clamp(0.14 + 0.55 * rim + 0.25 * band, 0.0, 0.85) : (0.06 + 0.3 * line) * shimmer)
                 : mode == 7 ? edge : mode == 8 ? base.a * edge : mode == 3 || mode == 9 ? 1.0 : base.a;
-    if (alpha < cut) discard;
     fragColor = vec4(mix(col, SKY, fog), alpha);
 }

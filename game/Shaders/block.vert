@@ -41,7 +41,6 @@ out vec3 pattern;      // the look's wave arguments, linear in the position
 flat out vec4 lensShape;  // radius, ring, core, pull of the singularity
 flat out vec2 lensBend;   // ring squared, twist
 flat out vec4 ramps;      // start and 1/length of the look's two smoothstep ramps
-flat out float cut;       // alpha below which the look discards
 flat out vec3 tint1;      // the look's colour is texture * a + tint1 * s1 + tint2 * s2,
 flat out vec3 tint2;      // with a, s1 and s2 worked out per pixel
 
@@ -97,7 +96,6 @@ void main() {
     lensBend = vec2(ring * ring, dort.z + 0.6 * pull);
     ramps = mode == 7 ? vec4(core * 0.8, 1.0 / (core * 1.25 - core * 0.8), 0.8 * radius, 1.0 / (radius - 0.8 * radius))
           : vec4(mode == 6 ? 0.35 : 0.5, mode == 6 ? 1.0 / (0.9 - 0.35) : 1.0 / (0.9 - 0.5), 0.85, 1.0 / (1.0 - 0.85));
-    cut = mode == 0 || mode == 5 || mode == 8 ? 0.02 : mode == 7 ? 0.01 : -1.0;
     vec3 lineColor = dot(uColor, uColor) > 0.0 ? uColor : vec3(1.0);
     tint1 = mode == 1 ? VASK : mode == 2 ? vec3(0.2, 0.15, 0.3) : mode == 3 ? lineColor
           : mode == 4 ? vec3(0.35, 0.6, 1.0) * 0.55 : mode == 6 && depth >= -0.5 ? vec3(0.75, 0.82, 1.0) : vec3(0.0);

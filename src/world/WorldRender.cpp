@@ -6,6 +6,7 @@
 #include "render/RateOverlay.h"
 #include "render/RenderTarget.h"
 #include "render/ShaderHelp.h"
+#include "render/SeeThrough.h"
 #include "render/ShadowRegion.h"
 #include "render/ViewCull.h"
 #include "render/Textures.h"
@@ -266,6 +267,7 @@ void World::renderScene(long long l) {
     glClearStencil(0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
+    cutSeeThrough(true);
     glUseProgram(0);
 
     GLuint block = shaders["block"];
@@ -307,6 +309,7 @@ void World::renderScene(long long l) {
         std::stable_sort(nearFirst.begin(), nearFirst.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         glDisable(GL_BLEND);
+        cutSeeThrough(false);
     }
     for (const auto& entry : nearFirst) {
         // Back faces are skipped only in the opaque order and away from the eye.
@@ -316,6 +319,7 @@ void World::renderScene(long long l) {
         entry.second->cullBackFaces = false;
     }
     glEnable(GL_BLEND);
+    cutSeeThrough(true);
 
     if (opaque) {
         // Pixels the world drew are nearer than the far plane: mark them.
@@ -362,6 +366,7 @@ void World::renderScene(long long l) {
     for (ActiveBlock* a : actives)
         if (a->getType() == TYPE_SHIELD) a->render(block);
 
+    cutSeeThrough(false);
     glUseProgram(0);
 }
 

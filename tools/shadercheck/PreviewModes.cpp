@@ -5,6 +5,7 @@
 #include "GlMesh.h"
 #include "Image.h"
 #include "Preview.h"
+#include "render/SeeThrough.h"
 
 namespace {
 
@@ -38,8 +39,10 @@ void blockTile(const Programs& p, const GlMesh& cube, const GlMesh& billboard, c
     setInt(b, "mode", look.mode);
     glBindTexture(GL_TEXTURE_2D, previewTexture(Tex::Grass));
     if (look.mode == 3) glLineWidth(3.0f);
+    cutSeeThrough(true);
     if (look.mode == 7 || look.mode == 8) billboard.draw();
     else cube.draw();
+    cutSeeThrough(false);
     glLineWidth(1.0f);
 }
 

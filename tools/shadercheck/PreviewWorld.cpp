@@ -8,6 +8,7 @@
 #include "GlMesh.h"
 #include "Image.h"
 #include "Preview.h"
+#include "render/SeeThrough.h"
 
 namespace {
 
@@ -168,6 +169,7 @@ void drawScene(const Programs& p, const WorldMeshes& m, const Target& target, co
     target.bind();
     glClearColor(0.5f, 0.5f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    cutSeeThrough(true);
     glUseProgram(b);
     setMat(b, "projectionMatrix", proj);
     setMat(b, "viewMatrix", view);
@@ -253,6 +255,7 @@ void drawScene(const Programs& p, const WorldMeshes& m, const Target& target, co
     bindTex(Tex::White);
     drawModel(b, m.cube, glm::translate(glm::mat4(1), glm::vec3(10.5f, -0.5f, 10.5f)) * glm::scale(glm::mat4(1), glm::vec3(4)));
     glBindTexture(GL_TEXTURE_2D, 0);
+    cutSeeThrough(false);
     glUseProgram(0);
 }
 
