@@ -311,7 +311,14 @@ void World::renderScene(long long l) {
         glDisable(GL_BLEND);
         cutSeeThrough(false);
     }
-    for (const auto& entry : nearFirst) {
+    // Software GL sorts a frame's triangles into screen tiles on this thread
+    // and shades them on its own threads only once the frame is handed over.
+    // Handing over the near sectors (few triangles, most of the pixels) as
+    // soon as they are sorted lets it shade them while the rest are sorted.
+    const size_t handovers = 3, part = nearFirst.size() / (handovers + 1);
+    for (size_t k = 0; k < nearFirst.size(); k++) {
+        const auto& entry = nearFirst[k];
+        if (part > 0 && k > 0 && k % part == 0 && k / part <= handovers) glFlush();
         // Back faces are skipped only in the opaque order and away from the eye.
         entry.second->cullBackFaces = opaque && entry.first > 1.0f;
         entry.second->eye = eye;
