@@ -163,7 +163,8 @@ void World::renderShadowMap() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowBuffer);
     glViewport(0, 0, SHADOWBUFF_X, SHADOWBUFF_Y);
 
-    glm::mat4 light = sunView(sunPos, vec3(width / 2.0f, height / 2.0f, depth / 2.0f));
+    vec3 target(width / 2.0f, height / 2.0f, depth / 2.0f);
+    glm::mat4 light = sunView(sunPos, target);
     glm::mat4 toMap = SHADOW_BIAS * shadowProjection(float(width), float(depth)) * light;
     glm::ivec2 mapSize(SHADOWBUFF_X, SHADOWBUFF_Y);
     // Only the texels the eye can look up are cleared and drawn. The shader
@@ -189,13 +190,21 @@ void World::renderShadowMap() {
     glUseProgram(block);
     setMat(block, "shadowvMatrix", light);
 
+    // A ray from the sun meets the world first on a face turned toward it, so
+    // the faces turned away never reach the map: they are skipped like the
+    // faces turned away from the eye, with the eye far off toward the sun
+    // (its camera looks at the world along parallel rays).
+    vec3 towardSun = glm::normalize(sunPos - target);
     for (auto& row : sectors)
         for (auto& sector : row) {
             if (sector.needUpdate) rebuildSector(sector);
             vec3 lo(10.0f * float(sector.posX), sector.meshLoY, 10.0f * float(sector.posZ));
             vec3 hi(lo.x + 10.0f, sector.meshHiY, lo.z + 10.0f);
             bool reaches = sector.meshLoY <= sector.meshHiY && boxInMap(lo, hi, toMap, mapSize, 2).meets(seen);
+            sector.cullBackFaces = true;
+            sector.eye = target + towardSun * 1e5f;
             sector.render1(shadow, reaches);
+            sector.cullBackFaces = false;
         }
     for (ActiveBlock* a : actives) a->render(shadow);
     glDisable(GL_SCISSOR_TEST);
