@@ -1,5 +1,7 @@
 #include "render/ShadowRegion.h"
 
+#include <glm/gtc/matrix_transform.hpp>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -60,6 +62,16 @@ TexelRect cover(const std::vector<glm::dvec3>& points, const glm::dmat4& toMap, 
 }
 
 }  // namespace
+
+glm::mat4 shadowProjection(float width, float depth) {
+    return glm::ortho(-0.65f * width, 0.65f * width, -0.65f * depth, 0.65f * depth, 100.0f, 1000.0f);
+}
+
+glm::mat4 sunView(glm::vec3 sun, glm::vec3 target) {
+    glm::vec3 ahead = target - sun;
+    bool overhead = glm::length(glm::cross(ahead, glm::vec3(0, 1, 0))) <= 1e-6f * glm::length(ahead);
+    return glm::lookAt(sun, target, overhead ? glm::vec3(0, 0, -1) : glm::vec3(0, 1, 0));
+}
 
 TexelRect shadowRegion(const glm::mat4& viewProj, glm::vec3 lo, glm::vec3 hi, const glm::mat4& toMap,
                        glm::ivec2 mapSize, int margin) {

@@ -1,10 +1,22 @@
 #pragma once
-// Which texels of the shadow map the picture can look up. The sun's camera
+// The sun's camera over the world, and which texels of its shadow map the
+// picture can look up. The sun's camera
 // sees the whole world, but the eye sees only part of it: texels outside that
 // part are never read, so the shadow pass need not clear or fill them. On
 // software GL filling the whole map costs more than the rest of the frame.
 // Pure arithmetic, so the test runs headless.
 #include <glm/glm.hpp>
+
+// The sun's orthographic view of a world `width` by `depth` cells.
+glm::mat4 shadowProjection(float width, float depth);
+
+// The sun's camera, looking at `target` with the sky's up, or with north as
+// up when the sun stands straight above it: the sky's up then gives no view
+// at all, and every shadow would vanish.
+glm::mat4 sunView(glm::vec3 sun, glm::vec3 target);
+
+// From the sun's clip space into the shadow map's 0..1.
+const glm::mat4 SHADOW_BIAS(0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1);
 
 // Texels [x0, x1) x [y0, y1) of the shadow map.
 struct TexelRect {

@@ -52,21 +52,6 @@ bool sectorInView(const SectorRenderer& s, const glm::mat4& viewProj) {
     return boxInView(viewProj, lo, vec3(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f));
 }
 
-// The sun's orthographic view of the whole world, and the step from its clip
-// space into the shadow map's 0..1.
-glm::mat4 shadowProjection(float width, float depth) {
-    return glm::ortho(-0.65f * width, 0.65f * width, -0.65f * depth, 0.65f * depth, 100.0f, 1000.0f);
-}
-// The sun's camera, looking at `target` with the sky's up, or with north as
-// up when the sun stands straight above it (the sky's up then gives no view
-// at all, and the shadows would vanish).
-glm::mat4 sunView(vec3 sun, vec3 target) {
-    vec3 ahead = target - sun;
-    bool overhead = glm::length(glm::cross(ahead, vec3(0, 1, 0))) <= 1e-6f * glm::length(ahead);
-    return glm::lookAt(sun, target, overhead ? vec3(0, 0, -1) : vec3(0, 1, 0));
-}
-
-const glm::mat4 SHADOW_BIAS(0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1);
 
 // A singularity's lens draws the world through its own camera, which may look
 // up texels the player's view does not.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -16,9 +17,7 @@ const glm::vec3 WORLD(100, 64, 100);
 
 // The game's sun over a world of WORLD cells, into a 0..1 map.
 glm::mat4 sunToMap(glm::vec3 sun) {
-    glm::mat4 bias(0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1);
-    glm::mat4 proj = glm::ortho(-0.65f * WORLD.x, 0.65f * WORLD.x, -0.65f * WORLD.z, 0.65f * WORLD.z, 100.0f, 1000.0f);
-    return bias * proj * glm::lookAt(sun, WORLD / 2.0f, glm::vec3(0, 1, 0));
+    return SHADOW_BIAS * shadowProjection(WORLD.x, WORLD.z) * sunView(sun, WORLD / 2.0f);
 }
 
 // The player's camera: 57 degrees, 4:3, near 0.5, far 1000, turned by yaw and pitch.
@@ -105,10 +104,27 @@ TEST(ShadowRegion, ABoxMeetsTheRegionOnlyWhereItsShadowCanFall) {
     EXPECT_FALSE(TexelRect{}.meets(region));
 }
 
-TEST(ShadowRegion, ASunWithoutADefinedViewKeepsTheWholeMap) {
-    // Straight above the middle of the world, glm's lookAt has no "up" to turn by.
+TEST(ShadowRegion, ASunStraightOverheadStillCastsShadows) {
+    // glm's lookAt has no "up" to turn by there; the map then showed nothing.
     glm::mat4 toMap = sunToMap({50, 500, 50});
-    TexelRect r = shadowRegion(eyeView({50, 40, 50}, 90, 80), glm::vec3(0), WORLD, toMap, MAP, 0);
+    for (int i = 0; i < 16; i++) EXPECT_TRUE(std::isfinite(toMap[i / 4][i % 4]));
+    // The world's middle lands in the map's middle, a point further along x
+    // further along the map's x, and a higher point nearer to the sun.
+    glm::vec4 mid = toMap * glm::vec4(50, 32, 50, 1), east = toMap * glm::vec4(60, 32, 50, 1);
+    glm::vec4 high = toMap * glm::vec4(50, 60, 50, 1);
+    EXPECT_NEAR(mid.x, 0.5f, 1e-4f);
+    EXPECT_NEAR(mid.y, 0.5f, 1e-4f);
+    EXPECT_GT(east.x, mid.x + 0.05f);
+    EXPECT_LT(high.z, mid.z);
+    // Anywhere else the sky's up is kept.
+    glm::mat4 slanted = sunView({80, 500, 40}, {50, 32, 50});
+    glm::mat4 sky = glm::lookAt(glm::vec3(80, 500, 40), glm::vec3(50, 32, 50), glm::vec3(0, 1, 0));
+    for (int i = 0; i < 16; i++) EXPECT_FLOAT_EQ(slanted[i / 4][i % 4], sky[i / 4][i % 4]);
+}
+
+TEST(ShadowRegion, AnUndefinedViewKeepsTheWholeMap) {
+    glm::mat4 broken(std::nanf(""));
+    TexelRect r = shadowRegion(eyeView({50, 40, 50}, 90, 80), glm::vec3(0), WORLD, broken, MAP, 0);
     EXPECT_EQ(r.x0, 0);
     EXPECT_EQ(r.y0, 0);
     EXPECT_EQ(r.x1, MAP.x);
