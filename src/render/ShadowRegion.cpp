@@ -41,12 +41,12 @@ std::array<glm::dvec3, 8> boxCorners(glm::dvec3 lo, glm::dvec3 hi) {
 
 // Texels covered by `points` seen through `toMap`, each widened by `spread`
 // texels along x and y, kept inside the map.
-TexelRect cover(const std::vector<glm::dvec3>& points, const glm::dmat4& toMap, glm::ivec2 mapSize,
+TexelRect cover(const glm::dvec3* points, size_t count, const glm::dmat4& toMap, glm::ivec2 mapSize,
                 glm::dvec2 spread) {
-    if (points.empty()) return {};
+    if (count == 0) return {};
     glm::dvec2 lo(1e30), hi(-1e30);
-    for (const glm::dvec3& p : points) {
-        glm::dvec4 m = toMap * glm::dvec4(p, 1.0);
+    for (size_t i = 0; i < count; i++) {
+        glm::dvec4 m = toMap * glm::dvec4(points[i], 1.0);
         glm::dvec2 t = glm::dvec2(m) / m.w * glm::dvec2(mapSize);
         // A sun straight above the point it looks at has no defined view.
         if (!std::isfinite(t.x) || !std::isfinite(t.y)) return {0, 0, mapSize.x, mapSize.y};
@@ -108,10 +108,10 @@ TexelRect shadowRegion(const glm::mat4& viewProj, glm::vec3 lo, glm::vec3 hi, co
     };
     for (const Polygon& face : facesOf(boxCorners(lo, hi))) keep(face, viewPlanes);
     for (const Polygon& face : facesOf(frustum)) keep(face, boxPlanes);
-    return cover(corners, glm::dmat4(toMap), mapSize, glm::dvec2(margin));
+    return cover(corners.data(), corners.size(), glm::dmat4(toMap), mapSize, glm::dvec2(margin));
 }
 
 TexelRect boxInMap(glm::vec3 lo, glm::vec3 hi, const glm::mat4& toMap, glm::ivec2 mapSize, int margin) {
     std::array<glm::dvec3, 8> c = boxCorners(lo, hi);
-    return cover(std::vector<glm::dvec3>(c.begin(), c.end()), glm::dmat4(toMap), mapSize, glm::dvec2(margin));
+    return cover(c.data(), c.size(), glm::dmat4(toMap), mapSize, glm::dvec2(margin));
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The sun's camera over the world, and which texels of its shadow map the
-// picture can look up. The sun's camera
-// sees the whole world, but the eye sees only part of it: texels outside that
-// part are never read, so the shadow pass need not clear or fill them. On
-// software GL filling the whole map costs more than the rest of the frame.
+// picture can look up. The sun's camera sees the whole world, but the eye sees
+// only part of it: texels outside that part are never read, so the shadow pass
+// need not clear or fill them. On software GL filling the whole map costs more
+// than the rest of the frame.
 // Pure arithmetic, so the test runs headless.
 #include <glm/glm.hpp>
 

@@ -52,7 +52,6 @@ bool sectorInView(const SectorRenderer& s, const glm::mat4& viewProj) {
     return boxInView(viewProj, lo, vec3(lo.x + 10.0f, s.meshHiY, lo.z + 10.0f));
 }
 
-
 // A singularity's lens draws the world through its own camera, which may look
 // up texels the player's view does not.
 bool lensInFlight(std::vector<std::vector<SectorRenderer>>& sectors) {
