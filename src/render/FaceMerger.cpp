@@ -4,25 +4,15 @@
 
 #include <algorithm>
 
-bool typeMergesFaces(int type, const BlockAttrib& attrib) {
-    if (type <= 1 || type > 255 || attrib.renderPass != 1) return false;
-    return attrib.shiny.x <= 0.0f || (attrib.shiny.x <= 0.15f && attrib.shiny.y <= 2.0f);
-}
-
 void FaceMerger::reset(int x0, int nx, int y0, int ny, int z0, int nz) {
     origin[0] = x0, origin[1] = y0, origin[2] = z0;
     size[0] = nx, size[1] = ny, size[2] = nz;
     step[2] = 1, step[1] = nz, step[0] = long(ny) * nz;
     size_t cells = size_t(std::max(0L, long(nx) * step[0]));
     open.assign(cells, 0);
-    types.assign(cells, 0);
 }
 
-void FaceMerger::offer(int x, int y, int z, int face, int type) {
-    size_t i = at(x, y, z);
-    open[i] |= uint8_t(1 << face);
-    types[i] = uint8_t(type);
-}
+void FaceMerger::offer(int x, int y, int z, int face) { open[at(x, y, z)] |= uint8_t(1 << face); }
 
 bool FaceMerger::take(int x, int y, int z, int face, int& du, int& dv) {
     const uint8_t bit = uint8_t(1 << face);
@@ -31,11 +21,10 @@ bool FaceMerger::take(int x, int y, int z, int face, int& du, int& dv) {
     const CubeFace& f = CUBE_FACES[face];
     const int ua = faceUAxis(f), va = faceVAxis(f);
     const int cell[3] = {x, y, z};
-    const int roomU = std::min(MAX_SPAN, origin[ua] + size[ua] - cell[ua]);
-    const int roomV = std::min(MAX_SPAN, origin[va] + size[va] - cell[va]);
+    const int roomU = origin[ua] + size[ua] - cell[ua];
+    const int roomV = origin[va] + size[va] - cell[va];
     const long su = step[ua], sv = step[va];
-    const uint8_t type = types[first];
-    auto fits = [&](size_t i) { return (open[i] & bit) && types[i] == type; };
+    auto fits = [&](size_t i) { return (open[i] & bit) != 0; };
     du = 1;
     while (du < roomU && fits(first + size_t(du * su))) du++;
     dv = 1;

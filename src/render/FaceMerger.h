@@ -1,33 +1,19 @@
 #pragma once
 // Grows the faces of one sector that may share a quad into rectangles: same
-// block type, same facing, same plane, side by side. CPU only.
-#include "world/Block.h"
-
+// facing, same plane, side by side. CPU only.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-// Whether a type's faces may be merged at all. Opaque cubes only (translucent
-// passes and slope fillers keep a quad per face). A sharp highlight (exponent
-// above 2) or a strong one changes too fast across a face for its corners to
-// carry it, so such types keep their unit faces everywhere.
-bool typeMergesFaces(int type, const BlockAttrib& attrib);
-
 class FaceMerger {
 public:
-    // A merged face spans at most this many cells along each of its sides.
-    // Fog and the sun's direction are not linear in position; over five cells
-    // their corner values stray from what single faces give by a few
-    // hundredths of a colour step (over ten: a fifth), for 3 to 4 % more quads
-    // than merging across the whole sector.
-    static constexpr int MAX_SPAN = 5;
-
     // The cells faces may be offered for: x in [x0, x0 + nx), y in
     // [y0, y0 + ny), z in [z0, z0 + nz); the sector, or the part of it that
     // holds visible cells. Rectangles never leave it.
     void reset(int x0, int nx, int y0, int ny, int z0, int nz);
-    // Marks face `face` (index into CUBE_FACES) of cell (x, y, z), of `type`, as
-    // one that may be merged.
-    void offer(int x, int y, int z, int face, int type);
+    // Marks face `face` (index into CUBE_FACES) of cell (x, y, z) as one that
+    // may be merged.
+    void offer(int x, int y, int z, int face);
     // Takes the rectangle of offered faces that grows from this one along the
     // face's u axis, then row by row along its v axis: du x dv cells. False
     // when this face was not offered or already lies in a taken rectangle.
@@ -38,7 +24,6 @@ private:
     int size[3] = {0, 0, 0};
     long step[3] = {0, 0, 0};
     std::vector<uint8_t> open;  // per cell, a bit per face index still to take
-    std::vector<uint8_t> types;
 
     size_t at(int x, int y, int z) const {
         return size_t((x - origin[0]) * step[0] + (y - origin[1]) * step[1] + (z - origin[2]) * step[2]);

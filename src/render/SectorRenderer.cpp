@@ -16,6 +16,7 @@ SectorRenderer::SectorRenderer(World* w) : needUpdate(false), world(w), posX(0),
 
 void SectorRenderer::clearStaging() {
     for (RData& r : rData) r.clearStaging();
+    depth.clearStaging();
 }
 
 void SectorRenderer::updateBounds() {
@@ -99,20 +100,12 @@ void SectorRenderer::addCube(vec4 v, int id) {
     }
     int x = int(v.x), y = int(v.y), z = int(v.z), mask = int(v.w);
     for (int f = 0; f < 6; f++)
-        if (mask & CUBE_FACES[f].bit) addFace(x, y, z, f, id, 1, 1);
+        if (mask & CUBE_FACES[f].bit) addFace(x, y, z, f, id);
 }
 
-bool SectorRenderer::faceUnlit(int x, int y, int z, int face) const {
-    if (!lightPossible) return true;
-    for (const auto& c : CUBE_FACES[face].corners)
-        if (cornerLight(x + c[0], y + c[1], z + c[2]) != 0.0f) return false;
-    return true;
-}
-
-void SectorRenderer::addFace(int x, int y, int z, int face, int id, int du, int dv, bool lit) {
+void SectorRenderer::addFace(int x, int y, int z, int face, int id) {
     const CubeFace& f = CUBE_FACES[face];
-    const int ua = faceUAxis(f), va = faceVAxis(f);
-    const bool count = lit && lightPossible;
+    const bool count = lightPossible;
     RData& r = meshFor(rData, id);
     uint32_t n = uint32_t(r.vertexCount());
     r.addQuadIndices(n, n + 1, n + 2, n + 3);
@@ -124,30 +117,17 @@ void SectorRenderer::addFace(int x, int y, int z, int face, int id, int du, int 
     float* tex = &r.protoTex[c2];
     float* norm = &r.protoNorm[c4];
     for (int c = 0; c < 4; c++) {
-        // A face du x dv cells large stretches the unit corners along its u
-        // and v axes; its texture coordinates stretch with them, so each cell
-        // of it shows the whole texture once, as a face of its own would.
-        int o[3] = {f.corners[c][0], f.corners[c][1], f.corners[c][2]};
-        o[ua] *= du;
-        o[va] *= dv;
-        int cx = x + o[0], cy = y + o[1], cz = z + o[2];
+        int cx = x + f.corners[c][0], cy = y + f.corners[c][1], cz = z + f.corners[c][2];
         pos[3 * c] = float(cx);
         pos[3 * c + 1] = float(cy);
         pos[3 * c + 2] = float(cz);
-        tex[2 * c] = CUBE_FACE_TEX[2 * c] * float(du);
-        tex[2 * c + 1] = CUBE_FACE_TEX[2 * c + 1] * float(dv);
+        tex[2 * c] = CUBE_FACE_TEX[2 * c];
+        tex[2 * c + 1] = CUBE_FACE_TEX[2 * c + 1];
         norm[4 * c] = f.normal[0];
         norm[4 * c + 1] = f.normal[1];
         norm[4 * c + 2] = f.normal[2];
         norm[4 * c + 3] = count ? cornerLight(cx, cy, cz) : 0.0f;
     }
-}
-
-void SectorRenderer::followEye(float distance) {
-    bool merge = mergeFaces ? distance >= UNMERGED_WITHIN : distance > MERGED_BEYOND;
-    if (merge == mergeFaces) return;
-    mergeFaces = merge;
-    needUpdate = true;
 }
 
 void groupQuadsByFacing(RData& r, int (&starts)[7]) {
@@ -243,15 +223,22 @@ void SectorRenderer::addPartial(vec4 v) {
             nearF[axis] = (used[k] & 1) ? 1.0f : 0.0f;
             farF[axis] = 1.0f - nearF[axis];
         }
-        addVertex(r, cell + vec3(farF.x, nearF.y, nearF.z), 0, 0, normal, 0);
-        addVertex(r, cell + vec3(nearF.x, farF.y, nearF.z), 1, 0, normal, 0);
-        addVertex(r, cell + vec3(nearF.x, nearF.y, farF.z), 0.5f, 1, normal, 0);
+        vec3 p[3] = {cell + vec3(farF.x, nearF.y, nearF.z), cell + vec3(nearF.x, farF.y, nearF.z),
+                     cell + vec3(nearF.x, nearF.y, farF.z)};
+        addVertex(r, p[0], 0, 0, normal, 0);
+        addVertex(r, p[1], 1, 0, normal, 0);
+        addVertex(r, p[2], 0.5f, 1, normal, 0);
         r.addQuadIndices(n, n + 1, n + 2, n + 2);
+        depth.addSlope(p[0], p[1], p[2], p[2]);
     } else {
         std::vector<vec3> pts = get2XUnion(int2vec(used[0]), int2vec(used[1]));
-        for (int c = 0; c < 4; c++)
-            addVertex(r, cell + (vec3(1) - pts[size_t(c)]), CUBE_FACE_TEX[2 * c], CUBE_FACE_TEX[2 * c + 1], normal, 0);
+        vec3 p[4];
+        for (int c = 0; c < 4; c++) {
+            p[c] = cell + (vec3(1) - pts[size_t(c)]);
+            addVertex(r, p[c], CUBE_FACE_TEX[2 * c], CUBE_FACE_TEX[2 * c + 1], normal, 0);
+        }
         r.addQuadIndices(n, n + 1, n + 2, n + 3);
+        depth.addSlope(p[0], p[1], p[2], p[3]);
     }
 }
 

@@ -2,6 +2,8 @@
 // One 10 x 10 column of the world: its block meshes (one per block type) and the
 // moving entities inside it. Mesh building fills plain arrays (CPU, testable
 // headless); genMesh uploads them (GL).
+#include "render/DepthMesh.h"
+
 #include <glm/glm.hpp>
 
 #include <cstdint>
@@ -90,11 +92,8 @@ public:
     const uint8_t* vaskCells = nullptr;
     int vaskOrigin[3] = {0, 0, 0};
     long vaskStepX = 0, vaskStepY = 0;
-    // Whether the next build draws runs of alike faces as larger quads. Light,
-    // fog and highlight are worked out at the corners, and the highlight bends
-    // fast close to the eye, so near sectors keep a quad per cell face; the
-    // frame sets this from the eye's distance through followEye.
-    bool mergeFaces = true;
+    // The sector's opaque geometry, cube faces merged, for the sun's depth pass.
+    DepthMesh depth;
     // Height range of the uploaded meshes (empty when lo > hi), for skipping
     // sectors the camera cannot see. Set by updateBounds from the staging arrays.
     float meshLoY = 1.0f, meshHiY = 0.0f;
@@ -110,20 +109,8 @@ public:
 
     void setSector(int x, int z) { posX = x; posZ = z; }
     void addCube(vec4 v, int id);
-    // One face (index into CUBE_FACES) of cell (x, y, z), or with du, dv > 1 the
-    // face of a du x dv rectangle of cells starting there, along the face's
-    // texture axes u and v. Without `lit` the corner lights are 0 without
-    // being counted (the caller knows no vask is near).
-    void addFace(int x, int y, int z, int face, int id, int du, int dv, bool lit = true);
-    // True when no vask lights any corner of the face.
-    bool faceUnlit(int x, int y, int z, int face) const;
-    // Picks mergeFaces for an eye `distance` away from the sector's meshes,
-    // asking for a rebuild when it changes. Between the near and the far
-    // distance the sector keeps what it has, so an eye resting at the border
-    // does not rebuild it every frame.
-    void followEye(float distance);
-    static constexpr float UNMERGED_WITHIN = 16.0f;
-    static constexpr float MERGED_BEYOND = 20.0f;
+    // One face (index into CUBE_FACES) of cell (x, y, z).
+    void addFace(int x, int y, int z, int face, int id);
     // The vask light of a corner point (calcLight), from vaskCells when set.
     float cornerLight(int x, int y, int z) const;
     void addPartial(vec4 v);
@@ -133,6 +120,8 @@ public:
     // With `draw` false: no draw, only the uniforms a draw would leave set.
     void render1(unsigned int shader, bool draw);
     void render2(unsigned int shader, bool draw);
+    // The sun's depth pass, leaving out the faces that look away from `eye`.
+    void renderDepth(unsigned int shader, vec3 eye);
     void renderEntities(unsigned int shader);
     void addEntity(Entity* e) { ents.push_back(e); }
     void update();

@@ -66,6 +66,7 @@ void SectorRenderer::genMesh() {
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
         r.clearStaging();
     }
+    depth.upload();
 }
 
 // Draws every uploaded mesh whose type's pass is picked by `wanted`. Without
@@ -168,6 +169,16 @@ void SectorRenderer::render2(unsigned int shader, bool draw) {
     drawMeshes(rData, shader, true, false, [](int, int pass) { return pass > 1; });
     glDisable(GL_CULL_FACE);
     glDepthMask(GL_TRUE);
+    glUseProgram(0);
+}
+
+void SectorRenderer::renderDepth(unsigned int shader, vec3 eye) {
+    glUseProgram(shader);
+    glm::mat4 identity(1.0f);
+    glUniformMatrix4fv(glGetUniformLocation(shader, "modelMatrix"), 1, GL_FALSE, glm::value_ptr(identity));
+    vec3 lo(10.0f * float(posX), meshLoY, 10.0f * float(posZ));
+    vec3 hi(lo.x + 10.0f, meshHiY, lo.z + 10.0f);
+    depth.draw(eye, lo, hi);
     glUseProgram(0);
 }
 

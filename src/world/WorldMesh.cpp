@@ -21,14 +21,14 @@ constexpr uint8_t PASS_BITS = 0x7f;
 struct CellClasses {
     static constexpr int TYPES = 256;
     uint8_t ofType[TYPES] = {};
-    bool merges[TYPES] = {};
+    bool inDepthMesh[TYPES] = {};
 
     CellClasses() {
         for (const auto& [type, attrib] : blockAttribs) {
             if (type < 0 || type >= TYPES) continue;
             int pass = std::max(0, std::min(attrib.renderPass, int(PASS_BITS)));
             ofType[type] = uint8_t(pass | (pass == 1 && type != 1 ? HIDES : 0));
-            merges[type] = typeMergesFaces(type, attrib);
+            inDepthMesh[type] = typeInDepthMesh(type, attrib.renderPass);
         }
     }
     // Types the table does not know are never drawn and hide nothing.
@@ -37,14 +37,11 @@ struct CellClasses {
 
 struct VisibleCell {
     int x, y, z, mask, type;
-    int merging;  // bits (by CUBE_FACES index) of the faces offered for merging
 };
 
-// Emits the visible cells with runs of alike, unlit faces drawn as one quad.
-// A face lit by vask keeps its own quad: its corners carry the light. Faces go
-// out in the walk's order, each cell's in CUBE_FACES order, as addCube emits
-// them, so a face with nothing to merge with comes out exactly as before.
-void addMergedCells(SectorRenderer& sector, std::vector<VisibleCell>& visible, const CellClasses& classes) {
+// Fills the sector's depth mesh from the visible opaque cubes, runs of faces
+// in one plane merged whatever their types.
+void addDepthFaces(SectorRenderer& sector, const std::vector<VisibleCell>& visible, const CellClasses& classes) {
     const World& w = *sector.world;
     // Only visible cells offer faces, so the grid needs only the rows from the
     // lowest to the highest of them.
@@ -52,26 +49,17 @@ void addMergedCells(SectorRenderer& sector, std::vector<VisibleCell>& visible, c
     for (const VisibleCell& v : visible) lowY = std::min(lowY, v.y), highY = std::max(highY, v.y);
     FaceMerger merger;
     merger.reset(w.minx, w.maxx - w.minx, lowY, highY - lowY + 1, w.minz, w.maxz - w.minz);
-    for (VisibleCell& v : visible) {
-        if (!classes.merges[v.type]) continue;
-        for (int f = 0; f < 6; f++)
-            if ((v.mask & CUBE_FACES[f].bit) && sector.faceUnlit(v.x, v.y, v.z, f)) {
-                merger.offer(v.x, v.y, v.z, f, v.type);
-                v.merging |= 1 << f;
+    for (const VisibleCell& v : visible)
+        if (classes.inDepthMesh[v.type])
+            for (int f = 0; f < 6; f++)
+                if (v.mask & CUBE_FACES[f].bit) merger.offer(v.x, v.y, v.z, f);
+    for (const VisibleCell& v : visible)
+        if (classes.inDepthMesh[v.type])
+            for (int f = 0; f < 6; f++) {
+                int du = 1, dv = 1;
+                if ((v.mask & CUBE_FACES[f].bit) && merger.take(v.x, v.y, v.z, f, du, dv))
+                    sector.depth.addFace(v.x, v.y, v.z, f, du, dv);
             }
-    }
-    for (const VisibleCell& v : visible) {
-        if (!v.merging) {
-            sector.addCube(vec4(float(v.x), float(v.y), float(v.z), float(v.mask)), v.type);
-            continue;
-        }
-        for (int f = 0; f < 6; f++) {
-            if (!(v.mask & CUBE_FACES[f].bit)) continue;
-            int du = 1, dv = 1;
-            if (!(v.merging & (1 << f))) sector.addFace(v.x, v.y, v.z, f, v.type, 1, 1);
-            else if (merger.take(v.x, v.y, v.z, f, du, dv)) sector.addFace(v.x, v.y, v.z, f, v.type, du, dv, false);
-        }
-    }
 }
 
 }  // namespace
@@ -128,7 +116,7 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
                            (closed(sY) ? 0 : 8) | (closed(-1) ? 0 : 16) | (closed(1) ? 0 : 32);
                 if (!mask) continue;
                 int t = this->cell(int(cx), int(cy), int(cz)).type;
-                visible.push_back({int(cx), int(cy), int(cz), mask, t, 0});
+                visible.push_back({int(cx), int(cy), int(cz), mask, t});
                 faces[t] += size_t(__builtin_popcount(unsigned(mask)));
             }
         }
@@ -143,10 +131,9 @@ void World::renderSector(int x, int z, SectorRenderer& sector) {
     sector.vaskOrigin[2] = minz - 1;
     sector.vaskStepX = sX;
     sector.vaskStepY = sY;
-    if (sector.mergeFaces) addMergedCells(sector, visible, classes);
-    else
-        for (const VisibleCell& v : visible)
-            sector.addCube(vec4(float(v.x), float(v.y), float(v.z), float(v.mask)), v.type);
+    for (const VisibleCell& v : visible)
+        sector.addCube(vec4(float(v.x), float(v.y), float(v.z), float(v.mask)), v.type);
+    addDepthFaces(sector, visible, classes);
     sector.vaskCells = nullptr;
     sector.lightPossible = true;
 }

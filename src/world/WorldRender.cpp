@@ -171,6 +171,7 @@ void World::renderShadowMap() {
     GLuint shadow = shaders["shadow"], block = shaders["block"];
     glUseProgram(shadow);
     setMat(shadow, "viewMatrix", light);
+    setMat(shadow, "modelMatrix", glm::mat4(1.0f));
     glUseProgram(block);
     setMat(block, "shadowvMatrix", light);
 
@@ -185,10 +186,7 @@ void World::renderShadowMap() {
             vec3 lo(10.0f * float(sector.posX), sector.meshLoY, 10.0f * float(sector.posZ));
             vec3 hi(lo.x + 10.0f, sector.meshHiY, lo.z + 10.0f);
             bool reaches = sector.meshLoY <= sector.meshHiY && boxInMap(lo, hi, toMap, mapSize, 2).meets(seen);
-            sector.cullBackFaces = true;
-            sector.eye = target + towardSun * 1e5f;
-            sector.render1(shadow, reaches);
-            sector.cullBackFaces = false;
+            if (reaches) sector.renderDepth(shadow, target + towardSun * 1e5f);
         }
     for (ActiveBlock* a : actives) a->render(shadow);
     glDisable(GL_SCISSOR_TEST);
@@ -293,7 +291,6 @@ void World::renderScene(long long l) {
     std::vector<std::pair<float, SectorRenderer*>> nearFirst;
     for (auto& row : sectors)
         for (auto& sector : row) {
-            sector.followEye(distanceToSector(sector, eye));
             if (sector.needUpdate) rebuildSector(sector);
             seen.push_back(sectorInView(sector, viewProj));
             if (seen.back()) nearFirst.push_back({distanceToSector(sector, eye), &sector});

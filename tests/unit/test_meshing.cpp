@@ -216,7 +216,6 @@ TEST(Meshing, SectorsOutsideOrAtTheEdgeOfTheWorld) {
 
     // The last sector along z holds 5 of its 10 columns.
     SectorRenderer& edge = w->sectors[0][1];
-    edge.mergeFaces = false;  // counting cell faces, not the quads they merge into
     w->renderSector(0, 1, edge);
     EXPECT_EQ(w->minz, 10);
     EXPECT_EQ(w->maxz, 15);
@@ -313,7 +312,6 @@ TEST(Meshing, WalkAgreesWithTheRulesOnRandomWorlds) {
     auto pass = [](int t) { return blockAttribs[t].renderPass; };
     for (auto& row : w->sectors)
         for (auto& s : row) {
-            s.mergeFaces = false;  // the rules name cell faces; merging is checked on its own
             w->renderSector(s.posX, s.posZ, s);
             std::map<int, size_t> faces;
             std::map<int, double> light;

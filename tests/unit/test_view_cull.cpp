@@ -85,7 +85,6 @@ TEST(ViewCull, QuadsGroupByTheSideTheyFace) {
     w->setBlock(3, 3, 3, 4, 0);
     w->setBlock(4, 3, 3, 4, 0);  // two bricks side by side: 10 faces
     SectorRenderer& s = w->sectors[0][0];
-    s.mergeFaces = false;  // one quad per face, so that the groups can be counted
     w->renderSector(0, 0, s);
     RData& r = s.rData[4];
     ASSERT_EQ(r.indexCount(), 40u);
