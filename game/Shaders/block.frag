@@ -29,11 +29,11 @@ in float vaskGlow;
 in float pulse;
 in float fog;
 in vec3 pattern;
-flat in vec4 lensShape;
-flat in vec2 lensBend;
-flat in vec4 ramps;
-flat in vec3 tint1;
-flat in vec3 tint2;
+in vec4 lensShape;
+in vec2 lensBend;
+in vec4 ramps;
+in vec3 tint1;
+in vec3 tint2;
 
 uniform sampler2D Sampler;
 uniform sampler2D shadowMap;

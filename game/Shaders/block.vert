@@ -38,11 +38,11 @@ out float vaskGlow;    // light from nearby vask cells, with its throb
 out float pulse;       // slow 0..1 wave for the animated modes
 out float fog;         // 0 for the looks that are not fogged
 out vec3 pattern;      // the look's wave arguments, linear in the position
-flat out vec4 lensShape;  // radius, ring, core, pull of the singularity
-flat out vec2 lensBend;   // ring squared, twist
-flat out vec4 ramps;      // start and 1/length of the look's two smoothstep ramps
-flat out vec3 tint1;      // the look's colour is texture * a + tint1 * s1 + tint2 * s2,
-flat out vec3 tint2;      // with a, s1 and s2 worked out per pixel
+out vec4 lensShape;  // radius, ring, core, pull of the singularity
+out vec2 lensBend;   // ring squared, twist
+out vec4 ramps;      // start and 1/length of the look's two smoothstep ramps
+out vec3 tint1;      // the look's colour is texture * a + tint1 * s1 + tint2 * s2,
+out vec3 tint2;      // with a, s1 and s2 worked out per pixel
 
 void main() {
     vec4 world = modelMatrix * vec4(in_Position, 1.0);

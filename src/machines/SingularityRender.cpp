@@ -3,6 +3,7 @@
 #include "machines/Projectiles.h"
 #include "machines/WeaponRender.h"
 #include "render/RenderTarget.h"
+#include "render/SeeThrough.h"
 #include "shell/GameOptions.h"
 #include "world/World.h"
 
@@ -90,9 +91,11 @@ void EntityMSingularity::render(unsigned int program) {
     model = glm::rotate(model, glm::radians(-p.pit), vec3(1, 0, 0));
     setModelMatrix(block, model);
     setDrawMode(block, lens ? 7 : 8);
+    if (lens) setSeeThroughCut(LENS_SEE_THROUGH_CUT);
     glBindVertexArray(vao);
     glDrawArrays(GL_QUADS, 0, 4);
     glBindVertexArray(0);
+    setSeeThroughCut(SEE_THROUGH_CUT);
     glBindTexture(GL_TEXTURE_2D, 0);
     setModelMatrix(block, glm::mat4(1.0f));
     rendering = false;

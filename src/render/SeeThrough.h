@@ -6,6 +6,13 @@
 #include <GL/glew.h>
 
 constexpr float SEE_THROUGH_CUT = 0.02f;
+// The singularity's lens fades out toward its rim: only its faintest sliver is
+// cut, so that the rim keeps its soft edge.
+constexpr float LENS_SEE_THROUGH_CUT = 0.01f;
+
+// The cut of the alpha test while it is on; put SEE_THROUGH_CUT back after a
+// draw that needs another.
+inline void setSeeThroughCut(float cut) { glAlphaFunc(GL_GEQUAL, cut); }
 
 inline void cutSeeThrough(bool on) {
     if (!on) {
@@ -13,5 +20,5 @@ inline void cutSeeThrough(bool on) {
         return;
     }
     glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GEQUAL, SEE_THROUGH_CUT);
+    setSeeThroughCut(SEE_THROUGH_CUT);
 }

@@ -40,6 +40,7 @@ void blockTile(const Programs& p, const GlMesh& cube, const GlMesh& billboard, c
     glBindTexture(GL_TEXTURE_2D, previewTexture(Tex::Grass));
     if (look.mode == 3) glLineWidth(3.0f);
     cutSeeThrough(true);
+    if (look.mode == 7) setSeeThroughCut(LENS_SEE_THROUGH_CUT);
     if (look.mode == 7 || look.mode == 8) billboard.draw();
     else cube.draw();
     cutSeeThrough(false);

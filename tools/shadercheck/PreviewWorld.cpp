@@ -247,7 +247,9 @@ void drawScene(const Programs& p, const WorldMeshes& m, const Target& target, co
     if (lensTex) {
         setInt(b, "mode", 7);
         glBindTexture(GL_TEXTURE_2D, lensTex);
+        setSeeThroughCut(LENS_SEE_THROUGH_CUT);
         drawModel(b, m.lensQuad, glm::mat4(1));
+        setSeeThroughCut(SEE_THROUGH_CUT);
     }
 
     setFloat(b, "depth", -1.0f);
