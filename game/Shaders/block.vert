@@ -38,6 +38,9 @@ out float vaskGlow;    // light from nearby vask cells, with its throb
 out float pulse;       // slow 0..1 wave for the animated modes
 out float fog;         // 0 for the looks that are not fogged
 out vec3 pattern;      // the look's wave arguments, linear in the position
+// The same over a whole draw, yet not `flat`: with a flat input software GL
+// splits a quad drawn without indices along its other diagonal, and the
+// vask's swirled texture coordinate (not affine over a face) shows the split.
 out vec4 lensShape;  // radius, ring, core, pull of the singularity
 out vec2 lensBend;   // ring squared, twist
 out vec4 ramps;      // start and 1/length of the look's two smoothstep ramps
