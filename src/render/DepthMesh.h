@@ -1,11 +1,12 @@
 #pragma once
 // A sector's opaque geometry as the sun's depth pass needs it: positions only,
 // runs of cube faces in one plane merged into larger quads whatever their
-// block type and grouped by the side they look to, and the slope fillers. A depth map cannot tell one
-// merged quad from the faces it covers, while the eye's view could (texture
-// coordinates, light and fog interpolated over a larger quad round
-// differently), so only the sun's pass draws merged faces. Building is CPU
-// work (DepthMesh.cpp); upload and drawing are GL (DepthMeshGL.cpp).
+// block type and grouped by the side they look to, and the slope fillers. A
+// depth map cannot tell one merged quad from the faces it covers, while the
+// eye's view could (texture coordinates, light and fog interpolated over a
+// larger quad round differently), so only the sun's pass draws merged faces.
+// Building is CPU work (DepthMesh.cpp); upload and drawing are GL
+// (DepthMeshGL.cpp).
 #include <glm/glm.hpp>
 
 #include <cstddef>
@@ -47,7 +48,6 @@ public:
     // latter with back faces culled; `lo` and `hi` bound the planes the faces
     // lie in.
     void draw(glm::vec3 eye, glm::vec3 lo, glm::vec3 hi) const;
-    size_t uploadedQuads() const { return size_t(first[7]) / 4; }
 
 private:
     unsigned int vao = 0, vbo = 0;
