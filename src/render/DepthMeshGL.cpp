@@ -2,6 +2,7 @@
 #include "render/DepthMesh.h"
 
 #include "render/GlMesh.h"
+#include "render/ViewCull.h"
 
 #include <utility>
 
@@ -35,28 +36,12 @@ void DepthMesh::upload() {
 
 void DepthMesh::draw(glm::vec3 eye, glm::vec3 lo, glm::vec3 hi) const {
     if (!vao) return;
-    GLint firsts[6];
-    GLsizei counts[6];
-    GLsizei draws = 0;
-    for (int g = 0; g < 6; g++) {
-        // A face looking to +x is seen only from an eye beyond its plane.
-        int axis = g / 2;
-        bool seen = (g % 2 == 0) ? eye[axis] < hi[axis] : eye[axis] > lo[axis];
-        GLsizei count = first[g + 1] - first[g];
-        if (!seen || count == 0) continue;
-        if (draws > 0 && firsts[draws - 1] + counts[draws - 1] == first[g]) {
-            counts[draws - 1] += count;
-            continue;
-        }
-        firsts[draws] = first[g];
-        counts[draws] = count;
-        draws++;
-    }
+    FacingRuns seen = runsFacingEye(first, eye, lo, hi);
     glBindVertexArray(vao);
-    if (draws > 0) {
+    if (seen.runs > 0) {
         glEnable(GL_CULL_FACE);
         glCullFace(GL_BACK);
-        glMultiDrawArrays(GL_QUADS, firsts, counts, draws);
+        glMultiDrawArrays(GL_QUADS, seen.first, seen.count, seen.runs);
         glDisable(GL_CULL_FACE);
     }
     if (first[7] > first[SLOPES]) glDrawArrays(GL_QUADS, first[SLOPES], first[7] - first[SLOPES]);

@@ -4,6 +4,7 @@
 #include "render/SectorRenderer.h"
 #include "render/ShaderHelp.h"
 #include "render/Textures.h"
+#include "render/ViewCull.h"
 #include "world/Block.h"
 #include "world/BlockLookup.h"
 
@@ -69,38 +70,22 @@ void SectorRenderer::genMesh() {
     depth.upload();
 }
 
-// Draws every uploaded mesh whose type's pass is picked by `wanted`. Without
-// `draw` it only sets the uniforms the draws would have left behind, so that a
-// sector out of view changes nothing for the drawers after it.
 // Draws the groups of a grouped mesh that may face the eye; `lo` and `hi`
-// bound the planes its faces lie in. A face looking to +x is seen only from
-// an eye beyond its plane, so with the eye at or before `lo.x` none is.
+// bound the planes its faces lie in.
 static void drawFacingEye(const RData& r, vec3 eye, vec3 lo, vec3 hi) {
-    GLsizei counts[6];
-    size_t firsts[6];
-    GLsizei draws = 0;
-    for (int g = 0; g < 6; g++) {
-        int axis = g / 2;
-        bool seen = (g % 2 == 0) ? eye[axis] < hi[axis] : eye[axis] > lo[axis];
-        int first = r.facing[g], count = r.facing[g + 1] - r.facing[g];
-        if (!seen || count == 0) continue;
-        // Groups that follow each other go out as one range.
-        if (draws > 0 && firsts[draws - 1] + size_t(counts[draws - 1]) == size_t(first)) {
-            counts[draws - 1] += count;
-            continue;
-        }
-        counts[draws] = count;
-        firsts[draws] = size_t(first);
-        draws++;
-    }
+    FacingRuns seen = runsFacingEye(r.facing, eye, lo, hi);
     GLenum type = r.drawWide ? GL_UNSIGNED_INT : GL_UNSIGNED_SHORT;
     size_t unit = r.drawWide ? sizeof(uint32_t) : sizeof(uint16_t);
     const void* offsets[6];
-    for (GLsizei d = 0; d < draws; d++) offsets[d] = reinterpret_cast<const void*>(uintptr_t(firsts[d] * unit));
-    if (draws == 1) glDrawElements(GL_QUADS, counts[0], type, offsets[0]);
-    else if (draws > 1) glMultiDrawElements(GL_QUADS, counts, type, offsets, draws);
+    for (int d = 0; d < seen.runs; d++)
+        offsets[d] = reinterpret_cast<const void*>(uintptr_t(size_t(seen.first[d]) * unit));
+    if (seen.runs == 1) glDrawElements(GL_QUADS, seen.count[0], type, offsets[0]);
+    else if (seen.runs > 1) glMultiDrawElements(GL_QUADS, seen.count, type, offsets, seen.runs);
 }
 
+// Draws every uploaded mesh whose type's pass is picked by `wanted`. Without
+// `draw` it only sets the uniforms the draws would have left behind, so that a
+// sector out of view changes nothing for the drawers after it.
 template <typename Pick>
 static void drawMeshes(std::vector<RData>& rData, GLuint shader, bool draw, bool cull, Pick wanted,
                        vec3 eye = vec3(0), vec3 lo = vec3(0), vec3 hi = vec3(0)) {

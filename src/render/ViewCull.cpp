@@ -21,3 +21,21 @@ bool boxInView(const glm::mat4& viewProj, const glm::vec3& lo, const glm::vec3& 
         }
     return true;
 }
+
+FacingRuns runsFacingEye(const int* start, const glm::vec3& eye, const glm::vec3& lo, const glm::vec3& hi) {
+    FacingRuns r;
+    for (int g = 0; g < 6; g++) {
+        int axis = g / 2;
+        bool seen = (g % 2 == 0) ? eye[axis] < hi[axis] : eye[axis] > lo[axis];
+        int count = start[g + 1] - start[g];
+        if (!seen || count == 0) continue;
+        if (r.runs > 0 && r.first[r.runs - 1] + r.count[r.runs - 1] == start[g]) {
+            r.count[r.runs - 1] += count;
+            continue;
+        }
+        r.first[r.runs] = start[g];
+        r.count[r.runs] = count;
+        r.runs++;
+    }
+    return r;
+}
